@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace mqt {
+
+// The twelve item columns in their fixed order, numbered 1 to 12 (index 0 is
+// not used): field name, heading (columns 1 to 11 only) and type letter,
+// "A" text, "N" number, "D" date. The report works on the first
+// ReportColumnCount columns; column 12, the notes, serves the criteria only.
+struct ItemColumnTable {
+    static constexpr int Count = 12;
+    std::array<QString, Count + 1> FieldNames;
+    std::array<QString, Count + 1> ColumnHeadings;
+    std::array<QChar, Count + 1> ColumnTypes{};
+    int ReportColumnCount = 0;
+};
+
+// Builds the table from its three literals, once at start-up.
+ItemColumnTable BuildItemColumns();
+
+}  // namespace mqt

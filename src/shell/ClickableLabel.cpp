@@ -1,0 +1,13 @@
+#include "shell/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace mqt {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+}  // namespace mqt

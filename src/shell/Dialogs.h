@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace mqt {
+
+// Answers of AskYesNo, as the callers test them.
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+
+// The program's message boxes and its one-line input box. Every screen shows
+// them through this seam so that tests can answer them and read what was shown.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A question titled "Warning" with Yes and No; returns Yes or No.
+    virtual int AskYesNo(const QString& prompt) = 0;
+    // An error box titled "Error Message" with a single OK button.
+    virtual void ShowError(const QString& message) = 0;
+    // A plain information box titled "Marquill" with a single OK button.
+    virtual void ShowMessage(const QString& message) = 0;
+    // A one-line input box titled "Marquill"; cancelling gives empty text.
+    virtual QString InputBox(const QString& prompt) = 0;
+};
+
+}  // namespace mqt

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "shell/GridModel.h"
+
+#include <QTableView>
+
+namespace mqt {
+
+// The list control of the consignor, item and report screens: cells in rows
+// and columns with row 0 as the one fixed heading row, a current cell that
+// text and colour reads and writes act on, and click and double-click events.
+class Grid final : public QTableView {
+    Q_OBJECT
+public:
+    explicit Grid(QWidget* parent = nullptr);
+
+    // Headings separated by "|", each preceded by "<" (left), ">" (right) or
+    // "^" (centred); the blanks that pad a heading give its initial width.
+    void SetFormatString(const QString& format);
+
+    int Rows() const { return model_->Rows(); }
+    void SetRows(int rows);
+    int Cols() const { return model_->Cols(); }
+    void SetCols(int cols);
+    int Row() const { return row_; }
+    void SetRow(int row);
+    int Col() const { return col_; }
+    void SetCol(int col);
+
+    // The current cell's text and background colour.
+    QString Text() const { return model_->Text(row_, col_); }
+    void SetText(const QString& text) { model_->SetText(row_, col_, text); }
+    QRgb CellBackColor() const { return model_->BackColor(row_, col_); }
+    void SetCellBackColor(QRgb colour) { model_->SetBackColor(row_, col_, colour); }
+
+    // Any cell, without moving the current cell.
+    QString TextMatrix(int row, int col) const { return model_->Text(row, col); }
+    void SetTextMatrix(int row, int col, const QString& text) { model_->SetText(row, col, text); }
+
+    void SetColWidth(int col, int twips);
+
+    // Shows every change made so far at once (otherwise done when control
+    // returns to the event loop).
+    void Publish() { model_->Publish(); }
+
+    // Where a cell is drawn, for a click on it. Row 0 is the heading.
+    QPoint CellCentre(int row, int col);
+    QWidget* ClickTarget(int row);
+
+signals:
+    // A cell was clicked; it is the current cell when this is raised.
+    void Click();
+    void DblClick();
+
+private:
+    void CellClicked(int row, int col);
+
+    GridModel* model_;
+    std::vector<int> columnPixels_;
+    int row_ = 0;
+    int col_ = 0;
+};
+
+}  // namespace mqt

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace mqt {
+
+// Screen positions and sizes are designed in twips, 1/1440 inch; at the
+// standard 96 logical dots per inch that is 15 twips to a pixel.
+constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+
+}  // namespace mqt

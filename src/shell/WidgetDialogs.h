@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+namespace mqt {
+
+// The message boxes as modal Qt dialogs.
+class WidgetDialogs final : public Dialogs {
+public:
+    int AskYesNo(const QString& prompt) override;
+    void ShowError(const QString& message) override;
+    void ShowMessage(const QString& message) override;
+    QString InputBox(const QString& prompt) override;
+};
+
+}  // namespace mqt

@@ -1,0 +1,170 @@
+#include "shell/frmMenu.h"
+
+#include "shell/ClickableLabel.h"
+#include "shell/Dialogs.h"
+#include "shell/ReportErrors.h"
+#include "shell/SharedValues.h"
+#include "shell/Twips.h"
+#include "shell/Val.h"
+#include "store/StoreError.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace mqt {
+
+namespace {
+
+struct Entry {
+    const char* caption;
+    int frame;
+};
+
+constexpr std::array<Entry, frmMenu::EntryCount> Entries = {{
+    {"Parameters", 0},
+    {"Consignor Maintenance", 0},
+    {"Item Maintenance", 0},
+    {"Report Items", 1},
+    {"Backup", 2},
+    {"Restore", 2},
+    {"Delete Paid Items", 2},
+}};
+
+constexpr std::array<const char*, 3> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions"};
+
+}  // namespace
+
+frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
+{
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(QStringLiteral("MQT - Menu"));
+    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixels(600), TwipsToPixels(360), TwipsToPixels(600), TwipsToPixels(360));
+    layout->setSpacing(TwipsToPixels(480));
+
+    auto* title = new QLabel(QStringLiteral("Menu"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setFont(QFont(QStringLiteral("Georgia"), 18, QFont::Bold));
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title);
+
+    std::array<QVBoxLayout*, FrameCaptions.size()> frameLayouts{};
+    for (std::size_t f = 0; f < FrameCaptions.size(); ++f) {
+        auto* frame = new QGroupBox(QLatin1String(FrameCaptions[f]), this);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(f + 1));
+        frame->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+        frameLayouts[f] = new QVBoxLayout(frame);
+        frameLayouts[f]->setContentsMargins(TwipsToPixels(360), TwipsToPixels(240), TwipsToPixels(360),
+                                            TwipsToPixels(240));
+        layout->addWidget(frame);
+    }
+    layout->addStretch();
+
+    for (int i = 0; i < EntryCount; ++i) {
+        auto* label = new ClickableLabel(QLatin1String(Entries[std::size_t(i)].caption));
+        label->setObjectName(QStringLiteral("lblFunction(%1)").arg(i));
+        label->setFont(QFont(QStringLiteral("Georgia"), 14));
+        label->setCursor(Qt::PointingHandCursor);
+        frameLayouts[std::size_t(Entries[std::size_t(i)].frame)]->addWidget(label);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { lblFunction_Click(i); });
+        lblFunction_[std::size_t(i)] = label;
+    }
+}
+
+frmMenu::~frmMenu()
+{
+    for (QPointer<QWidget>& screen : screens_) delete screen.data();
+}
+
+void frmMenu::Form_Load()
+{
+    move(TwipsToPixels(200), TwipsToPixels(200));
+    shared_.DatabasePath = shared_.ProgramFolder + QStringLiteral("/Marquill.mqt");
+
+    shared_.database.Open(shared_.DatabasePath);
+    shared_.Data1.DatabaseName(shared_.database);
+    shared_.Data1.RecordSource(QStringLiteral("select * from params"));
+    shared_.Data1.Refresh();
+    ReadSettings();
+
+    shared_.Data2.DatabaseName(shared_.database);
+    shared_.Data3.DatabaseName(shared_.database);
+    shared_.ItemColumns = BuildItemColumns();
+}
+
+void frmMenu::ReadSettings()
+{
+    Recordset& params = shared_.Data1.Recordset();
+    if (params.Eof()) {
+        shared_.Settings = ShopSettings();
+        params.AddNew();
+        params.Fields(QStringLiteral("Commission")).SetValue(0);
+        params.Fields(QStringLiteral("Rounding")).SetValue(0.0);
+        params.Fields(QStringLiteral("PriceOverride")).SetValue(false);
+        params.Fields(QStringLiteral("Backup")).SetValue(QStringLiteral(" "));
+        params.Update();
+        // Read the new row back, so Data1 stands on it as on a stored one.
+        shared_.Data1.Refresh();
+        return;
+    }
+    params.MoveFirst();
+    const QVariant commission = params.Fields(QStringLiteral("Commission")).Value();
+    const std::optional<std::int16_t> percent = RoundToInt16(commission.toDouble());
+    if (!percent)
+        throw StoreError(QStringLiteral("The commission %1 in the params table is out of range").arg(commission.toString()));
+    shared_.Settings.Commission = *percent;
+    shared_.Settings.Rounding = params.Fields(QStringLiteral("Rounding")).Value().toFloat();
+    shared_.Settings.PriceOverride = params.Fields(QStringLiteral("PriceOverride")).Value().toBool();
+    shared_.Settings.Backup = params.Fields(QStringLiteral("Backup")).Text();
+}
+
+void frmMenu::lblFunction_Click(int index)
+{
+    if (index >= 0 && index < ScreenCount) ShowScreen(Screen(index));
+}
+
+QWidget* frmMenu::ShowScreen(Screen screen)
+{
+    QPointer<QWidget>& slot = screens_[std::size_t(screen)];
+    if (!slot) {
+        slot = CreateScreen(screen, shared_, *this);
+        if (!slot) return nullptr;
+        slot->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+    return slot;
+}
+
+QWidget* frmMenu::LoadedScreen(Screen screen) const { return screens_[std::size_t(screen)]; }
+
+void frmMenu::UnloadScreen(Screen screen)
+{
+    QPointer<QWidget>& slot = screens_[std::size_t(screen)];
+    if (!slot) return;
+    QWidget* window = slot;
+    slot.clear();
+    window->close();  // deletes itself on close
+}
+
+void frmMenu::ShowMenu()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmMenu::closeEvent(QCloseEvent* event)
+{
+    // The program ends at once: the screens close without steps of their own.
+    for (QPointer<QWidget>& screen : screens_) delete screen.data();
+    event->accept();
+    emit Ended();
+}
+
+}  // namespace mqt

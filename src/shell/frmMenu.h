@@ -1,0 +1,60 @@
+#pragma once
+
+#include "shell/Screens.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace mqt {
+
+class ClickableLabel;
+class SharedValues;
+
+// The main menu: the start-up screen, alive for the whole run. Its load step
+// opens the database and prepares what every screen shares; its seven entries
+// open the working screens or run the maintenance utilities. Closing it ends
+// the program.
+class frmMenu final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int EntryCount = 7;
+
+    explicit frmMenu(SharedValues& shared);
+    ~frmMenu() override;
+
+    // The start-up sequence, before the menu is first shown. Throws
+    // StoreError when the database cannot be opened or read.
+    void Form_Load();
+
+    // A menu entry was chosen: 0 to 3 show a screen, 4 to 6 run a utility.
+    void lblFunction_Click(int index);
+
+    // Loads the screen at its first use and brings it to the front.
+    QWidget* ShowScreen(Screen screen);
+    // The screen if it is loaded, else null.
+    QWidget* LoadedScreen(Screen screen) const;
+    // Closes the screen's window, which unloads it.
+    void UnloadScreen(Screen screen);
+    // Brings the menu to the front.
+    void ShowMenu();
+
+signals:
+    // The menu was closed: the program ends.
+    void Ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ReadSettings();
+
+    SharedValues& shared_;
+    std::array<ClickableLabel*, EntryCount> lblFunction_{};
+    std::array<QPointer<QWidget>, ScreenCount> screens_;
+};
+
+}  // namespace mqt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/Recordset.h"
+
+#include <QString>
+
+namespace mqt {
+
+class Database;
+
+// A record source: one SQL statement and the result it last produced. The
+// three of them (Data1 for params, Data2 for consignors, Data3 for items)
+// share the program's one database connection.
+class DataControl {
+public:
+    // Names the database the source works on.
+    void DatabaseName(Database& database) { database_ = &database; }
+    // Stores the statement; runs nothing yet.
+    void RecordSource(const QString& statement) { statement_ = statement; }
+    const QString& RecordSource() const { return statement_; }
+    // Runs the stored statement; its result replaces the previous one and is
+    // positioned on its first record (Eof when it is empty). On failure the
+    // previous result is dropped and StoreError is thrown.
+    void Refresh();
+    mqt::Recordset& Recordset() { return result_; }
+
+private:
+    Database* database_ = nullptr;
+    QString statement_;
+    mqt::Recordset result_;
+};
+
+}  // namespace mqt

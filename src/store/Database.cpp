@@ -1,0 +1,17 @@
+#include "store/Database.h"
+
+#include "store/SqlDialect.h"
+
+namespace mqt {
+
+void Database::Open(const QString& path)
+{
+    Connection connection = Connection::Open(path);
+    RegisterDialectFunctions(connection);
+    connection_ = std::move(connection);
+    path_ = path;
+}
+
+void Database::Close() { connection_.Close(); }
+
+}  // namespace mqt

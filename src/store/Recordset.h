@@ -1,0 +1,89 @@
+#pragma once
+
+#include "store/Schema.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace mqt {
+
+class Database;
+class Recordset;
+
+// One named field of a result's current record.
+class Field {
+public:
+    Field(Recordset& recordset, QString name) : recordset_(recordset), name_(std::move(name)) {}
+    // Null, QString, qint64, double, bool or QDate.
+    QVariant Value() const;
+    bool IsNull() const { return Value().isNull(); }
+    // The value as text, empty for null.
+    QString Text() const { return Value().toString(); }
+    // Written during an AddNew or an Edit; stored by Update.
+    void SetValue(const QVariant& value);
+
+private:
+    Recordset& recordset_;
+    QString name_;
+};
+
+// The records a select statement produced, with a current position. Each row
+// keeps its identity, so Edit, Update and Delete reach that row and no other,
+// also when two rows are equal in every selected column. The records are read
+// when the statement runs; changes made through the result show in it.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(Database& database, const TableDefinition* table, QStringList columns);
+
+    // True when there is no current record: the result is empty, or the
+    // position has moved past the last record. (EOF itself is a C macro.)
+    bool Eof() const { return position_ >= rows_.size(); }
+    void MoveFirst() { position_ = 0; }
+    void MoveNext();
+    std::int64_t RecordCount() const { return std::int64_t(rows_.size()); }
+
+    // Field names match without regard to case.
+    Field Fields(const QString& name) { return Field(*this, name); }
+
+    // AddNew starts a new record with all fields null; Edit a change of the
+    // current one. Field writes fill it and Update stores it. After an added
+    // record is stored the position stays where it was.
+    void AddNew();
+    void Edit();
+    void Update();
+    // Removes the current record's row at once. There is no current record
+    // until the next move; MoveNext reaches the record after the deleted one.
+    void Delete();
+
+    void AppendRow(std::int64_t rowId, std::vector<QVariant> values);
+
+private:
+    friend class Field;
+    struct Row {
+        std::int64_t rowId = 0;
+        std::vector<QVariant> values;
+        bool deleted = false;
+    };
+    enum class Pending { None, Adding, Editing };
+
+    QVariant Read(const QString& name) const;
+    void Write(const QString& name, const QVariant& value);
+    Row& CurrentRow();
+    const FieldDefinition& WritableField(const QString& name) const;
+
+    Database* database_ = nullptr;
+    const TableDefinition* table_ = nullptr;
+    QStringList columns_;
+    QHash<QString, int> columnIndex_;  // lower-case name -> column
+    std::vector<Row> rows_;
+    std::size_t position_ = 0;
+    Pending pending_ = Pending::None;
+    std::map<QString, QVariant> changes_;  // field name as defined -> stored form
+};
+
+}  // namespace mqt

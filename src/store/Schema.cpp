@@ -1,0 +1,96 @@
+#include "store/Schema.h"
+
+#include "store/Sqlite.h"
+
+#include <QStringList>
+
+namespace mqt {
+
+const FieldDefinition* TableDefinition::Find(const QString& fieldName) const
+{
+    for (const FieldDefinition& field : fields)
+        if (field.name.compare(fieldName, Qt::CaseInsensitive) == 0) return &field;
+    return nullptr;
+}
+
+const std::vector<TableDefinition>& Tables()
+{
+    using K = FieldKind;
+    static const std::vector<TableDefinition> tables = {
+        {QStringLiteral("params"),
+         {{QStringLiteral("Commission"), K::Integer},
+          {QStringLiteral("Rounding"), K::Real},
+          {QStringLiteral("PriceOverride"), K::Boolean},
+          {QStringLiteral("Backup"), K::Text}}},
+        {QStringLiteral("consignor"),
+         {{QStringLiteral("LastName"), K::Text},
+          {QStringLiteral("FirstName"), K::Text},
+          {QStringLiteral("Phone"), K::Text},
+          {QStringLiteral("Email"), K::Text},
+          {QStringLiteral("Street"), K::Text},
+          {QStringLiteral("City"), K::Text},
+          {QStringLiteral("State"), K::Text},
+          {QStringLiteral("Zip"), K::Text},
+          {QStringLiteral("Notes"), K::Text}}},
+        {QStringLiteral("item"),
+         {{QStringLiteral("LastName"), K::Text},
+          {QStringLiteral("FirstName"), K::Text},
+          {QStringLiteral("ItemDesc"), K::Text},
+          {QStringLiteral("Category"), K::Text},
+          {QStringLiteral("Subcategory"), K::Text},
+          {QStringLiteral("CostPrice"), K::Real},
+          {QStringLiteral("SalePrice"), K::Real},
+          {QStringLiteral("DateAdded"), K::Date},
+          {QStringLiteral("DateSold"), K::Date},
+          {QStringLiteral("DatePaid"), K::Date},
+          {QStringLiteral("PayRef"), K::Text},
+          {QStringLiteral("Notes"), K::Text}}},
+    };
+    return tables;
+}
+
+const TableDefinition* FindTable(const QString& tableName)
+{
+    for (const TableDefinition& table : Tables())
+        if (table.name.compare(tableName, Qt::CaseInsensitive) == 0) return &table;
+    return nullptr;
+}
+
+namespace {
+
+// Column types that every SQLite tool reads; dates are TEXT holding YYYY-MM-DD
+// and booleans INTEGER holding 0 or 1.
+QString SqlType(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Integer:
+    case FieldKind::Boolean:
+        return QStringLiteral("INTEGER");
+    case FieldKind::Real:
+        return QStringLiteral("REAL");
+    case FieldKind::Text:
+    case FieldKind::Date:
+        break;
+    }
+    return QStringLiteral("TEXT");
+}
+
+}  // namespace
+
+void CreateSchema(Connection& connection)
+{
+    Transaction transaction(connection);
+    for (const TableDefinition& table : Tables()) {
+        QStringList columns;
+        for (const FieldDefinition& field : table.fields) columns << field.name + u' ' + SqlType(field.kind);
+        connection.Execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", "))));
+    }
+    // Names are looked up without regard to case, per consignor and per item.
+    connection.Execute(QStringLiteral(
+        "CREATE INDEX consignor_names ON consignor (LastName COLLATE NOCASE, FirstName COLLATE NOCASE)"));
+    connection.Execute(QStringLiteral(
+        "CREATE INDEX item_names ON item (LastName COLLATE NOCASE, FirstName COLLATE NOCASE, ItemDesc COLLATE NOCASE)"));
+    transaction.Commit();
+}
+
+}  // namespace mqt

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace mqt {
+
+class Connection;
+
+// How the program reads and writes a field.
+enum class FieldKind { Text, Integer, Real, Boolean, Date };
+
+struct FieldDefinition {
+    QString name;
+    FieldKind kind;
+};
+
+struct TableDefinition {
+    QString name;
+    std::vector<FieldDefinition> fields;
+
+    // The field of that name, compared without regard to case; null when none.
+    const FieldDefinition* Find(const QString& fieldName) const;
+};
+
+// The three tables of the database file: params, consignor and item.
+const std::vector<TableDefinition>& Tables();
+// The table of that name, compared without regard to case; null when none.
+const TableDefinition* FindTable(const QString& tableName);
+
+// Creates the three tables and their lookup indexes in an empty database.
+void CreateSchema(Connection& connection);
+
+}  // namespace mqt

@@ -1,0 +1,261 @@
+#include "store/SqlDialect.h"
+
+#include "shell/DateText.h"
+#include "store/Sqlite.h"
+#include "store/StoreError.h"
+
+#include <sqlite3.h>
+
+#include <vector>
+
+namespace mqt {
+
+namespace {
+
+struct Token {
+    enum Kind { Word, String, Date, Space, Symbol } kind;
+    QString text;  // as written; for String the unquoted value, for Date the inside
+};
+
+bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == u'_' || ch == u'$' || ch == u'.'; }
+
+std::vector<Token> Tokenize(const QString& sql)
+{
+    std::vector<Token> tokens;
+    qsizetype i = 0;
+    const qsizetype n = sql.size();
+    while (i < n) {
+        const QChar ch = sql[i];
+        if (ch.isSpace()) {
+            qsizetype j = i;
+            while (j < n && sql[j].isSpace()) ++j;
+            tokens.push_back({Token::Space, sql.mid(i, j - i)});
+            i = j;
+        } else if (ch == u'\'') {
+            QString value;
+            qsizetype j = i + 1;
+            while (true) {
+                if (j >= n) throw StoreError(QStringLiteral("Missing closing quote in: %1").arg(sql));
+                if (sql[j] == u'\'') {
+                    if (j + 1 < n && sql[j + 1] == u'\'') {
+                        value += u'\'';
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                value += sql[j++];
+            }
+            tokens.push_back({Token::String, value});
+            i = j + 1;
+        } else if (ch == u'#') {
+            const qsizetype close = sql.indexOf(u'#', i + 1);
+            if (close < 0) throw StoreError(QStringLiteral("Missing closing # in: %1").arg(sql));
+            tokens.push_back({Token::Date, sql.mid(i + 1, close - i - 1)});
+            i = close + 1;
+        } else if (IsWordChar(ch)) {
+            qsizetype j = i;
+            while (j < n && IsWordChar(sql[j])) ++j;
+            tokens.push_back({Token::Word, sql.mid(i, j - i)});
+            i = j;
+        } else {
+            tokens.push_back({Token::Symbol, QString(ch)});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+QString Quote(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace(QStringLiteral("'"), QStringLiteral("''"));
+    return u'\'' + escaped + u'\'';
+}
+
+bool IsAscii(const QString& text)
+{
+    for (const QChar ch : text)
+        if (ch.unicode() > 127) return false;
+    return true;
+}
+
+bool IsKeyword(const Token& token, const char* word)
+{
+    return token.kind == Token::Word && token.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+// The index of the next token that is not blank, or tokens.size().
+std::size_t NextSignificant(const std::vector<Token>& tokens, std::size_t from)
+{
+    while (from < tokens.size() && tokens[from].kind == Token::Space) ++from;
+    return from;
+}
+
+QString DateLiteral(const QString& inside, const QDate& today)
+{
+    const std::optional<DateValue> value = ReadDate(inside, today);
+    if (!value) throw StoreError(QStringLiteral("Not a date: #%1#").arg(inside));
+    QString iso = value->date.toString(Qt::ISODate);
+    if (value->time) iso += u' ' + value->time->toString(QStringLiteral("HH:mm:ss"));
+    return Quote(iso);
+}
+
+// Rewrites "order by a asc, b asc" so texts sort without regard to case and
+// texts that differ only in case stay next to each other.
+QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
+{
+    QStringList terms;
+    std::size_t i = NextSignificant(tokens, from);
+    while (i < tokens.size()) {
+        if (tokens[i].kind != Token::Word) return {};
+        const QString column = tokens[i].text;
+        QString direction;
+        i = NextSignificant(tokens, i + 1);
+        if (i < tokens.size() && (IsKeyword(tokens[i], "asc") || IsKeyword(tokens[i], "desc"))) {
+            direction = u' ' + tokens[i].text;
+            i = NextSignificant(tokens, i + 1);
+        }
+        terms << column + QStringLiteral(" COLLATE NOCASE") + direction << column + direction;
+        if (i < tokens.size()) {
+            if (tokens[i].text != u",") return {};
+            i = NextSignificant(tokens, i + 1);
+        }
+    }
+    return terms.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today)
+{
+    const std::vector<Token> tokens = Tokenize(statement);
+    std::size_t i = NextSignificant(tokens, 0);
+    if (i == tokens.size() || !IsKeyword(tokens[i], "select"))
+        throw StoreError(QStringLiteral("Only select statements can be run: %1").arg(statement));
+
+    TranslatedSelect result;
+    QString& out = result.sql;
+    out = QStringLiteral("select rowid AS mqt_rowid,");
+    for (++i; i < tokens.size(); ++i) {
+        const Token& token = tokens[i];
+        switch (token.kind) {
+        case Token::Space:
+            out += token.text;
+            break;
+        case Token::String:
+            out += Quote(token.text);
+            break;
+        case Token::Date:
+            out += DateLiteral(token.text, today);
+            break;
+        case Token::Symbol:
+            if (token.text == u";") {
+                if (NextSignificant(tokens, i + 1) != tokens.size())
+                    throw StoreError(QStringLiteral("Only one statement can run at a time"));
+                i = tokens.size() - 1;
+                break;
+            }
+            out += token.text;
+            break;
+        case Token::Word: {
+            if (IsKeyword(token, "from") && result.table.isEmpty()) {
+                const std::size_t t = NextSignificant(tokens, i + 1);
+                if (t < tokens.size() && tokens[t].kind == Token::Word) result.table = tokens[t].text;
+            }
+            if (IsKeyword(token, "order")) {
+                const std::size_t by = NextSignificant(tokens, i + 1);
+                if (by < tokens.size() && IsKeyword(tokens[by], "by")) {
+                    const QString terms = OrderTerms(tokens, by + 1);
+                    if (!terms.isEmpty()) {
+                        out += QStringLiteral("order by ") + terms;
+                        i = tokens.size() - 1;
+                        break;
+                    }
+                }
+            }
+            // column = 'text': equal without regard to letter case.
+            const std::size_t op = NextSignificant(tokens, i + 1);
+            const std::size_t value = op < tokens.size() ? NextSignificant(tokens, op + 1) : op;
+            if (value < tokens.size() && tokens[op].kind == Token::Symbol && tokens[op].text == u"=" && tokens[value].kind == Token::String) {
+                const QString& text = tokens[value].text;
+                if (IsAscii(text))
+                    out += token.text + QStringLiteral(" = ") + Quote(text) + QStringLiteral(" COLLATE NOCASE");
+                else
+                    out += QStringLiteral("mqt_fold(") + token.text + QStringLiteral(") = ") + Quote(FoldCase(text));
+                i = value;
+                break;
+            }
+            out += token.text;
+        }
+        }
+    }
+    if (result.table.isEmpty()) throw StoreError(QStringLiteral("No table named in: %1").arg(statement));
+    return result;
+}
+
+QString FoldCase(const QString& text) { return text.toLower(); }
+
+bool LikeMatches(const QString& pattern, const QString& value)
+{
+    const QString p = FoldCase(pattern);
+    const QString v = FoldCase(value);
+    qsizetype i = 0, j = 0, star = -1, mark = 0;
+    while (i < v.size()) {
+        if (j < p.size() && p[j] == u'*') {
+            star = j++;
+            mark = i;
+        } else if (j < p.size() && p[j] == v[i]) {
+            ++i;
+            ++j;
+        } else if (star >= 0) {
+            j = star + 1;
+            i = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (j < p.size() && p[j] == u'*') ++j;
+    return j == p.size();
+}
+
+namespace {
+
+QString TextArgument(sqlite3_value* value)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return QString::fromUtf8(text, sqlite3_value_bytes(value));
+}
+
+void LikeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, LikeMatches(TextArgument(arguments[0]), TextArgument(arguments[1])) ? 1 : 0);
+}
+
+void FoldFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QByteArray folded = FoldCase(TextArgument(arguments[0])).toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
+}  // namespace
+
+void RegisterDialectFunctions(Connection& connection)
+{
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    if (sqlite3_create_function_v2(connection.Handle(), "like", 2, flags, nullptr, LikeFunction, nullptr, nullptr,
+                                   nullptr) != SQLITE_OK ||
+        sqlite3_create_function_v2(connection.Handle(), "mqt_fold", 1, flags, nullptr, FoldFunction, nullptr,
+                                   nullptr, nullptr) != SQLITE_OK)
+        throw StoreError(connection.LastError());
+}
+
+}  // namespace mqt

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace mqt {
+
+class Connection;
+
+// A select statement of the program's dialect, made ready for SQLite.
+struct TranslatedSelect {
+    QString sql;    // selects the row identity as its first column, mqt_rowid
+    QString table;  // the one table it reads
+};
+
+// Translates the statements the screens build into SQLite's dialect:
+//  - the row identity is selected first, so rows can be changed one by one;
+//  - "#m/d/yyyy#" date literals (a time of day may follow) become ISO texts;
+//  - column = 'text' ignores letter case for all letters;
+//  - "like" keeps its pattern: the connection's like() treats "*" as the only
+//    wildcard (see RegisterDialectFunctions);
+//  - "order by" sorts texts without regard to case, equal texts kept together;
+//  - only one select statement is accepted.
+// Throws StoreError for anything else. `today` completes dates without a year.
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today);
+
+// Whether a like pattern matches a value: "*" matches any run of characters,
+// including none; every other character stands for itself; letter case is
+// ignored for all letters.
+bool LikeMatches(const QString& pattern, const QString& value);
+
+// The case-folded form in which texts are compared.
+QString FoldCase(const QString& text);
+
+// Installs like() and mqt_fold() on a connection.
+void RegisterDialectFunctions(Connection& connection);
+
+}  // namespace mqt

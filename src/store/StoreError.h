@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace mqt {
+
+// A failure of the database or of a record operation, carrying the text the
+// user is shown. The steps after a failing one do not run: the screen that
+// started the action catches it and reports it.
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& Message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+}  // namespace mqt

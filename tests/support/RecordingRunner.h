@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/CommandRunner.h"
+
+#include <QList>
+
+namespace mqt::test {
+
+// Records the helper commands started and gives the outcome a test chose;
+// with passThrough set it also runs them for real.
+class RecordingRunner final : public CommandRunner {
+public:
+    struct Call {
+        QString program;
+        QStringList arguments;
+    };
+
+    CommandResult Run(const QString& program, const QStringList& arguments, int timeoutMs) override
+    {
+        calls.append({program, arguments});
+        if (passThrough) return ProcessRunner().Run(program, arguments, timeoutMs);
+        return outcome;
+    }
+
+    QList<Call> calls;
+    bool passThrough = false;
+    CommandResult outcome{true, true, 0, {}};
+};
+
+}  // namespace mqt::test

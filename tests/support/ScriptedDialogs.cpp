@@ -1,0 +1,29 @@
+#include "support/ScriptedDialogs.h"
+
+namespace mqt::test {
+
+int ScriptedDialogs::AskYesNo(const QString& prompt)
+{
+    shown_.append({Kind::Question, prompt});
+    return answers_.isEmpty() ? No : answers_.dequeue();
+}
+
+void ScriptedDialogs::ShowError(const QString& message) { shown_.append({Kind::Error, message}); }
+
+void ScriptedDialogs::ShowMessage(const QString& message) { shown_.append({Kind::Message, message}); }
+
+QString ScriptedDialogs::InputBox(const QString& prompt)
+{
+    shown_.append({Kind::Input, prompt});
+    return inputs_.isEmpty() ? QString() : inputs_.dequeue();
+}
+
+QStringList ScriptedDialogs::Texts(Kind kind) const
+{
+    QStringList texts;
+    for (const Shown& box : shown_)
+        if (box.kind == kind) texts << box.text;
+    return texts;
+}
+
+}  // namespace mqt::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace mqt::test {
+
+// Message boxes for tests: answers are queued beforehand and every box shown
+// is recorded. A question with no queued answer is answered No.
+class ScriptedDialogs final : public Dialogs {
+public:
+    enum class Kind { Question, Error, Message, Input };
+    struct Shown {
+        Kind kind;
+        QString text;
+    };
+
+    void QueueAnswer(int answer) { answers_.enqueue(answer); }
+    void QueueInput(const QString& text) { inputs_.enqueue(text); }
+
+    int AskYesNo(const QString& prompt) override;
+    void ShowError(const QString& message) override;
+    void ShowMessage(const QString& message) override;
+    QString InputBox(const QString& prompt) override;
+
+    const QList<Shown>& shown() const { return shown_; }
+    // The texts shown of one kind, in order.
+    QStringList Texts(Kind kind) const;
+    QStringList Errors() const { return Texts(Kind::Error); }
+    QStringList Messages() const { return Texts(Kind::Message); }
+    QStringList Questions() const { return Texts(Kind::Question); }
+    void Clear() { shown_.clear(); }
+
+private:
+    QQueue<int> answers_;
+    QQueue<QString> inputs_;
+    QList<Shown> shown_;
+};
+
+}  // namespace mqt::test
