@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets everything up and starts the program. A new, empty shop database is
+# made beside the program the first time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+program=build/program
+[ -e "$program/Marquill.mqt" ] || "$program/mqt-createdb" "$program/Marquill.mqt"
+exec "$program/marquill"
