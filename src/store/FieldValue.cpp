@@ -57,6 +57,23 @@ std::optional<double> AsNumber(const QVariant& value)
     return std::nullopt;
 }
 
+// A stored date, "YYYY-MM-DD" (a time of day may follow): read by hand,
+// as every date of every listed item passes through here.
+QDate DateFromIso(const QString& text)
+{
+    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-') return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p)
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            const QChar ch = text[i];
+            if (ch < u'0' || ch > u'9') return {};
+            parts[p] = parts[p] * 10 + (ch.unicode() - u'0');
+        }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 }  // namespace
 
 QVariant FromStorage(const FieldDefinition* field, const QVariant& stored)
@@ -66,7 +83,7 @@ QVariant FromStorage(const FieldDefinition* field, const QVariant& stored)
     case FieldKind::Boolean:
         return QVariant(stored.toLongLong() != 0);
     case FieldKind::Date: {
-        const QDate date = QDate::fromString(stored.toString().left(10), Qt::ISODate);
+        const QDate date = DateFromIso(stored.toString());
         return date.isValid() ? QVariant(date) : stored;
     }
     case FieldKind::Integer:

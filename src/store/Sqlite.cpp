@@ -107,6 +107,8 @@ bool Statement::Step()
     throw StoreError(connection_.LastError());
 }
 
+void Statement::Reset() { sqlite3_reset(handle_); }
+
 int Statement::ColumnCount() const { return sqlite3_column_count(handle_); }
 
 QString Statement::ColumnName(int column) const

@@ -49,6 +49,8 @@ public:
     void Bind(int index, const QVariant& value);  // 1-based
     // Steps once: true while a row is available.
     bool Step();
+    // Makes the statement ready to run again, keeping its bound values.
+    void Reset();
     int ColumnCount() const;
     QString ColumnName(int column) const;
     // The column of the current row as null, qint64, double or QString.
