@@ -7,6 +7,7 @@
 #include "shell/Twips.h"
 #include "shell/Val.h"
 #include "store/StoreError.h"
+#include "utility/ChargeRent.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -94,6 +95,7 @@ void frmMenu::Form_Load()
     shared_.Data2.DatabaseName(shared_.database);
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
+    ChargeRent(shared_);
 }
 
 void frmMenu::ReadSettings()
