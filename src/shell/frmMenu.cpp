@@ -7,6 +7,7 @@
 #include "shell/Twips.h"
 #include "shell/Val.h"
 #include "store/StoreError.h"
+#include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
 
 #include <QCloseEvent>
@@ -126,7 +127,26 @@ void frmMenu::ReadSettings()
 
 void frmMenu::lblFunction_Click(int index)
 {
-    if (index >= 0 && index < ScreenCount) ShowScreen(Screen(index));
+    if (index >= 0 && index < ScreenCount) {
+        ShowScreen(Screen(index));
+        return;
+    }
+    RunReportingErrors(shared_.dialogs, [this, index] {
+        switch (index) {
+        case 4:
+            BackupDatabase(shared_);
+            break;
+        case 5:
+            if (RestoreDatabase(shared_)) EndProgram();
+            break;
+        }
+    });
+}
+
+void frmMenu::EndProgram()
+{
+    for (Screen screen : {Screen::Item, Screen::Report, Screen::Params, Screen::Consignor}) UnloadScreen(screen);
+    close();
 }
 
 QWidget* frmMenu::ShowScreen(Screen screen)
