@@ -9,6 +9,7 @@
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
+#include "utility/DeletePaidItems.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -138,6 +139,9 @@ void frmMenu::lblFunction_Click(int index)
             break;
         case 5:
             if (RestoreDatabase(shared_)) EndProgram();
+            break;
+        case 6:
+            DeletePaidItems(shared_);
             break;
         }
     });
