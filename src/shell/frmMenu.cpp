@@ -7,6 +7,9 @@
 #include "shell/Twips.h"
 #include "shell/Val.h"
 #include "store/StoreError.h"
+#include "utility/BackupRestore.h"
+#include "utility/ChargeRent.h"
+#include "utility/DeletePaidItems.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -94,6 +97,7 @@ void frmMenu::Form_Load()
     shared_.Data2.DatabaseName(shared_.database);
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
+    ChargeRent(shared_);
 }
 
 void frmMenu::ReadSettings()
@@ -124,7 +128,29 @@ void frmMenu::ReadSettings()
 
 void frmMenu::lblFunction_Click(int index)
 {
-    if (index >= 0 && index < ScreenCount) ShowScreen(Screen(index));
+    if (index >= 0 && index < ScreenCount) {
+        ShowScreen(Screen(index));
+        return;
+    }
+    RunReportingErrors(shared_.dialogs, [this, index] {
+        switch (index) {
+        case 4:
+            BackupDatabase(shared_);
+            break;
+        case 5:
+            if (RestoreDatabase(shared_)) EndProgram();
+            break;
+        case 6:
+            DeletePaidItems(shared_);
+            break;
+        }
+    });
+}
+
+void frmMenu::EndProgram()
+{
+    for (Screen screen : {Screen::Item, Screen::Report, Screen::Params, Screen::Consignor}) UnloadScreen(screen);
+    close();
 }
 
 QWidget* frmMenu::ShowScreen(Screen screen)

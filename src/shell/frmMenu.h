@@ -51,6 +51,8 @@ protected:
 
 private:
     void ReadSettings();
+    // Closes the screens in a fixed order and then the menu, which ends the program.
+    void EndProgram();
 
     SharedValues& shared_;
     std::array<ClickableLabel*, EntryCount> lblFunction_{};

@@ -1,0 +1,136 @@
+#include "utility/BackupRestore.h"
+
+#include "shell/CommandRunner.h"
+#include "shell/Dialogs.h"
+#include "shell/SharedValues.h"
+#include "store/StoreError.h"
+#include "utility/BackupLocation.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+namespace mqt {
+
+namespace {
+
+constexpr int MakeFolderTimeoutMs = 60 * 1000;
+constexpr int CopyTimeoutMs = 10 * 60 * 1000;
+
+QString Helper(const SharedValues& shared, const char* command)
+{
+    return shared.ProgramFolder + u'/' + QLatin1String(command);
+}
+
+// The backup folder of the settings; empty after telling the user that there is none.
+std::optional<QString> BackupFolderOrComplain(SharedValues& shared, const QString& root)
+{
+    const QString& location = shared.Settings.Backup;
+    const std::optional<QString> folder = BackupFolder(location, root);
+    if (!folder) {
+        shared.dialogs.ShowError(location.trimmed().isEmpty()
+                                     ? QStringLiteral("No backup location set - enter one under Parameters")
+                                     : QStringLiteral("Backup location not usable: ") + location);
+    }
+    return folder;
+}
+
+// Runs the copy command; why `to` is not a full copy of `from` afterwards,
+// empty when it is.
+QString CopyFile(SharedValues& shared, const QString& from, const QString& to)
+{
+    const CommandResult result = shared.commands.Run(Helper(shared, CopyFileCommand), {from, to}, CopyTimeoutMs);
+    if (!result.Succeeded())
+        return result.errorText.isEmpty() ? QStringLiteral("The copy command failed") : result.errorText;
+    const QFileInfo copy(to);
+    if (!copy.isFile() || copy.size() != QFileInfo(from).size())
+        return to + QStringLiteral(" is missing or incomplete after the copy");
+    return {};
+}
+
+// The database file as it lies on disk, to tell whether a copy touched it.
+struct FileState {
+    explicit FileState(const QString& path)
+    {
+        const QFileInfo info(path);
+        exists = info.exists();
+        size = info.size();
+        modified = info.lastModified();
+    }
+    bool operator==(const FileState&) const = default;
+    bool exists;
+    qint64 size;
+    QDateTime modified;
+};
+
+bool Reopen(SharedValues& shared)
+{
+    try {
+        shared.database.Open(shared.DatabasePath);
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+void BackupDatabase(SharedValues& shared, const QString& root)
+{
+    const std::optional<QString> folder = BackupFolderOrComplain(shared, root);
+    if (!folder) return;
+
+    // The folder command is waited for; a test file written into the folder
+    // then shows that the folder is there and takes files. The command's own
+    // outcome does not matter when the folder exists already.
+    QFile test(*folder + QStringLiteral("/test"));
+    test.remove();
+    shared.commands.Run(Helper(shared, MakeFolderCommand), {*folder}, MakeFolderTimeoutMs);
+    if (!test.open(QIODevice::WriteOnly)) {
+        shared.dialogs.ShowError(QStringLiteral("Backup Destination not found"));
+        return;
+    }
+    test.close();
+    test.remove();
+
+    // A copy onto the database itself would replace the open file.
+    const QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
+                              ? QStringLiteral("The backup folder is the program folder")
+                              : CopyFile(shared, shared.DatabasePath, *folder + QStringLiteral("/Marquill.mqt"));
+    if (fault.isEmpty())
+        shared.dialogs.ShowMessage(QStringLiteral("File Backed up in ") + *folder);
+    else
+        shared.dialogs.ShowError(QStringLiteral("File not backed up in ") + *folder + u'\n' + fault);
+}
+
+bool RestoreDatabase(SharedValues& shared, const QString& root)
+{
+    const std::optional<QString> folder = BackupFolderOrComplain(shared, root);
+    if (!folder) return false;
+    const QString source = *folder + QStringLiteral("/Marquill.mqt");
+    if (!QFileInfo(source).isFile()) {
+        shared.dialogs.ShowError(QStringLiteral("Backup Source not found"));
+        return false;
+    }
+    if (shared.dialogs.AskYesNo(QStringLiteral("You will lose all data entered since the last backup") + u'\n' +
+                                QStringLiteral("Are you sure you want to restore all your files?")) != Yes)
+        return false;
+
+    // The copy must not run under an open connection.
+    shared.database.Close();
+    const FileState before(shared.DatabasePath);
+    const QString fault = CopyFile(shared, source, shared.DatabasePath);
+    if (fault.isEmpty()) {
+        shared.dialogs.ShowMessage(QStringLiteral("Files restored - Restart program"));
+        return true;
+    }
+    if (FileState(shared.DatabasePath) == before && Reopen(shared)) {
+        shared.dialogs.ShowError(QStringLiteral("Files not restored") + u'\n' + fault);
+        return false;
+    }
+    shared.dialogs.ShowError(QStringLiteral("Files not restored") + u'\n' + fault + u'\n' +
+                             QStringLiteral("The database may be incomplete - restore again, then restart program"));
+    return true;
+}
+
+}  // namespace mqt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace mqt {
+
+class SharedValues;
+
+// The helper commands in the program folder. A shop may edit them, for
+// instance to copy to a network share; they keep their arguments:
+//   Makedir.sh FOLDER   creates the backup folder
+//   backup.sh FROM TO   copies the file FROM to the file TO
+inline constexpr const char* MakeFolderCommand = "Makedir.sh";
+inline constexpr const char* CopyFileCommand = "backup.sh";
+
+// Menu entry "Backup": copies the database file into the backup folder of
+// the settings (see BackupFolder, which root is given to). The helper commands
+// are waited for, and success is reported only when the copy is there with
+// the database's size; anything else is reported as a failure.
+void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
+
+// Menu entry "Restore": after the user confirms, closes the database and
+// copies the backup copy over it. Returns true when the program is to end:
+// after a restore, and after a failed copy that changed the database file,
+// which must not be used again before it is restored. After a failed copy
+// that left the file as it was, the database is opened again and the program
+// goes on.
+bool RestoreDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
+
+}  // namespace mqt

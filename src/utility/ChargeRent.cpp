@@ -1,0 +1,69 @@
+#include "utility/ChargeRent.h"
+
+#include "shell/Clock.h"
+#include "shell/DateText.h"
+#include "shell/SharedValues.h"
+#include "shell/SqlQuote.h"
+#include "store/Sqlite.h"
+#include "utility/RentClause.h"
+
+namespace mqt {
+
+namespace {
+
+// Moves the consignor's clause on and books the rent item, in one transaction.
+void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& last, const QString& first,
+                     const RentCharge& charge)
+{
+    Transaction transaction(shared.database.connection());
+    consignor.Edit();
+    consignor.Fields(QStringLiteral("Notes")).SetValue(charge.notes);
+    consignor.Update();
+
+    const QString description = QStringLiteral("Rent - ") + FormatDateMmDdYyyy(charge.due);
+    shared.Data3.RecordSource(QStringLiteral("select * from  item where lastname = '") + SqlQuote(last) +
+                              QStringLiteral("' and firstname = '") + SqlQuote(first) +
+                              QStringLiteral("' and itemdesc = '") + SqlQuote(description) + QStringLiteral("'"));
+    shared.Data3.Refresh();
+    Recordset& items = shared.Data3.Recordset();
+    if (items.Eof()) {
+        items.AddNew();
+        items.Fields(QStringLiteral("LastName")).SetValue(last);
+        items.Fields(QStringLiteral("FirstName")).SetValue(first);
+        items.Fields(QStringLiteral("ItemDesc")).SetValue(description);
+        items.Fields(QStringLiteral("Category")).SetValue(QStringLiteral("$Rent"));
+        items.Fields(QStringLiteral("CostPrice")).SetValue(-charge.amount);
+        items.Fields(QStringLiteral("SalePrice")).SetValue(0.0);
+        items.Fields(QStringLiteral("DateAdded")).SetValue(charge.due);
+        items.Fields(QStringLiteral("DateSold")).SetValue(charge.due);
+        items.Update();
+    }
+    transaction.Commit();
+}
+
+}  // namespace
+
+void ChargeRent(SharedValues& shared)
+{
+    shared.Data2.RecordSource(QStringLiteral("select * from  consignor where notes like '*$Rent*' order by lastname asc"));
+    shared.Data2.Refresh();
+    Recordset& consignors = shared.Data2.Recordset();
+    if (consignors.Eof()) return;
+
+    const QDate today = shared.clock.Today();
+    consignors.MoveFirst();
+    while (!consignors.Eof()) {
+        const QString last = consignors.Fields(QStringLiteral("LastName")).Text();
+        const QString first = consignors.Fields(QStringLiteral("FirstName")).Text();
+        shared.CurrentLastName = last;
+        shared.CurrentFirstName = first;
+        if (!last.trimmed().isEmpty() && !first.trimmed().isEmpty()) {
+            const std::optional<RentCharge> charge =
+                RentDue(consignors.Fields(QStringLiteral("Notes")).Text(), today);
+            if (charge) ChargeOnePeriod(shared, consignors, last, first, *charge);
+        }
+        consignors.MoveNext();
+    }
+}
+
+}  // namespace mqt

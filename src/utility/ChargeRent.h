@@ -1,0 +1,19 @@
+#pragma once
+
+namespace mqt {
+
+class SharedValues;
+
+// Charges the rent that has come due, once at start-up before the menu shows.
+// Every consignor whose notes hold a rent clause is read in last-name order
+// (CurrentLastName and CurrentFirstName are left at the last one). When the
+// rent is due, the clause's due date moves on by one period and an item
+// "Rent - " mm/dd/yyyy is booked: minus the amount as cost price, sale price
+// 0, added and sold on the day charged, category "$Rent". An item of that
+// description that already exists is not booked twice. Both changes of one
+// consignor are stored together or not at all. At most one period is charged
+// per consignor and start-up. A consignor without names is left alone.
+// Throws StoreError when the database fails.
+void ChargeRent(SharedValues& shared);
+
+}  // namespace mqt

@@ -1,0 +1,41 @@
+#include "utility/DeletePaidItems.h"
+
+#include "shell/Clock.h"
+#include "shell/DateText.h"
+#include "shell/Dialogs.h"
+#include "shell/SharedValues.h"
+#include "store/Sqlite.h"
+
+namespace mqt {
+
+void DeletePaidItems(SharedValues& shared)
+{
+    const QString answer =
+        shared.dialogs.InputBox(QStringLiteral("Enter date prior to which paid items will be deleted"));
+    const std::optional<DateValue> date = ReadDate(answer, shared.clock.Today());
+    if (!date) {
+        shared.dialogs.ShowError(QStringLiteral("Invalid date entered"));
+        return;
+    }
+    const QString dateText = FormatShortDate(*date);
+    if (shared.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText) !=
+        Yes)
+        return;
+
+    qint64 deleted = 0;
+    Transaction transaction(shared.database.connection());
+    shared.Data3.RecordSource(QStringLiteral("select * from item where datesold is not null and datepaid < #") +
+                              dateText + QStringLiteral("#"));
+    shared.Data3.Refresh();
+    Recordset& items = shared.Data3.Recordset();
+    if (!items.Eof()) items.MoveFirst();
+    while (!items.Eof()) {
+        items.Delete();
+        ++deleted;
+        items.MoveNext();
+    }
+    transaction.Commit();
+    shared.dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
+}
+
+}  // namespace mqt

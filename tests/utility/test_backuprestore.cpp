@@ -1,0 +1,301 @@
+// Backup and restore with the real helper commands, in temporary folders.
+
+#include "RunningShop.h"
+#include "utility/BackupLocation.h"
+#include "utility/BackupRestore.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace mqt;
+
+namespace {
+
+// How a test spoils the helper commands in the shop's program folder.
+enum Helpers { RealHelpers, CopyExitsWithFailure, CopyMissing, CopyTruncatesThenFails, NothingRuns };
+
+void WriteScript(const QString& path, const QByteArray& body)
+{
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+}
+
+void InstallHelpers(test::RunningShop& run, Helpers helpers)
+{
+    for (const char* command : {MakeFolderCommand, CopyFileCommand}) {
+        const QString name = QLatin1String(command);
+        QVERIFY(QFile::copy(QStringLiteral(MQT_PROGRAM_DIR "/") + name, run.shop.Folder() + u'/' + name));
+    }
+    const QString copy = run.shop.Folder() + u'/' + QLatin1String(CopyFileCommand);
+    switch (helpers) {
+    case CopyExitsWithFailure:
+        QFile::remove(copy);
+        WriteScript(copy, "echo 'cp: no space left on device' >&2\nexit 1");
+        break;
+    case CopyMissing:
+        QVERIFY(QFile::remove(copy));
+        break;
+    case CopyTruncatesThenFails:
+        QFile::remove(copy);
+        WriteScript(copy, ": > \"$2\"\nexit 1");
+        break;
+    case RealHelpers:
+    case NothingRuns:
+        break;
+    }
+    run.runner.passThrough = helpers != NothingRuns;
+}
+
+// The location text that names `folder` on drive c, the file system root.
+QString OnDriveC(const QString& folder)
+{
+    QString location = QStringLiteral("c:") + folder + u'/';
+    location.replace(u'/', u'\\');
+    return location;
+}
+
+void SetLocation(test::RunningShop& run, const QString& location)
+{
+    run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ?)"),
+                  {location});
+}
+
+const QString RestoreQuestion = QStringLiteral(
+    "You will lose all data entered since the last backup\nAre you sure you want to restore all your files?");
+
+}  // namespace
+
+class TestBackupRestore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void locationNamesAFolder_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("folder");  // below the root; "-" for none
+
+        QTest::newRow("drive c is the root") << "c:\\" << "";
+        QTest::newRow("drive C in upper case") << "C:\\shop\\" << "/shop";
+        QTest::newRow("another drive is its mount point") << "d:\\shop\\data\\" << "/mnt/d/shop/data";
+        QTest::newRow("folder names keep their case") << "D:\\Shop\\2024\\" << "/mnt/d/Shop/2024";
+        QTest::newRow("blanks stay in the names") << "e:\\back up\\  \\" << "/mnt/e/back up/  ";
+        QTest::newRow("no trailing backslash") << "d:\\shop" << "/mnt/d/shop";
+        QTest::newRow("empty level passed over") << "d:\\\\shop\\" << "/mnt/d/shop";
+        QTest::newRow("blank: no location set") << " " << "-";
+        QTest::newRow("empty") << "" << "-";
+        QTest::newRow("drive without :\\") << "d" << "-";
+        QTest::newRow("digit as drive") << "1:\\shop\\" << "-";
+        QTest::newRow("parent folder") << "d:\\..\\etc\\" << "-";
+        QTest::newRow("slash inside a name") << "d:\\a/b\\" << "-";
+    }
+
+    void locationNamesAFolder()
+    {
+        QFETCH(QString, location);
+        QFETCH(QString, folder);
+        const std::optional<QString> named = BackupFolder(location, QStringLiteral("/srv/root"));
+        QCOMPARE(named.value_or(QStringLiteral("-")), folder == u"-" ? folder : QStringLiteral("/srv/root") + folder);
+    }
+
+    void backupCopiesTheDatabase_data()
+    {
+        QTest::addColumn<QString>("location");  // "<tmp>" stands for the temporary folder
+        QTest::addColumn<bool>("rootInTmp");
+        QTest::addColumn<QString>("folder");
+
+        QTest::newRow("drive c, folders with blanks, created")
+            << "<c>/back up/shop copies" << false << "<tmp>/back up/shop copies";
+        QTest::newRow("another drive under its mount point") << "q:\\Shop Data\\" << true << "<tmp>/mnt/q/Shop Data";
+    }
+
+    void backupCopiesTheDatabase()
+    {
+        QFETCH(QString, location);
+        QFETCH(bool, rootInTmp);
+        QFETCH(QString, folder);
+        QTemporaryDir tmp;
+        location.replace(QStringLiteral("<c>"), tmp.path());
+        if (location.startsWith(u'/')) location = OnDriveC(location);
+        folder.replace(QStringLiteral("<tmp>"), tmp.path());
+
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, location);
+        run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"));
+        QVERIFY(run.Start());
+        BackupDatabase(run.Shared(), rootInTmp ? tmp.path() : QStringLiteral("/"));
+
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + folder});
+        const QString copy = folder + QStringLiteral("/Marquill.mqt");
+        QCOMPARE(QFileInfo(copy).size(), QFileInfo(run.shop.DatabasePath()).size());
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/test")));
+        QCOMPARE(run.runner.calls.size(), 2);
+        QCOMPARE(run.runner.calls[0].program, run.shop.Folder() + "/Makedir.sh");
+        QCOMPARE(run.runner.calls[0].arguments, QStringList{folder});
+        QCOMPARE(run.runner.calls[1].program, run.shop.Folder() + "/backup.sh");
+        QCOMPARE(run.runner.calls[1].arguments, (QStringList{run.shop.DatabasePath(), copy}));
+    }
+
+    void backupFailureIsReported_data()
+    {
+        QTest::addColumn<int>("helpers");
+        // "<tmp>": a fresh folder; "<file>": a folder below a file; "<shop>": the program folder
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("error");     // its first line
+        QTest::addColumn<int>("commands");
+
+        QTest::newRow("destination cannot be created")
+            << int(RealHelpers) << "<file>" << "Backup Destination not found" << 1;
+        QTest::newRow("copy command fails")
+            << int(CopyExitsWithFailure) << "<tmp>" << "File not backed up in <tmp>" << 2;
+        QTest::newRow("copy command missing") << int(CopyMissing) << "<tmp>" << "File not backed up in <tmp>" << 2;
+        QTest::newRow("copy reported done but not there")
+            << int(NothingRuns) << "<tmp>" << "File not backed up in <tmp>" << 2;
+        QTest::newRow("program folder itself")
+            << int(RealHelpers) << "<shop>" << "File not backed up in <shop>" << 1;
+        QTest::newRow("no location set") << int(RealHelpers) << " "
+                                         << "No backup location set - enter one under Parameters" << 0;
+    }
+
+    void backupFailureIsReported()
+    {
+        QFETCH(int, helpers);
+        QFETCH(QString, location);
+        QFETCH(QString, error);
+        QFETCH(int, commands);
+        QTemporaryDir tmp;
+        QFile blocker(tmp.path() + QStringLiteral("/blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        if (location == u"<file>") location = OnDriveC(blocker.fileName() + QStringLiteral("/copies"));
+        if (location == u"<tmp>") location = OnDriveC(tmp.path());
+        error.replace(QStringLiteral("<tmp>"), tmp.path());
+
+        test::RunningShop run;
+        if (location == u"<shop>") location = OnDriveC(run.shop.Folder());
+        error.replace(QStringLiteral("<shop>"), run.shop.Folder());
+        InstallHelpers(run, Helpers(helpers));
+        SetLocation(run, location);
+        QVERIFY(run.Start());
+        run.Menu().lblFunction_Click(4);
+
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QCOMPARE(run.dialogs.Errors().first().section(u'\n', 0, 0), error);
+        QCOMPARE(run.runner.calls.size(), commands);
+        QVERIFY(!QFile::exists(tmp.path() + QStringLiteral("/Marquill.mqt")));
+        QVERIFY(run.Shared().database.IsOpen());
+    }
+
+    void restoreBringsBackTheData()
+    {
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path() + QStringLiteral("/shop backup")));
+        run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"));
+        QVERIFY(run.Start());
+        run.Menu().lblFunction_Click(4);
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+
+        run.shop.AddConsignor(QStringLiteral("Later"), QStringLiteral("Lou"));
+        QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
+        run.dialogs.Clear();
+        run.dialogs.QueueAnswer(Yes);
+        run.Menu().lblFunction_Click(5);
+
+        QCOMPARE(run.dialogs.Questions(), QStringList{RestoreQuestion});
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QCOMPARE(run.dialogs.Messages(), QStringList{"Files restored - Restart program"});
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!run.Shared().database.IsOpen());
+        QCOMPARE(run.shop.Column(QStringLiteral("select LastName from consignor")), QStringList{"Smith"});
+        QCOMPARE(run.runner.calls.last().arguments,
+                 (QStringList{tmp.path() + QStringLiteral("/shop backup/Marquill.mqt"), run.shop.DatabasePath()}));
+    }
+
+    void restoreNotDone_data()
+    {
+        QTest::addColumn<bool>("backupExists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("questions");
+
+        QTest::newRow("no backup copy") << false << int(Yes) << QStringList{"Backup Source not found"} << QStringList();
+        QTest::newRow("user answers No") << true << int(No) << QStringList() << QStringList{RestoreQuestion};
+    }
+
+    void restoreNotDone()
+    {
+        QFETCH(bool, backupExists);
+        QFETCH(int, answer);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, questions);
+        QTemporaryDir tmp;
+        if (backupExists) QVERIFY(QFile::copy(QStringLiteral(MQT_PROGRAM_DIR "/backup.sh"), tmp.path() + "/Marquill.mqt"));
+
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        QVERIFY(run.Start());
+        QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
+        run.dialogs.QueueAnswer(answer);
+        run.Menu().lblFunction_Click(5);
+
+        QCOMPARE(run.dialogs.Errors(), errors);
+        QCOMPARE(run.dialogs.Questions(), questions);
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(run.runner.calls.size(), 0);
+        QCOMPARE(ended.size(), 0);
+        QVERIFY(run.Shared().database.IsOpen());
+    }
+
+    void restoreCopyFailure_data()
+    {
+        QTest::addColumn<int>("helpers");
+        QTest::addColumn<bool>("programEnds");
+
+        QTest::newRow("copy fails, database untouched: opened again") << int(CopyExitsWithFailure) << false;
+        QTest::newRow("copy command missing: opened again") << int(CopyMissing) << false;
+        QTest::newRow("copy damages the database then fails: program ends") << int(CopyTruncatesThenFails) << true;
+    }
+
+    void restoreCopyFailure()
+    {
+        QFETCH(int, helpers);
+        QFETCH(bool, programEnds);
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        QVERIFY(run.Start());
+        run.Menu().lblFunction_Click(4);
+        QVERIFY(QFile::exists(tmp.path() + QStringLiteral("/Marquill.mqt")));
+
+        for (const char* command : {MakeFolderCommand, CopyFileCommand})
+            QFile::remove(run.shop.Folder() + u'/' + QLatin1String(command));
+        InstallHelpers(run, Helpers(helpers));
+        run.dialogs.Clear();
+        QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
+        run.dialogs.QueueAnswer(Yes);
+        run.Menu().lblFunction_Click(5);
+
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QVERIFY(run.dialogs.Errors().first().startsWith(QStringLiteral("Files not restored\n")));
+        QCOMPARE(ended.size(), programEnds ? 1 : 0);
+        QCOMPARE(run.Shared().database.IsOpen(), !programEnds);
+        if (!programEnds) {
+            // The program goes on with its database.
+            run.Shared().Data2.RecordSource(QStringLiteral("select * from consignor"));
+            run.Shared().Data2.Refresh();
+        }
+    }
+};
+
+QTEST_MAIN(TestBackupRestore)
+#include "test_backuprestore.moc"

@@ -1,0 +1,148 @@
+// Deleting paid items from the menu, against a real shop database.
+
+#include "RunningShop.h"
+
+#include <QtTest>
+
+using namespace mqt;
+
+namespace {
+
+const QString Prompt = QStringLiteral("Enter date prior to which paid items will be deleted");
+
+// Items as "description" of every kind the purge must tell apart.
+void AddItems(const test::TempShop& shop)
+{
+    const QString last = QStringLiteral("Smith"), first = QStringLiteral("Ann");
+    const QVariant none;
+    auto add = [&](const char* desc, const QVariant& category, double cost, const QVariant& sold, const QVariant& paid) {
+        shop.AddItem(last, first, QLatin1String(desc), {category, none, cost, 20.0, "2024-01-02", sold, paid});
+    };
+    add("paid 02/28", none, 15.0, "2024-02-01", "2024-02-28");
+    add("paid 03/01", none, 15.0, "2024-02-01", "2024-03-01");
+    add("paid but never sold", none, 15.0, none, "2024-01-01");
+    add("sold, not paid", none, 15.0, "2024-01-01", none);
+    add("in stock", none, 15.0, none, none);
+    add("Rent - 01/15/2024", "$Rent", -50.0, "2024-01-15", "2024-02-10");
+    add("Rent - 02/15/2024", "$Rent", -50.0, "2024-02-15", none);
+}
+
+QStringList Remaining(const test::TempShop& shop)
+{
+    return shop.Column(QStringLiteral("select ItemDesc from item order by rowid"));
+}
+
+QStringList AllBut(const test::TempShop& shop, const QStringList& deleted)
+{
+    QStringList items = Remaining(shop);
+    for (const QString& item : deleted) items.removeOne(item);
+    return items;
+}
+
+}  // namespace
+
+class TestDeletePaidItems : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deletesSoldItemsPaidBeforeTheDate_data()
+    {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("shownDate");
+        QTest::addColumn<QStringList>("deleted");
+
+        QTest::newRow("paid the day before goes, paid on the day stays")
+            << "03/01/2024" << "3/1/2024" << QStringList{"paid 02/28", "Rent - 01/15/2024"};
+        QTest::newRow("paid rent items go like any other") << "2/11/2024" << "2/11/2024"
+                                                           << QStringList{"Rent - 01/15/2024"};
+        QTest::newRow("a later date takes both")
+            << "3/2/24" << "3/2/2024" << QStringList{"paid 02/28", "paid 03/01", "Rent - 01/15/2024"};
+        QTest::newRow("month name") << "Feb 29, 2024" << "2/29/2024"
+                                    << QStringList{"paid 02/28", "Rent - 01/15/2024"};
+        QTest::newRow("time of day: paid on that day is before it")
+            << "3/1/2024 10:30" << "3/1/2024 10:30:00"
+            << QStringList{"paid 02/28", "paid 03/01", "Rent - 01/15/2024"};
+        QTest::newRow("nothing paid before the date") << "1/1/2024" << "1/1/2024" << QStringList();
+    }
+
+    void deletesSoldItemsPaidBeforeTheDate()
+    {
+        QFETCH(QString, entered);
+        QFETCH(QString, shownDate);
+        QFETCH(QStringList, deleted);
+
+        test::RunningShop run;
+        AddItems(run.shop);
+        const QStringList kept = AllBut(run.shop, deleted);
+        QVERIFY(run.Start());
+        run.dialogs.QueueInput(entered);
+        run.dialogs.QueueAnswer(Yes);
+        run.Menu().lblFunction_Click(6);
+
+        QCOMPARE(run.dialogs.Texts(test::ScriptedDialogs::Kind::Input), QStringList{Prompt});
+        QCOMPARE(run.dialogs.Questions(),
+                 QStringList{"Are you sure you want to delete all paid items prior to " + shownDate});
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QCOMPARE(run.dialogs.Messages(), QStringList{QString::number(deleted.size()) + " items deleted"});
+        QCOMPARE(Remaining(run.shop), kept);
+    }
+
+    void nothingIsDeleted_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("errors");
+
+        const QStringList invalid{"Invalid date entered"};
+        QTest::newRow("day that does not exist") << false << "2/30/2024" << int(Yes) << invalid;
+        QTest::newRow("not a date") << false << "abc" << int(Yes) << invalid;
+        QTest::newRow("empty") << false << "" << int(Yes) << invalid;
+        QTest::newRow("blanks") << false << "   " << int(Yes) << invalid;
+        QTest::newRow("month above 12") << false << "13/1/2024" << int(Yes) << invalid;
+        QTest::newRow("cancelled input box") << true << "" << int(Yes) << invalid;
+        QTest::newRow("user answers No") << false << "12/31/2099" << int(No) << QStringList();
+    }
+
+    void nothingIsDeleted()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(QString, entered);
+        QFETCH(int, answer);
+        QFETCH(QStringList, errors);
+
+        test::RunningShop run;
+        AddItems(run.shop);
+        const QStringList before = Remaining(run.shop);
+        QVERIFY(run.Start());
+        if (!cancel) run.dialogs.QueueInput(entered);
+        run.dialogs.QueueAnswer(answer);
+        run.Menu().lblFunction_Click(6);
+
+        QCOMPARE(run.dialogs.Errors(), errors);
+        QCOMPARE(run.dialogs.Questions().size(), errors.isEmpty() ? 1 : 0);
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(Remaining(run.shop), before);
+    }
+
+    void failureHalfWayDeletesNothing()
+    {
+        test::RunningShop run;
+        AddItems(run.shop);
+        const QStringList before = Remaining(run.shop);
+        run.shop.Exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON item WHEN substr(old.ItemDesc, 1, 4) = 'Rent' "
+                                     "BEGIN SELECT RAISE(ABORT, 'rent items are kept'); END"));
+        QVERIFY(run.Start());
+        run.dialogs.QueueInput(QStringLiteral("12/31/2024"));
+        run.dialogs.QueueAnswer(Yes);
+        run.Menu().lblFunction_Click(6);
+
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QVERIFY(run.dialogs.Errors().first().contains(QStringLiteral("rent items are kept")));
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(Remaining(run.shop), before);
+    }
+};
+
+QTEST_MAIN(TestDeletePaidItems)
+#include "test_deletepaiditems.moc"
