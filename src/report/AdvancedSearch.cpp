@@ -152,6 +152,7 @@ void AdvancedSearch::Compile(const std::vector<SearchToken>& tokens)
         phrases_.clear();
         program_.clear();
     }
+    for (const QString& phrase : phrases_) finders_.emplace_back(phrase);
 }
 
 bool AdvancedSearch::Matches(const QString& text) const
@@ -160,8 +161,8 @@ bool AdvancedSearch::Matches(const QString& text) const
     if (!problem_.isEmpty()) return false;
 
     const QString lower = text.toLower();
-    QVarLengthArray<bool, 16> found(phrases_.size());
-    for (qsizetype i = 0; i < phrases_.size(); ++i) found[i] = lower.contains(phrases_[i]);
+    QVarLengthArray<bool, 16> found(qsizetype(finders_.size()));
+    for (std::size_t i = 0; i < finders_.size(); ++i) found[qsizetype(i)] = finders_[i].indexIn(lower) >= 0;
 
     QVarLengthArray<bool, 32> stack;
     for (const Instruction& instruction : program_) {

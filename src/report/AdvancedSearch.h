@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringMatcher>
 #include <vector>
 
 namespace mqt {
@@ -41,6 +42,7 @@ private:
 
     bool matchesAll_ = false;
     QStringList phrases_;  // each distinct phrase once
+    std::vector<QStringMatcher> finders_;  // one per phrase, prepared for repeated searching
     std::vector<Instruction> program_;
     QString problem_;
 };
