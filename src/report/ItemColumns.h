@@ -11,11 +11,16 @@ namespace mqt {
 // ReportColumnCount columns; column 12, the notes, serves the criteria only.
 struct ItemColumnTable {
     static constexpr int Count = 12;
+    using TypeLetters = std::array<QChar, Count + 1>;
     std::array<QString, Count + 1> FieldNames;
     std::array<QString, Count + 1> ColumnHeadings;
-    std::array<QChar, Count + 1> ColumnTypes{};
+    TypeLetters ColumnTypes{};
     int ReportColumnCount = 0;
 };
+
+// One item record's column values 1 to 12 as the screens show them: empty for
+// a missing value, prices with two decimals, dates in the short date form.
+using ItemColumnValues = std::array<QString, ItemColumnTable::Count + 1>;
 
 // Builds the table from its three literals, once at start-up.
 ItemColumnTable BuildItemColumns();

@@ -1,14 +1,12 @@
 #include "shell/SqlQuote.h"
 
+#include "shell/TrimBlanks.h"
+
 namespace mqt {
 
 QString SqlQuote(const QString& value)
 {
-    qsizetype first = 0;
-    qsizetype last = value.size();
-    while (first < last && value[first] == u' ') ++first;
-    while (last > first && value[last - 1] == u' ') --last;
-    QString result = value.mid(first, last - first);
+    const QString result = TrimBlanks(value).toString();
     if (!result.contains(u'\'')) return result;
 
     QString collapsed;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace mqt {
+
+// The text without its leading and trailing blanks (the space character only;
+// tabs and other white space stay).
+QStringView TrimBlanks(QStringView text);
+
+}  // namespace mqt
