@@ -63,10 +63,12 @@ int main(int argc, char* argv[])
     } cases[] = {
         {"report, all items by name", "select * from item order by lastname asc, firstname asc", 3},
         {"report, all items by description", "select * from item order by itemdesc asc", 3},
-        {"one consignor's items", "select * from  item where lastname = 'Smith14' and firstname ='Ann' "
+        {"one consignor's items", "select * from  item where lastname = 'Smith14' and firstname ='Bob' "
                                   "order by itemdesc asc", 200},
-        {"one item of a consignor", "select * from item where lastname = 'Müller17' and firstname = 'Bob' "
-                                    "and itemdesc ='lamp 17'", 200},
+        {"one item, ASCII names", "select * from item where lastname = 'smith14' and firstname = 'BOB' "
+                                  "and itemdesc ='desk 1014'", 200},
+        {"one item, names beyond ASCII", "select * from item where lastname = 'Müller17' and firstname = 'Bob' "
+                                    "and itemdesc ='mirror 17'", 200},
         {"consignor name prefix", "select * from  consignor where lastname like 'smi*' order by lastname asc", 200},
         {"renting consignors", "select * from  consignor where notes like '*$Rent*' order by lastname asc", 200},
     };

@@ -34,7 +34,7 @@ void FillSampleShop(Connection& connection, int consignors, int items)
     for (int c = 0; c < consignors; ++c) {
         // Every consignor has names of its own.
         const QString last = LastNames[c % LastNames.size()] + (c < LastNames.size() ? QString() : QString::number(c));
-        const QString first = pick(FirstNames);
+        const QString first = FirstNames[(c / LastNames.size()) % FirstNames.size()];
         names.append({last, first});
         addConsignor.Bind(1, last);
         addConsignor.Bind(2, first);
@@ -60,7 +60,7 @@ void FillSampleShop(Connection& connection, int consignors, int items)
         const bool paid = sold && random() % 2 == 0;
         addItem.Bind(1, last);
         addItem.Bind(2, first);
-        addItem.Bind(3, QStringLiteral("%1 %2").arg(pick(Things)).arg(i));
+        addItem.Bind(3, QStringLiteral("%1 %2").arg(Things[i % Things.size()]).arg(i));
         addItem.Bind(4, pick(Categories));
         addItem.Bind(5, sale * 0.6);
         addItem.Bind(6, sale);

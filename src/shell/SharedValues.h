@@ -46,7 +46,7 @@ public:
     QString SearchCriteria;
     ItemColumnTable ItemColumns;
     // The current item record's column values, 1 to 12, as the screens show them.
-    std::array<QString, ItemColumnTable::Count + 1> ColumnValues;
+    ItemColumnValues ColumnValues;
 
     Dialogs& dialogs;
     const Clock& clock;

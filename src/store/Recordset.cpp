@@ -17,7 +17,14 @@ void Field::SetValue(const QVariant& value) { recordset_.Write(name_, value); }
 Recordset::Recordset(Database& database, const TableDefinition* table, QStringList columns)
     : database_(&database), table_(table), columns_(std::move(columns))
 {
-    for (int i = 0; i < columns_.size(); ++i) columnIndex_.insert(columns_[i].toLower(), i);
+}
+
+int Recordset::ColumnIndex(const QString& name) const
+{
+    // A handful of columns: a plain scan beats hashing a lower-cased copy.
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
 }
 
 void Recordset::AppendRow(std::int64_t rowId, std::vector<QVariant> values)
@@ -39,8 +46,8 @@ Recordset::Row& Recordset::CurrentRow()
 
 QVariant Recordset::Read(const QString& name) const
 {
-    const auto column = columnIndex_.constFind(name.toLower());
-    if (column == columnIndex_.constEnd())
+    const int column = ColumnIndex(name);
+    if (column < 0)
         throw StoreError(QStringLiteral("Item not found in this collection: %1").arg(name));
     if (pending_ != Pending::None && table_) {
         if (const FieldDefinition* field = table_->Find(name)) {
@@ -50,7 +57,7 @@ QVariant Recordset::Read(const QString& name) const
         }
     }
     if (Eof() || rows_[position_].deleted) throw StoreError(QStringLiteral("No current record"));
-    return rows_[position_].values[std::size_t(*column)];
+    return rows_[position_].values[std::size_t(column)];
 }
 
 const FieldDefinition& Recordset::WritableField(const QString& name) const
@@ -121,9 +128,8 @@ void Recordset::Update()
     update.Bind(index, QVariant(qint64(row.rowId)));
     update.Step();
     for (const auto& [name, stored] : changes) {
-        const auto column = columnIndex_.constFind(name.toLower());
-        if (column != columnIndex_.constEnd())
-            row.values[std::size_t(*column)] = FromStorage(table_->Find(name), stored);
+        const int column = ColumnIndex(name);
+        if (column >= 0) row.values[std::size_t(column)] = FromStorage(table_->Find(name), stored);
     }
 }
 

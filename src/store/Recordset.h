@@ -2,7 +2,6 @@
 
 #include "store/Schema.h"
 
-#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <cstdint>
@@ -71,6 +70,8 @@ private:
     };
     enum class Pending { None, Adding, Editing };
 
+    // The result column of that name, compared without regard to case; -1 when none.
+    int ColumnIndex(const QString& name) const;
     QVariant Read(const QString& name) const;
     void Write(const QString& name, const QVariant& value);
     Row& CurrentRow();
@@ -79,7 +80,6 @@ private:
     Database* database_ = nullptr;
     const TableDefinition* table_ = nullptr;
     QStringList columns_;
-    QHash<QString, int> columnIndex_;  // lower-case name -> column
     std::vector<Row> rows_;
     std::size_t position_ = 0;
     Pending pending_ = Pending::None;

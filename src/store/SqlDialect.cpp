@@ -101,6 +101,26 @@ QString DateLiteral(const QString& inside, const QDate& today)
     return Quote(iso);
 }
 
+// column = 'text' without regard to letter case. SQLite's NOCASE folds only
+// A to Z, which is exact for a text of ASCII letters and keeps the lookup on
+// the names index. Other texts are compared folded, after the index has
+// narrowed the rows to those that begin with the text's leading ASCII part
+// (a letter beyond ASCII only folds to another letter beyond ASCII).
+QString CaseBlindEquals(const QString& column, const QString& text)
+{
+    if (IsAscii(text)) return column + QStringLiteral(" = ") + Quote(text) + QStringLiteral(" COLLATE NOCASE");
+    qsizetype asciiLength = 0;
+    while (text[asciiLength].unicode() < 128) ++asciiLength;
+    const QString low = text.left(asciiLength).toLower();
+    QString range = column + QStringLiteral(" >= ") + Quote(low + QChar(0x80)) + QStringLiteral(" COLLATE NOCASE");
+    if (!low.isEmpty()) {
+        QString high = low;
+        high.back() = QChar(high.back().unicode() + 1);
+        range += QStringLiteral(" AND ") + column + QStringLiteral(" < ") + Quote(high) + QStringLiteral(" COLLATE NOCASE");
+    }
+    return u'(' + range + QStringLiteral(" AND mqt_fold(") + column + QStringLiteral(") = ") + Quote(FoldCase(text)) + u')';
+}
+
 // Rewrites "order by a asc, b asc" so texts sort without regard to case and
 // texts that differ only in case stay next to each other.
 QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
@@ -179,10 +199,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today)
             const std::size_t value = op < tokens.size() ? NextSignificant(tokens, op + 1) : op;
             if (value < tokens.size() && tokens[op].kind == Token::Symbol && tokens[op].text == u"=" && tokens[value].kind == Token::String) {
                 const QString& text = tokens[value].text;
-                if (IsAscii(text))
-                    out += token.text + QStringLiteral(" = ") + Quote(text) + QStringLiteral(" COLLATE NOCASE");
-                else
-                    out += QStringLiteral("mqt_fold(") + token.text + QStringLiteral(") = ") + Quote(FoldCase(text));
+                out += CaseBlindEquals(token.text, text);
                 i = value;
                 break;
             }

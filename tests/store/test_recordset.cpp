@@ -83,6 +83,9 @@ private slots:
         QTest::newRow("equals ignores ASCII case") << "Smith" << "lastname = 'SMITH'" << true;
         QTest::newRow("equals without blank before quote") << "Smith" << "lastname ='smith'" << true;
         QTest::newRow("equals ignores case beyond ASCII") << "Müller" << "lastname = 'MÜLLER'" << true;
+        QTest::newRow("equals with a letter beyond ASCII first") << "Ørsted" << "lastname = 'ØRSTED'" << true;
+        QTest::newRow("equals beyond ASCII is not a prefix test") << "Müllerson" << "lastname = 'müller'" << false;
+        QTest::newRow("equals beyond ASCII needs the same start") << "Nüller" << "lastname = 'müller'" << false;
         QTest::newRow("like ignores case beyond ASCII") << "Ørsted" << "lastname like 'ør*'" << true;
         QTest::newRow("equals is not a prefix test") << "Smith" << "lastname = 'Smit'" << false;
         QTest::newRow("apostrophe quoted") << "O'Neil" << "lastname = 'O''Neil'" << true;
