@@ -1,10 +1,6 @@
 // Start-up: the database file, the settings row and the main menu.
 
-#include "shell/Program.h"
-#include "support/FixedClock.h"
-#include "support/RecordingRunner.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempShop.h"
+#include "support/RunningShop.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,15 +11,6 @@
 using namespace mqt;
 
 namespace {
-
-// A whole program in a temporary program folder, with scripted message boxes.
-struct Run {
-    explicit Run(const test::TempShop& shop) : program(shop.Folder(), dialogs, clock, runner) {}
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock;
-    test::RecordingRunner runner;
-    Program program;
-};
 
 QByteArray Contents(const QString& path)
 {
@@ -39,29 +26,29 @@ class TestStartup : public QObject {
 private slots:
     void emptyParamsGetsTheDefaultRow()
     {
-        test::TempShop shop;
-        Run run(shop);
-        QVERIFY(run.program.Start());
+        test::RunningShop run;
+        test::TempShop& shop = run.shop;
+        QVERIFY(run.Start());
         QCOMPARE(shop.Column("select Commission || '|' || Rounding || '|' || PriceOverride || '|' || Backup || '|' "
                              "from params"),
                  QStringList{"0|0.0|0| |"});
-        const ShopSettings& settings = run.program.Shared().Settings;
+        const ShopSettings& settings = run.Shared().Settings;
         QCOMPARE(settings.Commission, 0);
         QCOMPARE(settings.Rounding, 0.0f);
         QCOMPARE(settings.PriceOverride, false);
         QCOMPARE(settings.Backup, QStringLiteral(" "));
-        QVERIFY(!run.program.Shared().Data1.Recordset().Eof());  // stands on the new row
+        QVERIFY(!run.Shared().Data1.Recordset().Eof());  // stands on the new row
         QVERIFY(run.dialogs.shown().isEmpty());
     }
 
     void onlyTheFirstOfSeveralRowsIsRead()
     {
-        test::TempShop shop;
+        test::RunningShop run;
+        test::TempShop& shop = run.shop;
         shop.Exec("INSERT INTO params VALUES (15, 0.25, 1, 'd:\\shop\\')");
         shop.Exec("INSERT INTO params VALUES (30, 1, 0, 'e:\\')");
-        Run run(shop);
-        QVERIFY(run.program.Start());
-        const ShopSettings& settings = run.program.Shared().Settings;
+        QVERIFY(run.Start());
+        const ShopSettings& settings = run.Shared().Settings;
         QCOMPARE(settings.Commission, 15);
         QCOMPARE(settings.Rounding, 0.25f);
         QCOMPARE(settings.PriceOverride, true);
@@ -71,10 +58,10 @@ private slots:
 
     void sharedValuesAreReady()
     {
-        test::TempShop shop;
-        Run run(shop);
-        QVERIFY(run.program.Start());
-        SharedValues& shared = run.program.Shared();
+        test::RunningShop run;
+        test::TempShop& shop = run.shop;
+        QVERIFY(run.Start());
+        SharedValues& shared = run.Shared();
         QCOMPARE(shared.DatabasePath, shop.DatabasePath());
         QCOMPARE(shared.ItemColumns.ReportColumnCount, 11);
         shared.Data3.RecordSource("select * from item");
@@ -96,7 +83,8 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
-        test::TempShop shop(false);
+        test::RunningShop run(false);
+        const test::TempShop& shop = run.shop;
         if (contents == "sqlite-no-params") {
             Connection connection = Connection::Open(shop.DatabasePath(), true);
             connection.Execute("CREATE TABLE other (x)");
@@ -107,13 +95,10 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
-        {
-            Run run(shop);
-            QVERIFY(!run.program.Start());
-            QCOMPARE(run.dialogs.Errors().size(), 1);
-            QVERIFY2(run.dialogs.Errors().first().contains(message), qPrintable(run.dialogs.Errors().first()));
-            QVERIFY(!run.program.Menu().isVisible());
-        }
+        QVERIFY(!run.Start());
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QVERIFY2(run.dialogs.Errors().first().contains(message), qPrintable(run.dialogs.Errors().first()));
+        QVERIFY(!run.Menu().isVisible());
         QCOMPARE(QFileInfo::exists(shop.DatabasePath()), !contents.isEmpty());
         QCOMPARE(Contents(shop.DatabasePath()), contents);
         QCOMPARE(QDir(shop.Folder()).entryList(QDir::Files | QDir::Hidden).size(), contents.isEmpty() ? 0 : 1);
@@ -121,10 +106,10 @@ private slots:
 
     void menuShowsItsEntriesInTheirFrames()
     {
-        test::TempShop shop;
-        Run run(shop);
-        QVERIFY(run.program.Start());
-        frmMenu& menu = run.program.Menu();
+        test::RunningShop run;
+        test::TempShop& shop = run.shop;
+        QVERIFY(run.Start());
+        frmMenu& menu = run.Menu();
         QVERIFY(menu.isVisible());
         QCOMPARE(menu.windowTitle(), QStringLiteral("MQT - Menu"));
         QCOMPARE(menu.findChild<QLabel*>("Label1")->text(), QStringLiteral("Menu"));
@@ -152,11 +137,11 @@ private slots:
 
     void closingTheMenuEndsTheProgram()
     {
-        test::TempShop shop;
-        Run run(shop);
-        QVERIFY(run.program.Start());
-        QSignalSpy ended(&run.program.Menu(), &frmMenu::Ended);
-        run.program.Menu().close();
+        test::RunningShop run;
+        test::TempShop& shop = run.shop;
+        QVERIFY(run.Start());
+        QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
+        run.Menu().close();
         QCOMPARE(ended.count(), 1);
         QVERIFY(run.dialogs.shown().isEmpty());
     }

@@ -1,6 +1,6 @@
 // Backup and restore with the real helper commands, in temporary folders.
 
-#include "RunningShop.h"
+#include "support/RunningShop.h"
 #include "utility/BackupLocation.h"
 #include "utility/BackupRestore.h"
 

@@ -1,6 +1,6 @@
 // Rent charging at start-up, against a real shop database and a fixed day.
 
-#include "RunningShop.h"
+#include "support/RunningShop.h"
 
 #include <QtTest>
 

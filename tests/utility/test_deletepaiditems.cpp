@@ -1,6 +1,6 @@
 // Deleting paid items from the menu, against a real shop database.
 
-#include "RunningShop.h"
+#include "support/RunningShop.h"
 
 #include <QtTest>
 

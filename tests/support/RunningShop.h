@@ -13,6 +13,8 @@ namespace mqt::test {
 // A shop folder with a program that can be started in it, several times over
 // as a shop starts its program day after day.
 struct RunningShop {
+    explicit RunningShop(bool createDatabase = true) : shop(createDatabase) {}
+
     // Starts a new program in the folder, ending the one before.
     bool Start()
     {
