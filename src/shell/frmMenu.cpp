@@ -59,7 +59,9 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
     for (std::size_t f = 0; f < FrameCaptions.size(); ++f) {
         auto* frame = new QGroupBox(QLatin1String(FrameCaptions[f]), this);
         frame->setObjectName(QStringLiteral("Frame%1").arg(f + 1));
-        frame->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+        QFont frameFont(QStringLiteral("MS Sans Serif"));
+        frameFont.setPointSizeF(9.75);
+        frame->setFont(frameFont);
         frameLayouts[f] = new QVBoxLayout(frame);
         frameLayouts[f]->setContentsMargins(TwipsToPixels(360), TwipsToPixels(240), TwipsToPixels(360),
                                             TwipsToPixels(240));
@@ -70,7 +72,9 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
     for (int i = 0; i < EntryCount; ++i) {
         auto* label = new ClickableLabel(QLatin1String(Entries[std::size_t(i)].caption));
         label->setObjectName(QStringLiteral("lblFunction(%1)").arg(i));
-        label->setFont(QFont(QStringLiteral("Georgia"), 14));
+        QFont entryFont(QStringLiteral("Georgia"));
+        entryFont.setPointSizeF(14.25);
+        label->setFont(entryFont);
         label->setCursor(Qt::PointingHandCursor);
         frameLayouts[std::size_t(Entries[std::size_t(i)].frame)]->addWidget(label);
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblFunction_Click(i); });
