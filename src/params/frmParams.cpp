@@ -86,8 +86,8 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
     layout->addWidget(txtDrive_, 5, 1);
     for (int i = 0; i < BackupBoxes::FolderCount; ++i) {
         txtFolder_[std::size_t(i)] = NewBox(QStringLiteral("txtFolder(%1)").arg(i), 2775, this);
-        layout->addWidget(NewLabel(QStringLiteral("lblFolder%1").arg(i + 1), QStringLiteral("Folder %1").arg(i + 1), this),
-                          6 + i, 0);
+        layout->addWidget(
+            NewLabel(QStringLiteral("lblFolder%1").arg(i + 1), QStringLiteral("Folder %1").arg(i + 1), this), 6 + i, 0);
         layout->addWidget(txtFolder_[std::size_t(i)], 6 + i, 1);
     }
 
