@@ -1,6 +1,6 @@
 #include "params/frmParams.h"
 
-#include "params/BackupLocation.h"
+#include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
 #include "shell/Dialogs.h"
 #include "shell/ReportErrors.h"

@@ -8,11 +8,11 @@
 
 namespace mqt::test {
 
-// A program started in the shop with the consignor screen open.
-struct ConsignorScreen : StartedScreen {
+// The consignor screen of a started program, opened from the menu.
+struct ConsignorScreen : ScreenDriver {
     static constexpr int MenuEntry = 1;
 
-    explicit ConsignorScreen(const TempShop& shop) : StartedScreen(shop, MenuEntry) {}
+    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(run, MenuEntry) {}
 
     void Search(const QString& last, const QString& first = {})
     {

@@ -18,14 +18,16 @@ class TestConsignorSearch : public QObject {
 private slots:
     void emptySearchListsAllByLastNameAndCountsThem()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         for (const char* last : {"smith", "Adams", "Cole"}) shop.AddConsignor(last, "Al");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         QCOMPARE(screen.window->windowTitle(), "MQT - Consignor Maintenance");
         screen.Search("");
         QCOMPARE(screen.Listed(), (QStringList{"Adams Al", "Cole Al", "smith Al"}));
         QCOMPARE(screen.Text("lblCount"), "3");
-        QCOMPARE(screen.Shared().CurrentLastName, "");  // several: nothing selected
+        QCOMPARE(run.Shared().CurrentLastName, "");  // several: nothing selected
     }
 
     void searchFinds_data()
@@ -47,10 +49,12 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, first);
         QFETCH(QStringList, listed);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         for (const QString names : {"Smith Ann", "Smith Dee", "SMITHERS Cy", "O'Neil Pat", "Müller Jörg"})
             shop.AddConsignor(names.section(u' ', 0, 0), names.section(u' ', 1));
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Search(last, first);
         QCOMPARE(screen.Listed(), listed);
         QCOMPARE(screen.Text("lblCount"), QString::number(listed.size()));
@@ -66,35 +70,39 @@ private slots:
     void singleMatchIsSelectedAndItsEmailCopied()
     {
         QFETCH(QString, email);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Smith", "Ann");
         shop.Exec("update consignor set Email = ?", {email.isEmpty() ? QVariant() : QVariant(email)});
         shop.AddConsignor("Jones", "Bob");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         QGuiApplication::clipboard()->setText("left over");
         screen.Search("sm");
         QCOMPARE(screen.RowColour(1), Yellow);
-        QCOMPARE(screen.Shared().CurrentLastName + u' ' + screen.Shared().CurrentFirstName, "Smith Ann");
+        QCOMPARE(run.Shared().CurrentLastName + u' ' + run.Shared().CurrentFirstName, "Smith Ann");
         QCOMPARE(QGuiApplication::clipboard()->text(), email);
     }
 
     void clickingMovesTheHighlightAndTheEmptyRowClearsIt()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Adams", "Bob");
         shop.AddConsignor("Cole", "Cy");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(1);
         screen.ClickRow(2);
         QCOMPARE(screen.RowColour(1), White);
         QCOMPARE(screen.RowColour(2), Yellow);
-        QCOMPARE(screen.Shared().CurrentLastName, "Cole");
+        QCOMPARE(run.Shared().CurrentLastName, "Cole");
 
         screen.ClickRow(3);
         QCOMPARE(screen.RowColour(2), White);
         QCOMPARE(screen.RowColour(3), White);
-        QCOMPARE(screen.Shared().CurrentLastName + screen.Shared().CurrentFirstName, "");
+        QCOMPARE(run.Shared().CurrentLastName + run.Shared().CurrentFirstName, "");
     }
 
     void gridKeepsOneEmptyRowBelowTheList_data()
@@ -111,12 +119,14 @@ private slots:
     {
         QFETCH(int, consignors);
         QFETCH(int, rows);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.Exec(
             "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) insert into consignor "
             "(LastName, FirstName) select printf('Name%05d', i), 'F' from n where i <= ?",
             {consignors, consignors});
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Search("");
         QCOMPARE(screen.grid()->Rows(), rows);
         QCOMPARE(screen.Text("lblCount"), QString::number(consignors));
@@ -126,21 +136,23 @@ private slots:
 
     void screenStaysAsItWasUntilItsWindowCloses()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Adams", "Bob");
         shop.AddConsignor("Cole", "Cy");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(2);
         screen.Click("cmdMenu");
-        QCOMPARE(ScreenDriver(screen, ConsignorScreen::MenuEntry).window, screen.window);
+        QCOMPARE(ScreenDriver(run, ConsignorScreen::MenuEntry).window, screen.window);
         QCOMPARE(screen.Listed(), (QStringList{"Adams Bob", "Cole Cy"}));
         QCOMPARE(screen.RowColour(2), Yellow);
 
         screen.window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!screen.program.Menu().LoadedScreen(Screen::Consignor));
-        const ScreenDriver fresh(screen, ConsignorScreen::MenuEntry);
+        QVERIFY(!run.Menu().LoadedScreen(Screen::Consignor));
+        const ScreenDriver fresh(run, ConsignorScreen::MenuEntry);
         QCOMPARE(fresh.Text("lblCount"), "0");
     }
 
@@ -156,20 +168,22 @@ private slots:
     {
         QFETCH(QString, last);
         QFETCH(QString, callerModeAfterList);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         for (const char* first : {"Ann", "Dee"}) shop.AddConsignor("Smith", first);
         shop.AddConsignor("Jones", "Bob");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(1);  // a selection from before the hand-over
 
         qobject_cast<frmConsignor*>(screen.window)->ChooseConsignorForItems(last, "");
-        QCOMPARE(screen.Shared().CallerMode, callerModeAfterList);
+        QCOMPARE(run.Shared().CallerMode, callerModeAfterList);
         QVERIFY(screen.Find<QRadioButton>("optAction(3)")->isChecked());
 
         screen.ClickRow(1);
-        QCOMPARE(screen.Shared().CallerMode, "Consignor");
-        QCOMPARE(screen.Shared().CurrentLastName, screen.grid()->TextMatrix(1, 0));
+        QCOMPARE(run.Shared().CallerMode, "Consignor");
+        QCOMPARE(run.Shared().CurrentLastName, screen.grid()->TextMatrix(1, 0));
     }
 };
 

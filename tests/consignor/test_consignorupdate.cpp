@@ -51,10 +51,12 @@ class TestConsignorUpdate : public QObject {
 private slots:
     void addWhileARowIsSelected()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Adams", "Bob");
         shop.AddConsignor("Cole", "Cy");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Prepare(Add, 1);
         QCOMPARE(screen.RowColour(1), White);
         QVERIFY(screen.IsShown("txtLastName"));
@@ -69,7 +71,7 @@ private slots:
         QCOMPARE(screen.MessageColour(), Green);
         // The new name is listed and selected, and the add is over.
         QCOMPARE(screen.Listed(), QStringList{"Baker Al"});
-        QCOMPARE(screen.Shared().CurrentLastName, "Baker");
+        QCOMPARE(run.Shared().CurrentLastName, "Baker");
         QVERIFY(!screen.Find<QRadioButton>("optAction(0)")->isChecked() && !screen.IsShown("txtLastName"));
     }
 
@@ -90,8 +92,10 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, first);
         QFETCH(QString, stored);
-        TempShop shop;
-        ConsignorScreen screen(shop);
+        RunningShop run;
+        TempShop& shop = run.shop;
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Click("optAction(0)");
         EnterNames(screen, last, first);
         screen.Type("txtNotes", "one\n\n  three ");
@@ -99,7 +103,7 @@ private slots:
         QCOMPARE(Consignors(shop), QStringList{stored});
         QCOMPARE(shop.Value("select Notes from consignor"), "one\n\n  three ");
         // Found again by what was typed, and selected as the one match.
-        QCOMPARE(screen.Shared().CurrentLastName + u'|' + screen.Shared().CurrentFirstName, stored);
+        QCOMPARE(run.Shared().CurrentLastName + u'|' + run.Shared().CurrentFirstName, stored);
     }
 
     void addRefused_data()
@@ -121,14 +125,16 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, first);
         QFETCH(QString, error);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Smith", "Ann");
         shop.AddConsignor("O'Neil", "Pat");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Click("optAction(0)");
         EnterNames(screen, last, first);
         screen.Click("cmdUpdate");
-        QCOMPARE(screen.dialogs.Errors(), QStringList{error});
+        QCOMPARE(run.dialogs.Errors(), QStringList{error});
         QCOMPARE(screen.Text("lblMessage"), "Add function not successful");
         QCOMPARE(screen.MessageColour(), Red);
         QCOMPARE(Consignors(shop).size(), 2);
@@ -150,9 +156,11 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, first);
         QFETCH(QString, stored);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "smith", "ann");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         EnterNames(screen, last, first);
         screen.Click("cmdUpdate");
@@ -174,14 +182,16 @@ private slots:
     {
         QFETCH(QString, last);
         QFETCH(QString, first);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         EnterNames(screen, last, first);
         screen.Type("txtPhone", "999");
         screen.Click("cmdUpdate");
-        QCOMPARE(screen.dialogs.Errors(), QStringList{"Duplicate name - not changed"});
+        QCOMPARE(run.dialogs.Errors(), QStringList{"Duplicate name - not changed"});
         QCOMPARE(screen.Text("lblMessage"), "Change function not successful");
         QCOMPARE(screen.MessageColour(), Red);
         QCOMPARE(Consignors(shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
@@ -191,11 +201,13 @@ private slots:
 
     void emptiedBoxKeepsTheStoredValue()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor("Smith", "Ann", "old note");
         shop.Exec("update consignor set Phone = '555', City = 'Rome'");
         shop.AddItem("Smith", "Ann", "Lamp");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         QCOMPARE(screen.Text("txtPhone"), "555");
         screen.Type("txtPhone", "");
@@ -209,13 +221,15 @@ private slots:
 
     void changeWritesTheSelectedConsignorAfterAnotherQuery()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         // Another screen queries the consignors in between.
-        screen.Shared().Data2.RecordSource("select * from consignor where lastname = 'Taylor'");
-        screen.Shared().Data2.Refresh();
+        run.Shared().Data2.RecordSource("select * from consignor where lastname = 'Taylor'");
+        run.Shared().Data2.Refresh();
         screen.Type("txtPhone", "555");
         screen.Click("cmdUpdate");
         QCOMPARE(shop.Column("select LastName || '|' || coalesce(Phone, 'null') from consignor"),
@@ -224,9 +238,11 @@ private slots:
 
     void changeNeedsASelectedConsignor()
     {
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        ConsignorScreen screen(shop);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
         // An add prepared after a selection, then Change chosen with no row selected.
         screen.Prepare(Add, 1);
         EnterNames(screen, "Jones", "Bo");
@@ -251,13 +267,15 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QStringList, consignors);
         QFETCH(QStringList, items);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        ConsignorScreen screen(shop);
-        screen.dialogs.QueueAnswer(answer);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
+        run.dialogs.QueueAnswer(answer);
         screen.Prepare(Delete, 1);
         QCOMPARE(
-            screen.dialogs.Questions(),
+            run.dialogs.Questions(),
             QStringList{"All inventory items for this consignor will be deleted\nAre you sure you want to go on?"});
         QCOMPARE(Consignors(shop), consignors);
         QCOMPARE(Items(shop), items);
@@ -283,19 +301,21 @@ private slots:
         QFETCH(int, action);
         QFETCH(QString, trigger);
         QFETCH(QString, message);
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         AddTwoConsignorsWithItems(shop, "Smith", "Ann");
         shop.Exec(
             QString("create trigger locked %1 begin select raise(abort, 'the vase is locked'); end").arg(trigger));
-        ConsignorScreen screen(shop);
-        screen.dialogs.QueueAnswer(Yes);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
+        run.dialogs.QueueAnswer(Yes);
         screen.Prepare(action, 1);
         if (action == Change) {
             screen.Type("txtLastName", "Jones");
             screen.Click("cmdUpdate");
         }
-        QCOMPARE(screen.dialogs.Errors().size(), 1);
-        QVERIFY(screen.dialogs.Errors().first().contains("the vase is locked"));
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QVERIFY(run.dialogs.Errors().first().contains("the vase is locked"));
         QCOMPARE(screen.Text("lblMessage"), message);
         QCOMPARE(screen.MessageColour(), Red);
         QCOMPARE(Consignors(shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
@@ -306,15 +326,17 @@ private slots:
     {
         // Written behind the program's back: the lookup trims " Smith" to
         // "Smith" and would reach the other consignor.
-        TempShop shop;
+        RunningShop run;
+        TempShop& shop = run.shop;
         shop.AddConsignor(" Smith", "Ann");
         shop.AddConsignor("Smith", "Ann");
-        ConsignorScreen screen(shop);
-        screen.dialogs.QueueAnswer(Yes);
+        QVERIFY(run.Start());
+        ConsignorScreen screen(run);
+        run.dialogs.QueueAnswer(Yes);
         screen.Prepare(Delete, 1);
-        QCOMPARE(screen.Shared().CurrentLastName, " Smith");
-        QCOMPARE(screen.dialogs.Questions(), QStringList{});
-        QCOMPARE(screen.dialogs.Errors().size(), 1);
+        QCOMPARE(run.Shared().CurrentLastName, " Smith");
+        QCOMPARE(run.dialogs.Questions(), QStringList{});
+        QCOMPARE(run.dialogs.Errors().size(), 1);
         QCOMPARE(Consignors(shop), (QStringList{" Smith|Ann", "Smith|Ann"}));
     }
 };

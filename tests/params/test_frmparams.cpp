@@ -7,7 +7,8 @@
 #include <QtTest>
 
 using namespace mqt;
-using test::StartedScreen;
+using test::RunningShop;
+using test::ScreenDriver;
 using test::TempShop;
 
 namespace {
@@ -15,14 +16,14 @@ namespace {
 constexpr int Parameters = 0;
 const QStringList BoxNames{"txtDrive", "txtFolder(0)", "txtFolder(1)", "txtFolder(2)", "txtFolder(3)"};
 
-QStringList Boxes(const test::ScreenDriver& screen)
+QStringList Boxes(const ScreenDriver& screen)
 {
     QStringList texts;
     for (const QString& name : BoxNames) texts << screen.Text(name);
     return texts;
 }
 
-void TypeBoxes(test::ScreenDriver& screen, const QStringList& texts)
+void TypeBoxes(ScreenDriver& screen, const QStringList& texts)
 {
     for (int i = 0; i < BoxNames.size(); ++i) screen.Type(BoxNames[i], texts[i]);
 }
@@ -42,16 +43,17 @@ class TestFrmParams : public QObject {
 private slots:
     void freshDatabaseShowsDefaultsAndUpdateClosesTheScreen()
     {
-        TempShop shop;
-        StartedScreen screen(shop, Parameters);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
         QCOMPARE(screen.window->windowTitle(), "Marquill Tracking System");
         QCOMPARE(screen.Text("txtCommission") + screen.Text("txtRounding"), "00");
         QCOMPARE(Boxes(screen), (QStringList{" ", "", "", "", ""}));
         screen.Click("cmdUpdate");
-        QCOMPARE(StoredRow(shop), "0|0.0|0|c:\\");
+        QCOMPARE(StoredRow(run.shop), "0|0.0|0|c:\\");
         QVERIFY(!screen.window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!screen.program.Menu().LoadedScreen(Screen::Params));
+        QVERIFY(!run.Menu().LoadedScreen(Screen::Params));
     }
 
     void update_data()
@@ -88,46 +90,49 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, inMemory);
         QFETCH(QString, row);
-        TempShop shop;
-        StartedScreen screen(shop, Parameters);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
         screen.Type("txtCommission", typed[0]);
         screen.Type("txtRounding", typed[1]);
         TypeBoxes(screen, typed.mid(2));
         screen.Click("chkPriceOverride");
         screen.Click("cmdUpdate");
-        QCOMPARE(StoredRow(shop), row);
-        QCOMPARE(screen.Shared().Settings.Backup, inMemory);
-        QCOMPARE(QString::number(screen.Shared().Settings.Commission), row.section(u'|', 0, 0));
-        QVERIFY(screen.Shared().Settings.PriceOverride);
+        QCOMPARE(StoredRow(run.shop), row);
+        QCOMPARE(run.Shared().Settings.Backup, inMemory);
+        QCOMPARE(QString::number(run.Shared().Settings.Commission), row.section(u'|', 0, 0));
+        QVERIFY(run.Shared().Settings.PriceOverride);
     }
 
     void reopenedShowsTheTypedCaseUntilRestart()
     {
-        TempShop shop;
-        {
-            StartedScreen screen(shop, Parameters);
-            screen.Type("txtRounding", "0.1");
-            TypeBoxes(screen, {"D", "Shop", "2024", "", ""});
-            screen.Click("cmdUpdate");
-            const test::ScreenDriver again(screen, Parameters);
-            QCOMPARE(Boxes(again), (QStringList{"D", "Shop", "2024", "", ""}));
-            QCOMPARE(again.Text("txtRounding"), "0.1");
-        }
-        const StartedScreen restarted(shop, Parameters);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtRounding", "0.1");
+        TypeBoxes(screen, {"D", "Shop", "2024", "", ""});
+        screen.Click("cmdUpdate");
+        const ScreenDriver again(run, Parameters);
+        QCOMPARE(Boxes(again), (QStringList{"D", "Shop", "2024", "", ""}));
+        QCOMPARE(again.Text("txtRounding"), "0.1");
+
+        QVERIFY(run.Start());
+        const ScreenDriver restarted(run, Parameters);
         QCOMPARE(Boxes(restarted), (QStringList{"d", "shop", "2024", "", ""}));
         QCOMPARE(restarted.Text("txtRounding"), "0.1");
     }
 
     void commissionOf100IsRefused()
     {
-        TempShop shop;
-        StartedScreen screen(shop, Parameters);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
         screen.Type("txtCommission", "100");
         TypeBoxes(screen, {"d", "x", "", "", ""});
         screen.Click("cmdUpdate");
-        QCOMPARE(screen.dialogs.Errors(), QStringList{"Commission must be a percent from -32768 to 99"});
-        QCOMPARE(StoredRow(shop), "0|0.0|0| ");
-        QCOMPARE(screen.Shared().Settings.Backup, " ");
+        QCOMPARE(run.dialogs.Errors(), QStringList{"Commission must be a percent from -32768 to 99"});
+        QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
+        QCOMPARE(run.Shared().Settings.Backup, " ");
         QVERIFY(screen.window->isVisible());  // open for a correction
     }
 };

@@ -12,29 +12,18 @@ namespace mqt::test {
 
 namespace {
 
-QWidget* Choose(ShopRun& run, int menuEntry)
+QWidget* Choose(RunningShop& run, int menuEntry)
 {
-    auto* entry = run.program.Menu().findChild<QWidget*>(QStringLiteral("lblFunction(%1)").arg(menuEntry));
+    auto* entry = run.Menu().findChild<QWidget*>(QStringLiteral("lblFunction(%1)").arg(menuEntry));
     QTest::mouseClick(entry, Qt::LeftButton);
-    QWidget* screen = run.program.Menu().LoadedScreen(Screen(menuEntry));
+    QWidget* screen = run.Menu().LoadedScreen(Screen(menuEntry));
     if (!screen) qFatal("menu entry %d shows no screen", menuEntry);
     return screen;
 }
 
-ShopRun& Started(ShopRun& run)
-{
-    if (!run.Start()) qFatal("start-up failed");
-    return run;
-}
-
 }  // namespace
 
-ScreenDriver::ScreenDriver(ShopRun& run, int menuEntry) : window(Choose(run, menuEntry)) {}
-
-StartedScreen::StartedScreen(const TempShop& shop, int menuEntry)
-    : ShopRun(shop), ScreenDriver(Started(*this), menuEntry)
-{
-}
+ScreenDriver::ScreenDriver(RunningShop& run, int menuEntry) : window(Choose(run, menuEntry)) {}
 
 void ScreenDriver::Click(const QString& name)
 {

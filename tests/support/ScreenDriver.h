@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/ShopRun.h"
+#include "support/RunningShop.h"
 
 #include <QString>
 #include <QWidget>
@@ -11,7 +11,7 @@ namespace mqt::test {
 // driven through its controls by their names, the way a user drives it.
 class ScreenDriver {
 public:
-    ScreenDriver(ShopRun& run, int menuEntry);
+    ScreenDriver(RunningShop& run, int menuEntry);
 
     // The named control; a missing one ends the test program.
     template <typename Control = QWidget>
@@ -33,11 +33,6 @@ public:
     void ClickRow(int row);
 
     QWidget* window;
-};
-
-// A program started in the shop, with one screen open.
-struct StartedScreen : ShopRun, ScreenDriver {
-    StartedScreen(const TempShop& shop, int menuEntry);
 };
 
 }  // namespace mqt::test

@@ -1,4 +1,4 @@
-#include "params/BackupLocation.h"
+#include "params/BackupBoxes.h"
 
 #include "shell/SortsAfterBlank.h"
 #include "shell/SplitFields.h"

@@ -1,14 +1,14 @@
 // The backup location's boxes read back from a stored location, and the
 // commission as typed.
 
-#include "params/BackupLocation.h"
+#include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
 
 #include <QtTest>
 
 using namespace mqt;
 
-class TestBackupLocation : public QObject {
+class TestBackupBoxes : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestBackupLocation)
-#include "test_backuplocation.moc"
+QTEST_APPLESS_MAIN(TestBackupBoxes)
+#include "test_backupboxes.moc"

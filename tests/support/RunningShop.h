@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/Program.h"
+#include "support/FixedClock.h"
+#include "support/RecordingRunner.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempShop.h"
+
+#include <memory>
+
+namespace mqt::test {
+
+// A shop folder with a program that can be started in it, several times over
+// as a shop starts its program day after day.
+struct RunningShop {
+    explicit RunningShop(bool createDatabase = true) : shop(createDatabase) {}
+
+    // Starts a new program in the folder, ending the one before.
+    bool Start()
+    {
+        program.reset();
+        program = std::make_unique<Program>(shop.Folder(), dialogs, clock, runner);
+        return program->Start();
+    }
+    SharedValues& Shared() { return program->Shared(); }
+    frmMenu& Menu() { return program->Menu(); }
+
+    TempShop shop;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    RecordingRunner runner;
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace mqt::test
