@@ -8,11 +8,17 @@
 
 namespace mqt::test {
 
-// The consignor screen of a started program, opened from the menu.
+// Starts the program in the shop and opens the consignor screen from the menu.
 struct ConsignorScreen : ScreenDriver {
     static constexpr int MenuEntry = 1;
 
-    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(run, MenuEntry) {}
+    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
+
+    static RunningShop& Started(RunningShop& run)
+    {
+        if (!run.Start()) qFatal("start-up failed");
+        return run;
+    }
 
     void Search(const QString& last, const QString& first = {})
     {

@@ -19,9 +19,7 @@ private slots:
     void emptySearchListsAllByLastNameAndCountsThem()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        for (const char* last : {"smith", "Adams", "Cole"}) shop.AddConsignor(last, "Al");
-        QVERIFY(run.Start());
+        for (const char* last : {"smith", "Adams", "Cole"}) run.shop.AddConsignor(last, "Al");
         ConsignorScreen screen(run);
         QCOMPARE(screen.window->windowTitle(), "MQT - Consignor Maintenance");
         screen.Search("");
@@ -50,10 +48,8 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QStringList, listed);
         RunningShop run;
-        TempShop& shop = run.shop;
         for (const QString names : {"Smith Ann", "Smith Dee", "SMITHERS Cy", "O'Neil Pat", "Müller Jörg"})
-            shop.AddConsignor(names.section(u' ', 0, 0), names.section(u' ', 1));
-        QVERIFY(run.Start());
+            run.shop.AddConsignor(names.section(u' ', 0, 0), names.section(u' ', 1));
         ConsignorScreen screen(run);
         screen.Search(last, first);
         QCOMPARE(screen.Listed(), listed);
@@ -71,11 +67,9 @@ private slots:
     {
         QFETCH(QString, email);
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Smith", "Ann");
-        shop.Exec("update consignor set Email = ?", {email.isEmpty() ? QVariant() : QVariant(email)});
-        shop.AddConsignor("Jones", "Bob");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Smith", "Ann");
+        run.shop.Exec("update consignor set Email = ?", {email.isEmpty() ? QVariant() : QVariant(email)});
+        run.shop.AddConsignor("Jones", "Bob");
         ConsignorScreen screen(run);
         QGuiApplication::clipboard()->setText("left over");
         screen.Search("sm");
@@ -87,10 +81,8 @@ private slots:
     void clickingMovesTheHighlightAndTheEmptyRowClearsIt()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Adams", "Bob");
-        shop.AddConsignor("Cole", "Cy");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Adams", "Bob");
+        run.shop.AddConsignor("Cole", "Cy");
         ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(1);
@@ -120,12 +112,10 @@ private slots:
         QFETCH(int, consignors);
         QFETCH(int, rows);
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.Exec(
+        run.shop.Exec(
             "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) insert into consignor "
             "(LastName, FirstName) select printf('Name%05d', i), 'F' from n where i <= ?",
             {consignors, consignors});
-        QVERIFY(run.Start());
         ConsignorScreen screen(run);
         screen.Search("");
         QCOMPARE(screen.grid()->Rows(), rows);
@@ -137,10 +127,8 @@ private slots:
     void screenStaysAsItWasUntilItsWindowCloses()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Adams", "Bob");
-        shop.AddConsignor("Cole", "Cy");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Adams", "Bob");
+        run.shop.AddConsignor("Cole", "Cy");
         ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(2);
@@ -169,10 +157,8 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, callerModeAfterList);
         RunningShop run;
-        TempShop& shop = run.shop;
-        for (const char* first : {"Ann", "Dee"}) shop.AddConsignor("Smith", first);
-        shop.AddConsignor("Jones", "Bob");
-        QVERIFY(run.Start());
+        for (const char* first : {"Ann", "Dee"}) run.shop.AddConsignor("Smith", first);
+        run.shop.AddConsignor("Jones", "Bob");
         ConsignorScreen screen(run);
         screen.Search("");
         screen.ClickRow(1);  // a selection from before the hand-over

@@ -52,10 +52,8 @@ private slots:
     void addWhileARowIsSelected()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Adams", "Bob");
-        shop.AddConsignor("Cole", "Cy");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Adams", "Bob");
+        run.shop.AddConsignor("Cole", "Cy");
         ConsignorScreen screen(run);
         screen.Prepare(Add, 1);
         QCOMPARE(screen.RowColour(1), White);
@@ -65,7 +63,8 @@ private slots:
         EnterNames(screen, "Baker", "Al");
         screen.Type("txtPhone", "555-1234");
         screen.Click("cmdUpdate");
-        QCOMPARE(shop.Value("select Phone || '|' || coalesce(Email, 'null') from consignor where LastName = 'Baker'"),
+        QCOMPARE(run.shop.Value("select Phone || '|' || coalesce(Email, 'null') from consignor "
+                                "where LastName = 'Baker'"),
                  "555-1234|null");
         QCOMPARE(screen.Text("lblMessage"), "Add function is successful");
         QCOMPARE(screen.MessageColour(), Green);
@@ -93,15 +92,13 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, stored);
         RunningShop run;
-        TempShop& shop = run.shop;
-        QVERIFY(run.Start());
         ConsignorScreen screen(run);
         screen.Click("optAction(0)");
         EnterNames(screen, last, first);
         screen.Type("txtNotes", "one\n\n  three ");
         screen.Click("cmdUpdate");
-        QCOMPARE(Consignors(shop), QStringList{stored});
-        QCOMPARE(shop.Value("select Notes from consignor"), "one\n\n  three ");
+        QCOMPARE(Consignors(run.shop), QStringList{stored});
+        QCOMPARE(run.shop.Value("select Notes from consignor"), "one\n\n  three ");
         // Found again by what was typed, and selected as the one match.
         QCOMPARE(run.Shared().CurrentLastName + u'|' + run.Shared().CurrentFirstName, stored);
     }
@@ -126,10 +123,8 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, error);
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Smith", "Ann");
-        shop.AddConsignor("O'Neil", "Pat");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Smith", "Ann");
+        run.shop.AddConsignor("O'Neil", "Pat");
         ConsignorScreen screen(run);
         screen.Click("optAction(0)");
         EnterNames(screen, last, first);
@@ -137,7 +132,7 @@ private slots:
         QCOMPARE(run.dialogs.Errors(), QStringList{error});
         QCOMPARE(screen.Text("lblMessage"), "Add function not successful");
         QCOMPARE(screen.MessageColour(), Red);
-        QCOMPARE(Consignors(shop).size(), 2);
+        QCOMPARE(Consignors(run.shop).size(), 2);
         // The entry stays for a correction.
         QCOMPARE(screen.Text("txtLastName") + screen.Text("cmdUpdate"), last + "Add");
     }
@@ -157,15 +152,13 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, stored);
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "smith", "ann");
-        QVERIFY(run.Start());
+        AddTwoConsignorsWithItems(run.shop, "smith", "ann");
         ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         EnterNames(screen, last, first);
         screen.Click("cmdUpdate");
-        QCOMPARE(Consignors(shop), (QStringList{stored, "Taylor|Tim"}));
-        QCOMPARE(Items(shop), (QStringList{stored + "|Lamp", "Taylor|Tim|Desk", stored + "|Vase"}));
+        QCOMPARE(Consignors(run.shop), (QStringList{stored, "Taylor|Tim"}));
+        QCOMPARE(Items(run.shop), (QStringList{stored + "|Lamp", "Taylor|Tim|Desk", stored + "|Vase"}));
         QCOMPARE(screen.Text("lblMessage"), "Change function is successful");
         QCOMPARE(screen.MessageColour(), Green);
     }
@@ -183,9 +176,7 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, first);
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        QVERIFY(run.Start());
+        AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
         ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         EnterNames(screen, last, first);
@@ -194,19 +185,17 @@ private slots:
         QCOMPARE(run.dialogs.Errors(), QStringList{"Duplicate name - not changed"});
         QCOMPARE(screen.Text("lblMessage"), "Change function not successful");
         QCOMPARE(screen.MessageColour(), Red);
-        QCOMPARE(Consignors(shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
-        QCOMPARE(Items(shop), (QStringList{"Smith|Ann|Lamp", "Taylor|Tim|Desk", "SMITH|ann|Vase"}));
-        QCOMPARE(shop.Value("select count(Phone) from consignor"), 0);
+        QCOMPARE(Consignors(run.shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
+        QCOMPARE(Items(run.shop), (QStringList{"Smith|Ann|Lamp", "Taylor|Tim|Desk", "SMITH|ann|Vase"}));
+        QCOMPARE(run.shop.Value("select count(Phone) from consignor"), 0);
     }
 
     void emptiedBoxKeepsTheStoredValue()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor("Smith", "Ann", "old note");
-        shop.Exec("update consignor set Phone = '555', City = 'Rome'");
-        shop.AddItem("Smith", "Ann", "Lamp");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor("Smith", "Ann", "old note");
+        run.shop.Exec("update consignor set Phone = '555', City = 'Rome'");
+        run.shop.AddItem("Smith", "Ann", "Lamp");
         ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         QCOMPARE(screen.Text("txtPhone"), "555");
@@ -214,17 +203,15 @@ private slots:
         screen.Type("txtCity", "Paris");
         screen.Type("txtNotes", "");
         screen.Click("cmdUpdate");
-        QCOMPARE(shop.Value("select Phone || '|' || City || '|' || Notes from consignor"), "555|Paris|old note");
-        QCOMPARE(Items(shop), QStringList{"Smith|Ann|Lamp"});
+        QCOMPARE(run.shop.Value("select Phone || '|' || City || '|' || Notes from consignor"), "555|Paris|old note");
+        QCOMPARE(Items(run.shop), QStringList{"Smith|Ann|Lamp"});
         QCOMPARE(screen.Text("lblMessage"), "Change function is successful");
     }
 
     void changeWritesTheSelectedConsignorAfterAnotherQuery()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        QVERIFY(run.Start());
+        AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
         ConsignorScreen screen(run);
         screen.Prepare(Change, 1);
         // Another screen queries the consignors in between.
@@ -232,23 +219,21 @@ private slots:
         run.Shared().Data2.Refresh();
         screen.Type("txtPhone", "555");
         screen.Click("cmdUpdate");
-        QCOMPARE(shop.Column("select LastName || '|' || coalesce(Phone, 'null') from consignor"),
+        QCOMPARE(run.shop.Column("select LastName || '|' || coalesce(Phone, 'null') from consignor"),
                  (QStringList{"Smith|555", "Taylor|null"}));
     }
 
     void changeNeedsASelectedConsignor()
     {
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        QVERIFY(run.Start());
+        AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
         ConsignorScreen screen(run);
         // An add prepared after a selection, then Change chosen with no row selected.
         screen.Prepare(Add, 1);
         EnterNames(screen, "Jones", "Bo");
         screen.Click("optAction(1)");
         screen.Click("cmdUpdate");
-        QCOMPARE(Consignors(shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
+        QCOMPARE(Consignors(run.shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
     }
 
     void deleteAsksFirst_data()
@@ -268,17 +253,15 @@ private slots:
         QFETCH(QStringList, consignors);
         QFETCH(QStringList, items);
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        QVERIFY(run.Start());
+        AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
         ConsignorScreen screen(run);
         run.dialogs.QueueAnswer(answer);
         screen.Prepare(Delete, 1);
         QCOMPARE(
             run.dialogs.Questions(),
             QStringList{"All inventory items for this consignor will be deleted\nAre you sure you want to go on?"});
-        QCOMPARE(Consignors(shop), consignors);
-        QCOMPARE(Items(shop), items);
+        QCOMPARE(Consignors(run.shop), consignors);
+        QCOMPARE(Items(run.shop), items);
         const bool deleted = answer == Yes;
         QCOMPARE(screen.Text("lblMessage"), deleted ? "Delete function is successful" : "");
         QCOMPARE(screen.Find<QRadioButton>("optAction(2)")->isChecked(), !deleted);
@@ -302,11 +285,9 @@ private slots:
         QFETCH(QString, trigger);
         QFETCH(QString, message);
         RunningShop run;
-        TempShop& shop = run.shop;
-        AddTwoConsignorsWithItems(shop, "Smith", "Ann");
-        shop.Exec(
+        AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
+        run.shop.Exec(
             QString("create trigger locked %1 begin select raise(abort, 'the vase is locked'); end").arg(trigger));
-        QVERIFY(run.Start());
         ConsignorScreen screen(run);
         run.dialogs.QueueAnswer(Yes);
         screen.Prepare(action, 1);
@@ -318,8 +299,8 @@ private slots:
         QVERIFY(run.dialogs.Errors().first().contains("the vase is locked"));
         QCOMPARE(screen.Text("lblMessage"), message);
         QCOMPARE(screen.MessageColour(), Red);
-        QCOMPARE(Consignors(shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
-        QCOMPARE(Items(shop), (QStringList{"Smith|Ann|Lamp", "Taylor|Tim|Desk", "SMITH|ann|Vase"}));
+        QCOMPARE(Consignors(run.shop), (QStringList{"Smith|Ann", "Taylor|Tim"}));
+        QCOMPARE(Items(run.shop), (QStringList{"Smith|Ann|Lamp", "Taylor|Tim|Desk", "SMITH|ann|Vase"}));
     }
 
     void consignorTheLookupCannotReachIsLeftAlone()
@@ -327,17 +308,15 @@ private slots:
         // Written behind the program's back: the lookup trims " Smith" to
         // "Smith" and would reach the other consignor.
         RunningShop run;
-        TempShop& shop = run.shop;
-        shop.AddConsignor(" Smith", "Ann");
-        shop.AddConsignor("Smith", "Ann");
-        QVERIFY(run.Start());
+        run.shop.AddConsignor(" Smith", "Ann");
+        run.shop.AddConsignor("Smith", "Ann");
         ConsignorScreen screen(run);
         run.dialogs.QueueAnswer(Yes);
         screen.Prepare(Delete, 1);
         QCOMPARE(run.Shared().CurrentLastName, " Smith");
         QCOMPARE(run.dialogs.Questions(), QStringList{});
         QCOMPARE(run.dialogs.Errors().size(), 1);
-        QCOMPARE(Consignors(shop), (QStringList{" Smith|Ann", "Smith|Ann"}));
+        QCOMPARE(Consignors(run.shop), (QStringList{" Smith|Ann", "Smith|Ann"}));
     }
 };
 
