@@ -35,11 +35,18 @@ void frmConsignor::cmdUpdate_Click()
         lblMessage_->ShowFailure(QStringLiteral("Add function not successful"));
         return;
     }
-    const Action action = ChosenAction();
-    if (action == Action::Add) AddConsignor(entry);
-    // A change needs the consignor it was prepared for.
-    else if (action == Action::Change && SelectedRow_ > 0 && !ChangeConsignor(entry))
-        return;
+    switch (ChosenAction()) {
+    case Action::Add:
+        AddConsignor(entry);
+        break;
+    case Action::Change:
+        // A change needs the consignor it was prepared for; a refused one
+        // leaves the entry where it is, for a correction.
+        if (SelectedRow_ > 0 && !ChangeConsignor(entry)) return;
+        break;
+    default:
+        break;
+    }
     txtShowLastName_->setFocus();
 }
 
