@@ -1,14 +1,17 @@
 #include "shell/Screens.h"
 
+#include "consignor/frmConsignor.h"
+#include "params/frmParams.h"
+
 namespace mqt {
 
 QWidget* CreateScreen(Screen screen, SharedValues& shared, frmMenu& menu)
 {
-    (void)shared;
-    (void)menu;
     switch (screen) {
     case Screen::Params:
+        return new frmParams(shared);
     case Screen::Consignor:
+        return new frmConsignor(shared, menu);
     case Screen::Item:
     case Screen::Report:
         break;

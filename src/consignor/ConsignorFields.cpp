@@ -1,0 +1,42 @@
+#include "consignor/ConsignorFields.h"
+
+#include "shell/SqlQuote.h"
+#include "store/Recordset.h"
+
+namespace mqt {
+
+QString ConsignorFieldName(int field)
+{
+    static const std::array<QString, ConsignorField::Count> names = {
+        QStringLiteral("LastName"), QStringLiteral("FirstName"), QStringLiteral("Phone"),
+        QStringLiteral("Email"),    QStringLiteral("Street"),    QStringLiteral("City"),
+        QStringLiteral("State"),    QStringLiteral("Zip"),       QStringLiteral("Notes")};
+    return names[std::size_t(field)];
+}
+
+ConsignorRecord ReadConsignor(Recordset& consignors)
+{
+    ConsignorRecord record;
+    for (int field = 0; field < ConsignorField::Count; ++field)
+        record[std::size_t(field)] = consignors.Fields(ConsignorFieldName(field)).Text();
+    return record;
+}
+
+void WriteConsignor(Recordset& consignors, const ConsignorRecord& entry)
+{
+    consignors.Fields(ConsignorFieldName(ConsignorField::LastName))
+        .SetValue(StoredName(entry[ConsignorField::LastName]));
+    consignors.Fields(ConsignorFieldName(ConsignorField::FirstName))
+        .SetValue(StoredName(entry[ConsignorField::FirstName]));
+    for (int field = ConsignorField::Phone; field < ConsignorField::Count; ++field)
+        if (!entry[std::size_t(field)].isEmpty())
+            consignors.Fields(ConsignorFieldName(field)).SetValue(entry[std::size_t(field)]);
+}
+
+QString StoredName(const QString& typed)
+{
+    // SqlQuote doubles every apostrophe after making each run one.
+    return SqlQuote(typed).replace(QStringLiteral("''"), QStringLiteral("'"));
+}
+
+}  // namespace mqt

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "consignor/ConsignorFields.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace mqt {
+
+class ClickableLineEdit;
+class DataControl;
+class Grid;
+class MessageLine;
+class Recordset;
+class SharedValues;
+class frmMenu;
+
+// Consignor maintenance: find consignors by the beginnings of their names,
+// list them, select one with a click (which also puts the e-mail address on
+// the clipboard), and add, change or delete a consignor or show its items.
+//
+// The routines follow the pattern of every list screen: Show runs ShowLines,
+// which lists the query's records through GetData; a click on a row runs
+// Grid_Click, which moves the highlight (FlipGridColor) and runs the chosen
+// action (ExecAction); BlankTexts and HideTexts show and hide the entry
+// boxes, which cmdUpdate stores; the message line tells how it went.
+class frmConsignor final : public QWidget {
+    Q_OBJECT
+public:
+    frmConsignor(SharedValues& shared, frmMenu& menu);
+
+    // The item screen's name lookup found several consignors: lists those
+    // whose names begin with the texts, with Show Items chosen, so that a
+    // click on one (or a single match at once) lists its items there.
+    void ChooseConsignorForItems(const QString& lastName, const QString& firstName);
+
+private:
+    enum class Action { None = -1, Add, Change, Delete, ShowItems };
+    static constexpr int GridColumnCount = 8;
+
+    // Building the window (frmConsignorLayout.cpp).
+    QWidget* BuildSearchRow();
+    QWidget* BuildGrid();
+    QWidget* BuildEntryRow();
+    QWidget* BuildActionRow();
+    void Connect();
+    // Runs an event routine; a failure in it is shown in the error box.
+    void Handle(void (frmConsignor::*routine)());
+
+    // Searching, listing and selecting (frmConsignor.cpp).
+    void Form_Load();
+    void cmdShow_Click();
+    void ShowLines();
+    void GetData();
+    void Grid_Click();
+    void FlipGridColor();
+    void PaintRow(int row, QRgb colour);
+    void ExecAction();
+    void PrepareAdd();
+    void PrepareChange();
+    void ShowItems();
+    void BlankTexts();
+    void HideTexts();
+    void txtShowLastName_Click();
+    void cmdMenu_Click();
+    Action ChosenAction() const;
+    void SetActionsOff();
+    ConsignorRecord EntryTexts() const;
+    void FillEntry(const ConsignorRecord& record);
+    Recordset& Query(DataControl& source, const QString& statement);
+    Recordset& SelectCurrentConsignor();
+
+    // Adding, changing and deleting (frmConsignorUpdate.cpp).
+    void cmdUpdate_Click();
+    void AddConsignor(const ConsignorRecord& entry);
+    bool ChangeConsignor(const ConsignorRecord& entry);
+    void RenameItems(const ConsignorRecord& entry);
+    void DeleteConsignor();
+    bool Store(const QString& action, const std::function<void()>& write);
+
+    SharedValues& shared_;
+    frmMenu& menu_;
+
+    MessageLine* lblMessage_ = nullptr;
+    QPushButton* cmdMenu_ = nullptr;
+    ClickableLineEdit* txtShowLastName_ = nullptr;
+    QLineEdit* txtShowFirstName_ = nullptr;
+    QPushButton* cmdShow_ = nullptr;
+    QLabel* lblCount_ = nullptr;
+    Grid* Grid_ = nullptr;
+    QButtonGroup* actions_ = nullptr;
+    std::array<QRadioButton*, 4> optAction_{};
+    QPushButton* cmdUpdate_ = nullptr;
+    // txtLastName to txtZip, one under each grid column.
+    std::array<QLineEdit*, GridColumnCount> txtEntry_{};
+    QLabel* lblNotes_ = nullptr;
+    QPlainTextEdit* txtNotes_ = nullptr;
+
+    int SelectedRow_ = 0;  // grid row of the selected consignor, 0 for none
+    int LineCount_ = 0;    // consignors listed
+    ConsignorRecord RecordBuffer_;
+    QString FormQuery_;
+};
+
+}  // namespace mqt

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace mqt {
+
+// What the consignor and report screens ask of the item screen, which the
+// menu loads as Screen::Item. The caller sets CallerMode (and SearchCriteria
+// where needed) before it asks.
+class ItemScreen {
+public:
+    virtual ~ItemScreen() = default;
+
+    // Puts the names into the screen's name boxes and runs its Show. With
+    // CallerMode set, Show lists that consignor's items without a name lookup.
+    virtual void ShowItemsFor(const QString& lastName, const QString& firstName) = 0;
+};
+
+}  // namespace mqt

@@ -1,0 +1,14 @@
+#include "params/CommissionEntry.h"
+
+#include "shell/Val.h"
+
+namespace mqt {
+
+std::optional<std::int16_t> ReadCommission(const QString& text)
+{
+    const std::optional<std::int16_t> percent = RoundToInt16(Val(text));
+    if (!percent || *percent >= 100) return std::nullopt;
+    return percent;
+}
+
+}  // namespace mqt

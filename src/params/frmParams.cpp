@@ -1,0 +1,155 @@
+#include "params/frmParams.h"
+
+#include "params/BackupBoxes.h"
+#include "params/CommissionEntry.h"
+#include "shell/Dialogs.h"
+#include "shell/ReportErrors.h"
+#include "shell/SharedValues.h"
+#include "shell/Twips.h"
+#include "shell/Val.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <charconv>
+
+namespace mqt {
+
+namespace {
+
+QFont BoxFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(14.25);
+    return font;
+}
+
+QLabel* NewLabel(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* NewBox(const QString& name, int widthTwips, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(BoxFont());
+    box->setFixedWidth(TwipsToPixels(widthTwips));
+    return box;
+}
+
+// The shortest decimal text that reads back as the same single-precision
+// value: 0.25, 1, 0.
+QString ShortestText(float value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return QString::fromLatin1(text, int(result.ptr - text));
+}
+
+}  // namespace
+
+frmParams::frmParams(SharedValues& shared) : shared_(shared)
+{
+    setObjectName(QStringLiteral("frmParams"));
+    setWindowTitle(QStringLiteral("Marquill Tracking System"));
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(TwipsToPixels(480), TwipsToPixels(240), TwipsToPixels(480), TwipsToPixels(360));
+    layout->setHorizontalSpacing(TwipsToPixels(240));
+
+    auto* title = NewLabel(QStringLiteral("Label1"), QStringLiteral("Parameters"), this);
+    title->setFont(QFont(QStringLiteral("Georgia"), 18, QFont::Bold));
+    title->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(title, 0, 0, 1, 2);
+
+    txtCommission_ = NewBox(QStringLiteral("txtCommission"), 975, this);
+    layout->addWidget(NewLabel(QStringLiteral("Label2"), QStringLiteral("Commission     %"), this), 1, 0);
+    layout->addWidget(txtCommission_, 1, 1);
+    txtRounding_ = NewBox(QStringLiteral("txtRounding"), 975, this);
+    layout->addWidget(NewLabel(QStringLiteral("Label3"), QStringLiteral("Round to nearest   $"), this), 2, 0);
+    layout->addWidget(txtRounding_, 2, 1);
+    chkPriceOverride_ = new QCheckBox(this);
+    chkPriceOverride_->setObjectName(QStringLiteral("chkPriceOverride"));
+    layout->addWidget(NewLabel(QStringLiteral("Label6"), QStringLiteral("Override Price"), this), 3, 0);
+    layout->addWidget(chkPriceOverride_, 3, 1, Qt::AlignLeft);
+
+    auto* heading = NewLabel(QStringLiteral("Label4"), QStringLiteral("Backup Location"), this);
+    heading->setFont(QFont(QStringLiteral("Georgia"), 12, QFont::Bold));
+    layout->addWidget(heading, 4, 0, 1, 2);
+    txtDrive_ = NewBox(QStringLiteral("txtDrive"), 495, this);
+    layout->addWidget(NewLabel(QStringLiteral("Label5"), QStringLiteral("Drive"), this), 5, 0);
+    layout->addWidget(txtDrive_, 5, 1);
+    for (int i = 0; i < BackupBoxes::FolderCount; ++i) {
+        txtFolder_[std::size_t(i)] = NewBox(QStringLiteral("txtFolder(%1)").arg(i), 2775, this);
+        layout->addWidget(
+            NewLabel(QStringLiteral("lblFolder%1").arg(i + 1), QStringLiteral("Folder %1").arg(i + 1), this), 6 + i, 0);
+        layout->addWidget(txtFolder_[std::size_t(i)], 6 + i, 1);
+    }
+
+    cmdUpdate_ = new QPushButton(QStringLiteral("Update"), this);
+    cmdUpdate_->setObjectName(QStringLiteral("cmdUpdate"));
+    cmdUpdate_->setFont(QFont(QStringLiteral("Georgia"), 10, QFont::Bold));
+    layout->addWidget(cmdUpdate_, 6 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
+    connect(cmdUpdate_, &QPushButton::clicked, this,
+            [this] { RunReportingErrors(shared_.dialogs, [this] { cmdUpdate_Click(); }); });
+
+    SetTabOrder();
+    Form_Load();
+}
+
+void frmParams::SetTabOrder()
+{
+    std::vector<QWidget*> order{txtCommission_, txtRounding_, txtDrive_};
+    order.insert(order.end(), txtFolder_.begin(), txtFolder_.end());
+    order.push_back(cmdUpdate_);
+    order.push_back(chkPriceOverride_);
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmParams::Form_Load()
+{
+    const ShopSettings& settings = shared_.Settings;
+    txtCommission_->setText(QString::number(settings.Commission));
+    txtRounding_->setText(ShortestText(settings.Rounding));
+    chkPriceOverride_->setChecked(settings.PriceOverride);
+    const BackupBoxes backup = SplitBackup(settings.Backup);
+    txtDrive_->setText(backup.drive);
+    for (std::size_t i = 0; i < txtFolder_.size(); ++i) txtFolder_[i]->setText(backup.folders[i]);
+}
+
+void frmParams::cmdUpdate_Click()
+{
+    const std::optional<std::int16_t> commission = ReadCommission(txtCommission_->text());
+    if (!commission) {
+        shared_.dialogs.ShowError(QLatin1String(CommissionRangeMessage));
+        return;
+    }
+    BackupBoxes boxes;
+    boxes.drive = txtDrive_->text();
+    for (std::size_t i = 0; i < txtFolder_.size(); ++i) boxes.folders[i] = txtFolder_[i]->text();
+
+    ShopSettings settings;
+    settings.Commission = *commission;
+    settings.PriceOverride = chkPriceOverride_->isChecked();
+    settings.Rounding = float(Val(txtRounding_->text()));
+    settings.Backup = BuildBackup(boxes);
+
+    Recordset& params = shared_.Data1.Recordset();
+    params.MoveFirst();
+    params.Edit();
+    params.Fields(QStringLiteral("Commission")).SetValue(int(settings.Commission));
+    params.Fields(QStringLiteral("Rounding")).SetValue(double(settings.Rounding));
+    params.Fields(QStringLiteral("PriceOverride")).SetValue(settings.PriceOverride);
+    // The row holds the location in lower case; Settings keeps it as typed.
+    params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup.toLower());
+    params.Update();
+    shared_.Settings = settings;
+    close();
+}
+
+}  // namespace mqt

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "shell/Grid.h"
+#include "shell/SharedValues.h"
+#include "support/ScreenDriver.h"
+
+#include <QLabel>
+
+namespace mqt::test {
+
+// Starts the program in the shop and opens the consignor screen from the menu.
+struct ConsignorScreen : ScreenDriver {
+    static constexpr int MenuEntry = 1;
+
+    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
+
+    static RunningShop& Started(RunningShop& run)
+    {
+        if (!run.Start()) qFatal("start-up failed");
+        return run;
+    }
+
+    void Search(const QString& last, const QString& first = {})
+    {
+        Type("txtShowLastName", last);
+        Type("txtShowFirstName", first);
+        Click("cmdShow");
+    }
+
+    // Lists everybody and prepares the action (optAction index) on the
+    // consignor in that row.
+    void Prepare(int action, int row)
+    {
+        Search({});
+        ClickRow(row);
+        Click(QStringLiteral("optAction(%1)").arg(action));
+    }
+
+    Grid* grid() const { return Find<Grid>("Grid"); }
+
+    // "Last First" for every listed row.
+    QStringList Listed() const
+    {
+        QStringList rows;
+        for (int row = 1; row < grid()->Rows() && !grid()->TextMatrix(row, 0).isEmpty(); ++row)
+            rows << grid()->TextMatrix(row, 0) + u' ' + grid()->TextMatrix(row, 1);
+        return rows;
+    }
+
+    // Every cell's background colour when the whole row has one, else 0.
+    QRgb RowColour(int row) const
+    {
+        QRgb colour = 0;
+        for (int col = 0; col < grid()->Cols(); ++col) {
+            grid()->SetRow(row);
+            grid()->SetCol(col);
+            if (col > 0 && grid()->CellBackColor() != colour) return 0;
+            colour = grid()->CellBackColor();
+        }
+        return colour;
+    }
+
+    QColor MessageColour() const { return Find<QLabel>("lblMessage")->palette().color(QPalette::WindowText); }
+};
+
+inline constexpr QRgb Yellow = qRgb(255, 255, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+
+}  // namespace mqt::test

@@ -1,0 +1,141 @@
+// The parameters screen against a real database: what Update stores in the
+// params row and in Settings, and what the screen shows when it opens again.
+
+#include "shell/SharedValues.h"
+#include "support/ScreenDriver.h"
+
+#include <QtTest>
+
+using namespace mqt;
+using test::RunningShop;
+using test::ScreenDriver;
+using test::TempShop;
+
+namespace {
+
+constexpr int Parameters = 0;
+const QStringList BoxNames{"txtDrive", "txtFolder(0)", "txtFolder(1)", "txtFolder(2)", "txtFolder(3)"};
+
+QStringList Boxes(const ScreenDriver& screen)
+{
+    QStringList texts;
+    for (const QString& name : BoxNames) texts << screen.Text(name);
+    return texts;
+}
+
+void TypeBoxes(ScreenDriver& screen, const QStringList& texts)
+{
+    for (int i = 0; i < BoxNames.size(); ++i) screen.Type(BoxNames[i], texts[i]);
+}
+
+// Commission|Rounding|PriceOverride|Backup
+QString StoredRow(const TempShop& shop)
+{
+    return shop.Value("select Commission || '|' || Rounding || '|' || PriceOverride || '|' || Backup from params")
+        .toString();
+}
+
+}  // namespace
+
+class TestFrmParams : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshDatabaseShowsDefaultsAndUpdateClosesTheScreen()
+    {
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        QCOMPARE(screen.window->windowTitle(), "Marquill Tracking System");
+        QCOMPARE(screen.Text("txtCommission") + screen.Text("txtRounding"), "00");
+        QCOMPARE(Boxes(screen), (QStringList{" ", "", "", "", ""}));
+        screen.Click("cmdUpdate");
+        QCOMPARE(StoredRow(run.shop), "0|0.0|0|c:\\");
+        QVERIFY(!screen.window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!run.Menu().LoadedScreen(Screen::Params));
+    }
+
+    void update_data()
+    {
+        QTest::addColumn<QStringList>("typed");  // commission, rounding, drive, folders 1 to 4
+        QTest::addColumn<QString>("inMemory");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("drive and two folders; lower case in the row")
+            << QStringList{"10", "0.25", "D", "Shop", "2024", "", ""} << "D:\\Shop\\2024\\"
+            << "10|0.25|1|d:\\shop\\2024\\";
+        QTest::newRow("backslashes in a folder are dropped")
+            << QStringList{"0", "1", "e", "a\\b", "", "", ""} << "e:\\ab\\"
+            << "0|1.0|1|e:\\ab\\";
+        QTest::newRow("empty folder 1 ignores folder 2") << QStringList{"0", "0", "d", "", "x", "", ""} << "d:\\"
+                                                         << "0|0.0|1|d:\\";
+        QTest::newRow("two blanks count as a folder") << QStringList{"0", "0", "d", "  ", "x", "", ""} << "d:\\  \\x\\"
+                                                      << "0|0.0|1|d:\\  \\x\\";
+        QTest::newRow("all four folders") << QStringList{"0", "0", "d", "a", "b", "c", "e"} << "d:\\a\\b\\c\\e\\"
+                                          << "0|0.0|1|d:\\a\\b\\c\\e\\";
+        QTest::newRow("blank drive becomes c") << QStringList{"0", "0", " ", "x", "", "", ""} << "c:\\x\\"
+                                               << "0|0.0|1|c:\\x\\";
+        QTest::newRow("comma kept in the stored folder") << QStringList{"0", "0", "d", "a,b", "", "", ""} << "d:\\a,b\\"
+                                                         << "0|0.0|1|d:\\a,b\\";
+        QTest::newRow("commission 12.5 is 12") << QStringList{"12.5", "0", "c", "", "", "", ""} << "c:\\"
+                                               << "12|0.0|1|c:\\";
+        QTest::newRow("commission 13.5 is 14") << QStringList{"13.5", "0", "c", "", "", "", ""} << "c:\\"
+                                               << "14|0.0|1|c:\\";
+        QTest::newRow("commission and rounding abc are 0") << QStringList{"abc", "abc", "c", "", "", "", ""} << "c:\\"
+                                                           << "0|0.0|1|c:\\";
+    }
+
+    void update()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, inMemory);
+        QFETCH(QString, row);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtCommission", typed[0]);
+        screen.Type("txtRounding", typed[1]);
+        TypeBoxes(screen, typed.mid(2));
+        screen.Click("chkPriceOverride");
+        screen.Click("cmdUpdate");
+        QCOMPARE(StoredRow(run.shop), row);
+        QCOMPARE(run.Shared().Settings.Backup, inMemory);
+        QCOMPARE(QString::number(run.Shared().Settings.Commission), row.section(u'|', 0, 0));
+        QVERIFY(run.Shared().Settings.PriceOverride);
+    }
+
+    void reopenedShowsTheTypedCaseUntilRestart()
+    {
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtRounding", "0.1");
+        TypeBoxes(screen, {"D", "Shop", "2024", "", ""});
+        screen.Click("cmdUpdate");
+        const ScreenDriver again(run, Parameters);
+        QCOMPARE(Boxes(again), (QStringList{"D", "Shop", "2024", "", ""}));
+        QCOMPARE(again.Text("txtRounding"), "0.1");
+
+        QVERIFY(run.Start());
+        const ScreenDriver restarted(run, Parameters);
+        QCOMPARE(Boxes(restarted), (QStringList{"d", "shop", "2024", "", ""}));
+        QCOMPARE(restarted.Text("txtRounding"), "0.1");
+    }
+
+    void commissionOf100IsRefused()
+    {
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtCommission", "100");
+        TypeBoxes(screen, {"d", "x", "", "", ""});
+        screen.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors(), QStringList{"Commission must be a percent from -32768 to 99"});
+        QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
+        QCOMPARE(run.Shared().Settings.Backup, " ");
+        QVERIFY(screen.window->isVisible());  // open for a correction
+    }
+};
+
+QTEST_MAIN(TestFrmParams)
+#include "test_frmparams.moc"

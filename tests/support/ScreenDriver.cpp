@@ -1,0 +1,69 @@
+#include "support/ScreenDriver.h"
+
+#include "shell/Grid.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace mqt::test {
+
+namespace {
+
+QWidget* Choose(RunningShop& run, int menuEntry)
+{
+    auto* entry = run.Menu().findChild<QWidget*>(QStringLiteral("lblFunction(%1)").arg(menuEntry));
+    QTest::mouseClick(entry, Qt::LeftButton);
+    QWidget* screen = run.Menu().LoadedScreen(Screen(menuEntry));
+    if (!screen) qFatal("menu entry %d shows no screen", menuEntry);
+    return screen;
+}
+
+}  // namespace
+
+ScreenDriver::ScreenDriver(RunningShop& run, int menuEntry) : window(Choose(run, menuEntry)) {}
+
+void ScreenDriver::Click(const QString& name)
+{
+    // Near the left edge: an option button or a check box takes a click only
+    // on its mark and its caption.
+    QWidget* control = Find(name);
+    const int middle = control->height() / 2;
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(middle, middle));
+}
+
+void ScreenDriver::Type(const QString& name, const QString& text)
+{
+    QWidget* box = Find(name);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) line->clear();
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->clear();
+    for (const QChar ch : text) {
+        // Letters beyond ASCII have no key of their own here: they come as text.
+        if (ch == u'\n')
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (ch.unicode() < 128)
+            QTest::keyClick(box, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+QString ScreenDriver::Text(const QString& name) const
+{
+    QWidget* control = Find(name);
+    if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) return box->toPlainText();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    qFatal("%s holds no text", qPrintable(name));
+}
+
+void ScreenDriver::ClickRow(int row)
+{
+    auto* grid = Find<Grid>(QStringLiteral("Grid"));
+    QTest::mouseClick(grid->ClickTarget(row), Qt::LeftButton, {}, grid->CellCentre(row, 0));
+}
+
+}  // namespace mqt::test

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "support/RunningShop.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace mqt::test {
+
+// One screen of a running program, opened by a click on its menu entry and
+// driven through its controls by their names, the way a user drives it.
+class ScreenDriver {
+public:
+    ScreenDriver(RunningShop& run, int menuEntry);
+
+    // The named control; a missing one ends the test program.
+    template <typename Control = QWidget>
+    Control* Find(const QString& name) const
+    {
+        Control* control = window->findChild<Control*>(name);
+        if (!control) qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+
+    void Click(const QString& name);
+    // Empties the text box (one line or several), then types the text into
+    // it key by key.
+    void Type(const QString& name, const QString& text);
+    // The text of a text box, label or button.
+    QString Text(const QString& name) const;
+    bool IsShown(const QString& name) const { return Find(name)->isVisible(); }
+    // Clicks a row of the screen's grid; row 0 is the heading.
+    void ClickRow(int row);
+
+    QWidget* window;
+};
+
+}  // namespace mqt::test
