@@ -145,8 +145,10 @@ void frmParams::cmdUpdate_Click()
     params.Fields(QStringLiteral("Commission")).SetValue(int(settings.Commission));
     params.Fields(QStringLiteral("Rounding")).SetValue(double(settings.Rounding));
     params.Fields(QStringLiteral("PriceOverride")).SetValue(settings.PriceOverride);
-    // The row holds the location in lower case; Settings keeps it as typed.
-    params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup.toLower());
+    // The location is kept as typed: folder names on this file system tell
+    // upper from lower case, and a backup made today must be found by a
+    // restore after the next start-up.
+    params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup);
     params.Update();
     shared_.Settings = settings;
     close();

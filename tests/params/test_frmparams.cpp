@@ -61,9 +61,9 @@ private slots:
         QTest::addColumn<QStringList>("typed");  // commission, rounding, drive, folders 1 to 4
         QTest::addColumn<QString>("inMemory");
         QTest::addColumn<QString>("row");
-        QTest::newRow("drive and two folders; lower case in the row")
+        QTest::newRow("drive and two folders kept as typed")
             << QStringList{"10", "0.25", "D", "Shop", "2024", "", ""} << "D:\\Shop\\2024\\"
-            << "10|0.25|1|d:\\shop\\2024\\";
+            << "10|0.25|1|D:\\Shop\\2024\\";
         QTest::newRow("backslashes in a folder are dropped")
             << QStringList{"0", "1", "e", "a\\b", "", "", ""} << "e:\\ab\\"
             << "0|1.0|1|e:\\ab\\";
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(run.Shared().Settings.PriceOverride);
     }
 
-    void reopenedShowsTheTypedCaseUntilRestart()
+    void reopenedAndRestartedShowTheTypedCase()
     {
         RunningShop run;
         QVERIFY(run.Start());
@@ -118,7 +118,7 @@ private slots:
 
         QVERIFY(run.Start());
         const ScreenDriver restarted(run, Parameters);
-        QCOMPARE(Boxes(restarted), (QStringList{"d", "shop", "2024", "", ""}));
+        QCOMPARE(Boxes(restarted), (QStringList{"D", "Shop", "2024", "", ""}));
         QCOMPARE(restarted.Text("txtRounding"), "0.1");
     }
 
