@@ -1,10 +1,10 @@
 // How long the report's filters take for 100,000 items, beside the time the
 // record source needs to read those items from SQLite.
+#include "common/Clock.h"
+#include "common/ItemColumns.h"
 #include "report/AdvancedSearch.h"
 #include "report/CriteriaFromSelections.h"
-#include "report/ItemColumns.h"
 #include "report/RecordMatchesCriteria.h"
-#include "shell/Clock.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Schema.h"

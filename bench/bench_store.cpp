@@ -3,7 +3,7 @@
 // and the lookup of one item, as the screens run them.
 
 #include "SampleShop.h"
-#include "shell/Clock.h"
+#include "common/Clock.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Schema.h"

@@ -5,9 +5,9 @@
 // Besides crashes, hangs and reads outside a text, the run stops on a broken
 // promise: an expression with a problem that matches, or a criteria string
 // that answers differently once SplitFields has marked it.
+#include "common/ItemColumns.h"
 #include "report/AdvancedSearch.h"
 #include "report/CriteriaFromSelections.h"
-#include "report/ItemColumns.h"
 #include "report/RecordMatchesCriteria.h"
 
 #include <QStringList>

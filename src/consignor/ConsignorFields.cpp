@@ -1,6 +1,6 @@
 #include "consignor/ConsignorFields.h"
 
-#include "shell/SqlQuote.h"
+#include "common/SqlQuote.h"
 #include "store/Recordset.h"
 
 namespace mqt {

@@ -1,7 +1,7 @@
 #include "consignor/ConsignorQueries.h"
 
-#include "shell/SortsAfterBlank.h"
-#include "shell/SqlQuote.h"
+#include "common/SortsAfterBlank.h"
+#include "common/SqlQuote.h"
 
 namespace mqt {
 

@@ -3,13 +3,13 @@
 #include "consignor/frmConsignor.h"
 
 #include "consignor/ConsignorQueries.h"
-#include "item/ItemScreen.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/Grid.h"
+#include "shell/ItemScreen.h"
 #include "shell/MessageLine.h"
+#include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
-#include "shell/frmMenu.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
 
@@ -192,7 +192,7 @@ void frmConsignor::PrepareChange()
 void frmConsignor::ShowItems()
 {
     shared_.CallerMode = QStringLiteral("Consignor");
-    if (auto* items = dynamic_cast<ItemScreen*>(menu_.ShowScreen(Screen::Item)))
+    if (auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item)))
         items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
 }
 
@@ -213,7 +213,7 @@ void frmConsignor::HideTexts()
 
 void frmConsignor::txtShowLastName_Click() { txtShowLastName_->clear(); }
 
-void frmConsignor::cmdMenu_Click() { menu_.ShowMenu(); }
+void frmConsignor::cmdMenu_Click() { navigator_.ShowMenu(); }
 
 frmConsignor::Action frmConsignor::ChosenAction() const { return Action(actions_->checkedId()); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "consignor/ConsignorFields.h"
+#include "shell/ConsignorPicker.h"
 
 #include <QWidget>
 #include <array>
@@ -21,7 +22,7 @@ class Grid;
 class MessageLine;
 class Recordset;
 class SharedValues;
-class frmMenu;
+class ScreenNavigator;
 
 // Consignor maintenance: find consignors by the beginnings of their names,
 // list them, select one with a click (which also puts the e-mail address on
@@ -32,15 +33,12 @@ class frmMenu;
 // Grid_Click, which moves the highlight (FlipGridColor) and runs the chosen
 // action (ExecAction); BlankTexts and HideTexts show and hide the entry
 // boxes, which cmdUpdate stores; the message line tells how it went.
-class frmConsignor final : public QWidget {
+class frmConsignor final : public QWidget, public ConsignorPicker {
     Q_OBJECT
 public:
-    frmConsignor(SharedValues& shared, frmMenu& menu);
+    frmConsignor(SharedValues& shared, ScreenNavigator& navigator);
 
-    // The item screen's name lookup found several consignors: lists those
-    // whose names begin with the texts, with Show Items chosen, so that a
-    // click on one (or a single match at once) lists its items there.
-    void ChooseConsignorForItems(const QString& lastName, const QString& firstName);
+    void ChooseConsignorForItems(const QString& lastName, const QString& firstName) override;
 
 private:
     enum class Action { None = -1, Add, Change, Delete, ShowItems };
@@ -87,7 +85,7 @@ private:
     bool Store(const QString& action, const std::function<void()>& write);
 
     SharedValues& shared_;
-    frmMenu& menu_;
+    ScreenNavigator& navigator_;
 
     MessageLine* lblMessage_ = nullptr;
     QPushButton* cmdMenu_ = nullptr;

@@ -46,7 +46,7 @@ Widget* Named(Widget* widget, const QString& name, const QFont& font)
 
 }  // namespace
 
-frmConsignor::frmConsignor(SharedValues& shared, frmMenu& menu) : shared_(shared), menu_(menu)
+frmConsignor::frmConsignor(SharedValues& shared, ScreenNavigator& navigator) : shared_(shared), navigator_(navigator)
 {
     setObjectName(QStringLiteral("frmConsignor"));
     setWindowTitle(QStringLiteral("MQT - Consignor Maintenance"));

@@ -5,14 +5,14 @@
 
 #include "consignor/frmConsignor.h"
 
+#include "common/Dialogs.h"
+#include "common/SortsAfterBlank.h"
 #include "consignor/ConsignorQueries.h"
 #include "shell/ClickableLineEdit.h"
-#include "shell/Dialogs.h"
 #include "shell/MessageLine.h"
 #include "shell/ReportErrors.h"
+#include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
-#include "shell/SortsAfterBlank.h"
-#include "shell/frmMenu.h"
 #include "store/Sqlite.h"
 
 namespace mqt {
@@ -88,7 +88,7 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
     }
     // Any difference, letter case and blanks included, renames the items.
     const bool rename = lastName != shared_.CurrentLastName || firstName != shared_.CurrentFirstName;
-    if (rename) menu_.UnloadScreen(Screen::Item);
+    if (rename) navigator_.UnloadScreen(Screen::Item);
     const bool changed = Store(QStringLiteral("Change"), [&] {
         Transaction transaction(shared_.database.connection());
         Recordset& consignor = SelectCurrentConsignor();
@@ -125,7 +125,7 @@ void frmConsignor::RenameItems(const ConsignorRecord& entry)
 void frmConsignor::DeleteConsignor()
 {
     if (shared_.dialogs.AskYesNo(DeleteQuestion) != Yes) return;
-    menu_.UnloadScreen(Screen::Item);
+    navigator_.UnloadScreen(Screen::Item);
     const bool deleted = Store(QStringLiteral("Delete"), [this] {
         Transaction transaction(shared_.database.connection());
         SelectCurrentConsignor().Delete();

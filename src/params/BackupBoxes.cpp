@@ -1,7 +1,7 @@
 #include "params/BackupBoxes.h"
 
-#include "shell/SortsAfterBlank.h"
-#include "shell/SplitFields.h"
+#include "common/SortsAfterBlank.h"
+#include "common/SplitFields.h"
 
 namespace mqt {
 

@@ -1,6 +1,6 @@
 #include "params/CommissionEntry.h"
 
-#include "shell/Val.h"
+#include "common/Val.h"
 
 namespace mqt {
 

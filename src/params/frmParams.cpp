@@ -1,12 +1,12 @@
 #include "params/frmParams.h"
 
+#include "common/Dialogs.h"
+#include "common/Val.h"
 #include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
-#include "shell/Dialogs.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
-#include "shell/Val.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

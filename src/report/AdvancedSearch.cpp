@@ -1,7 +1,7 @@
 #include "report/AdvancedSearch.h"
 
+#include "common/TrimBlanks.h"
 #include "report/AdvancedSearchTokens.h"
-#include "shell/TrimBlanks.h"
 
 #include <QVarLengthArray>
 

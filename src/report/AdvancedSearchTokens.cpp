@@ -1,6 +1,6 @@
 #include "report/AdvancedSearchTokens.h"
 
-#include "shell/TrimBlanks.h"
+#include "common/TrimBlanks.h"
 
 #include <algorithm>
 #include <array>

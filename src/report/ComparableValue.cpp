@@ -1,7 +1,7 @@
 #include "report/ComparableValue.h"
 
-#include "shell/DateText.h"
-#include "shell/Val.h"
+#include "common/DateText.h"
+#include "common/Val.h"
 
 namespace mqt {
 

@@ -1,7 +1,7 @@
 #include "report/CriteriaFromSelections.h"
 
+#include "common/TrimBlanks.h"
 #include "report/ComparableValue.h"
-#include "shell/TrimBlanks.h"
 
 namespace mqt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ItemColumns.h"
+#include "common/ItemColumns.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "report/RecordMatchesCriteria.h"
 
-#include "shell/Clock.h"
+#include "common/Clock.h"
+#include "common/SplitFields.h"
+#include "common/Val.h"
 #include "shell/SharedValues.h"
-#include "shell/SplitFields.h"
-#include "shell/Val.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ItemColumns.h"
 #include "report/ComparableValue.h"
-#include "report/ItemColumns.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "shell/ReportErrors.h"
 
-#include "shell/Dialogs.h"
+#include "common/Dialogs.h"
 #include "store/StoreError.h"
 
 namespace mqt {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ItemColumns.h"
+#include "common/ItemColumns.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 

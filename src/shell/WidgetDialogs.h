@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Dialogs.h"
+#include "common/Dialogs.h"
 
 namespace mqt {
 

@@ -1,7 +1,7 @@
 #include "store/FieldValue.h"
 
-#include "shell/DateText.h"
-#include "shell/Val.h"
+#include "common/DateText.h"
+#include "common/Val.h"
 #include "store/StoreError.h"
 
 #include <QRegularExpression>

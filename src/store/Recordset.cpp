@@ -1,6 +1,6 @@
 #include "store/Recordset.h"
 
-#include "shell/Clock.h"
+#include "common/Clock.h"
 #include "store/Database.h"
 #include "store/FieldValue.h"
 #include "store/Sqlite.h"

@@ -1,6 +1,6 @@
 #include "store/SqlDialect.h"
 
-#include "shell/DateText.h"
+#include "common/DateText.h"
 #include "store/Sqlite.h"
 #include "store/StoreError.h"
 

@@ -1,7 +1,7 @@
 #include "utility/BackupRestore.h"
 
-#include "shell/CommandRunner.h"
-#include "shell/Dialogs.h"
+#include "common/CommandRunner.h"
+#include "common/Dialogs.h"
 #include "shell/SharedValues.h"
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"

@@ -1,9 +1,9 @@
 #include "utility/ChargeRent.h"
 
-#include "shell/Clock.h"
-#include "shell/DateText.h"
+#include "common/Clock.h"
+#include "common/DateText.h"
+#include "common/SqlQuote.h"
 #include "shell/SharedValues.h"
-#include "shell/SqlQuote.h"
 #include "store/Sqlite.h"
 #include "utility/RentClause.h"
 

@@ -1,8 +1,8 @@
 #include "utility/DeletePaidItems.h"
 
-#include "shell/Clock.h"
-#include "shell/DateText.h"
-#include "shell/Dialogs.h"
+#include "common/Clock.h"
+#include "common/DateText.h"
+#include "common/Dialogs.h"
 #include "shell/SharedValues.h"
 #include "store/Sqlite.h"
 

@@ -1,9 +1,9 @@
 #include "utility/RentClause.h"
 
-#include "shell/Amount.h"
-#include "shell/DateText.h"
-#include "shell/SplitFields.h"
-#include "shell/Val.h"
+#include "common/Amount.h"
+#include "common/DateText.h"
+#include "common/SplitFields.h"
+#include "common/Val.h"
 
 #include <charconv>
 

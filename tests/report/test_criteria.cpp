@@ -1,5 +1,5 @@
+#include "common/ItemColumns.h"
 #include "report/CriteriaFromSelections.h"
-#include "report/ItemColumns.h"
 #include "report/RecordMatchesCriteria.h"
 #include "shell/SharedValues.h"
 #include "support/FixedClock.h"

@@ -1,11 +1,11 @@
 // Generated inputs for both search languages, from a fixed seed: every input
 // must finish, and the advanced search must give the same answer as the
 // step-by-step reduction of its signs that the search is defined by.
+#include "common/ItemColumns.h"
+#include "common/TrimBlanks.h"
 #include "report/AdvancedSearch.h"
 #include "report/CriteriaFromSelections.h"
-#include "report/ItemColumns.h"
 #include "report/RecordMatchesCriteria.h"
-#include "shell/TrimBlanks.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

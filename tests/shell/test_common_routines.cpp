@@ -1,7 +1,7 @@
 // The list splitter and SQL quoting.
 
-#include "shell/SplitFields.h"
-#include "shell/SqlQuote.h"
+#include "common/SplitFields.h"
+#include "common/SqlQuote.h"
 
 #include <QtTest>
 

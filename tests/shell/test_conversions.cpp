@@ -1,9 +1,9 @@
 // Value conversions every screen shares: numbers read from text, rounding,
 // money formats and dates.
 
-#include "shell/Amount.h"
-#include "shell/DateText.h"
-#include "shell/Val.h"
+#include "common/Amount.h"
+#include "common/DateText.h"
+#include "common/Val.h"
 
 #include <QtTest>
 

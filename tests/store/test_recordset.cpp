@@ -1,7 +1,7 @@
 // The record sources against real database files: walking, changing rows
 // during a walk, row identity, and the statement dialect.
 
-#include "shell/Clock.h"
+#include "common/Clock.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/StoreError.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Clock.h"
+#include "common/Clock.h"
 
 namespace mqt::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CommandRunner.h"
+#include "common/CommandRunner.h"
 
 #include <QList>
 

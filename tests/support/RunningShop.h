@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Program.h"
+#include "app/Program.h"
 #include "support/FixedClock.h"
 #include "support/RecordingRunner.h"
 #include "support/ScriptedDialogs.h"

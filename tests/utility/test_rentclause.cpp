@@ -1,7 +1,7 @@
 // The rent clause reader on its own: the corners the start-up tests do not
 // reach, and thousands of generated clauses.
 
-#include "shell/DateText.h"
+#include "common/DateText.h"
 #include "utility/RentClause.h"
 
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "shell/Amount.h"
+#include "common/Amount.h"
 
 #include <QByteArray>
 #include <charconv>

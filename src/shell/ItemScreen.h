@@ -5,7 +5,7 @@
 namespace mqt {
 
 // What the consignor and report screens ask of the item screen, which the
-// menu loads as Screen::Item. The caller sets CallerMode (and SearchCriteria
+// navigator shows as Screen::Item. The caller sets CallerMode (and SearchCriteria
 // where needed) before it asks.
 class ItemScreen {
 public:

@@ -1,6 +1,6 @@
-#include "report/ItemColumns.h"
+#include "common/ItemColumns.h"
 
-#include "shell/SplitFields.h"
+#include "common/SplitFields.h"
 
 namespace mqt {
 

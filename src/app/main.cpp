@@ -1,6 +1,6 @@
-#include "shell/Clock.h"
-#include "shell/CommandRunner.h"
-#include "shell/Program.h"
+#include "app/Program.h"
+#include "common/Clock.h"
+#include "common/CommandRunner.h"
 #include "shell/WidgetDialogs.h"
 
 #include <QApplication>

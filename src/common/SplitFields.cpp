@@ -1,4 +1,4 @@
-#include "shell/SplitFields.h"
+#include "common/SplitFields.h"
 
 namespace mqt {
 

@@ -1,17 +1,17 @@
-#include "shell/Screens.h"
+#include "app/Screens.h"
 
 #include "consignor/frmConsignor.h"
 #include "params/frmParams.h"
 
 namespace mqt {
 
-QWidget* CreateScreen(Screen screen, SharedValues& shared, frmMenu& menu)
+QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigator)
 {
     switch (screen) {
     case Screen::Params:
         return new frmParams(shared);
     case Screen::Consignor:
-        return new frmConsignor(shared, menu);
+        return new frmConsignor(shared, navigator);
     case Screen::Item:
     case Screen::Report:
         break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Screens.h"
+#include "app/Screens.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +18,7 @@ class SharedValues;
 // opens the database and prepares what every screen shares; its seven entries
 // open the working screens or run the maintenance utilities. Closing it ends
 // the program.
-class frmMenu final : public QWidget {
+class frmMenu final : public QWidget, public ScreenNavigator {
     Q_OBJECT
 public:
     static constexpr int EntryCount = 7;
@@ -33,14 +33,10 @@ public:
     // A menu entry was chosen: 0 to 3 show a screen, 4 to 6 run a utility.
     void lblFunction_Click(int index);
 
-    // Loads the screen at its first use and brings it to the front.
-    QWidget* ShowScreen(Screen screen);
-    // The screen if it is loaded, else null.
-    QWidget* LoadedScreen(Screen screen) const;
-    // Closes the screen's window, which unloads it.
-    void UnloadScreen(Screen screen);
-    // Brings the menu to the front.
-    void ShowMenu();
+    QWidget* ShowScreen(Screen screen) override;
+    QWidget* LoadedScreen(Screen screen) const override;
+    void UnloadScreen(Screen screen) override;
+    void ShowMenu() override;
 
 signals:
     // The menu was closed: the program ends.

@@ -1,4 +1,4 @@
-#include "shell/Val.h"
+#include "common/Val.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "shell/CommandRunner.h"
+#include "common/CommandRunner.h"
 
 #include <QProcess>
 

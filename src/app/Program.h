@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/frmMenu.h"
 #include "shell/SharedValues.h"
-#include "shell/frmMenu.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "shell/TrimBlanks.h"
+#include "common/TrimBlanks.h"
 
 namespace mqt {
 

@@ -1,6 +1,6 @@
-#include "shell/SqlQuote.h"
+#include "common/SqlQuote.h"
 
-#include "shell/TrimBlanks.h"
+#include "common/TrimBlanks.h"
 
 namespace mqt {
 

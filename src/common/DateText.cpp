@@ -1,4 +1,4 @@
-#include "shell/DateText.h"
+#include "common/DateText.h"
 
 #include <QRegularExpression>
 #include <array>
