@@ -42,6 +42,13 @@ std::optional<Amount> Amount::FromDouble(double value)
     return Amount(negative ? -result : result);
 }
 
+std::optional<Amount> Amount::Times(std::int64_t factor) const
+{
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(units_, factor, &product)) return std::nullopt;
+    return Amount(product);
+}
+
 QString Amount::Format() const
 {
     // Cents, halves away from zero.

@@ -29,6 +29,9 @@ public:
     friend Amount operator-(Amount a) { return Amount(-a.units_); }
     friend constexpr bool operator==(Amount a, Amount b) = default;
 
+    // The amount times a whole number, exactly. Empty when the product does not fit.
+    std::optional<Amount> Times(std::int64_t factor) const;
+
     // "#####0.00": at least one integer digit, exactly two decimals, no
     // thousands separator, no padding; halves round away from zero.
     QString Format() const;
