@@ -1,6 +1,7 @@
 #include "app/Screens.h"
 
 #include "consignor/frmConsignor.h"
+#include "item/frmItem.h"
 #include "params/frmParams.h"
 
 namespace mqt {
@@ -13,6 +14,7 @@ QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navi
     case Screen::Consignor:
         return new frmConsignor(shared, navigator);
     case Screen::Item:
+        return new frmItem(shared, navigator);
     case Screen::Report:
         break;
     }

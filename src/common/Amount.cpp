@@ -1,5 +1,7 @@
 #include "common/Amount.h"
 
+#include "common/Val.h"
+
 #include <QByteArray>
 #include <charconv>
 #include <cmath>
@@ -58,6 +60,8 @@ QString Amount::Format() const
                          QString::number(cents % 100).rightJustified(2, u'0');
     return (units_ < 0 && cents != 0) ? u'-' + text : text;
 }
+
+Amount AmountOfText(const QString& text) { return Amount::FromDouble(Val(text)).value_or(Amount()); }
 
 QString FormatMoney(double value)
 {

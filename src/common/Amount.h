@@ -41,6 +41,10 @@ private:
     std::int64_t units_ = 0;
 };
 
+// The amount of a text: the number it begins with, as Val reads it; 0 when
+// the text holds no number or one too large to be held.
+Amount AmountOfText(const QString& text);
+
 // A stored price shown with the money format: through the Amount, so the
 // rounding works on the decimal value.
 QString FormatMoney(double value);

@@ -7,6 +7,7 @@
 #include "shell/Grid.h"
 #include "shell/ItemScreen.h"
 #include "shell/MessageLine.h"
+#include "shell/OptionGroup.h"
 #include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
@@ -25,9 +26,6 @@
 namespace mqt {
 
 namespace {
-
-constexpr QRgb Yellow = qRgb(255, 255, 0);
-constexpr QRgb White = qRgb(255, 255, 255);
 
 // Names compare as the database compares them, without regard to case.
 bool SameName(const QString& a, const QString& b) { return FoldCase(a) == FoldCase(b); }
@@ -123,21 +121,10 @@ void frmConsignor::FlipGridColor()
 {
     if (SelectedRow_ >= Grid_->Rows()) return;
     const int row = Grid_->Row();
-    if (SelectedRow_ >= 1) PaintRow(SelectedRow_, White);
+    if (SelectedRow_ >= 1) Grid_->PaintRow(SelectedRow_, RowWhite);
     SelectedRow_ = row;
-    if (row >= 1 && row <= LineCount_) PaintRow(row, Yellow);
+    if (row >= 1 && row <= LineCount_) Grid_->PaintRow(row, RowYellow);
     Grid_->SetRow(row);
-}
-
-void frmConsignor::PaintRow(int row, QRgb colour)
-{
-    const int col = Grid_->Col();
-    Grid_->SetRow(row);
-    for (int c = 0; c < Grid_->Cols(); ++c) {
-        Grid_->SetCol(c);
-        Grid_->SetCellBackColor(colour);
-    }
-    Grid_->SetCol(col);
 }
 
 void frmConsignor::ExecAction()
@@ -217,13 +204,7 @@ void frmConsignor::cmdMenu_Click() { navigator_.ShowMenu(); }
 
 frmConsignor::Action frmConsignor::ChosenAction() const { return Action(actions_->checkedId()); }
 
-void frmConsignor::SetActionsOff()
-{
-    // An exclusive group keeps one option on; let go of that for a moment.
-    actions_->setExclusive(false);
-    for (QRadioButton* option : optAction_) option->setChecked(false);
-    actions_->setExclusive(true);
-}
+void frmConsignor::SetActionsOff() { SetOptionsOff(*actions_); }
 
 ConsignorRecord frmConsignor::EntryTexts() const
 {

@@ -60,7 +60,6 @@ private:
     void GetData();
     void Grid_Click();
     void FlipGridColor();
-    void PaintRow(int row, QRgb colour);
     void ExecAction();
     void PrepareAdd();
     void PrepareChange();

@@ -67,6 +67,11 @@ void Grid::SetRow(int row) { row_ = std::clamp(row, 0, model_->Rows() - 1); }
 
 void Grid::SetCol(int col) { col_ = std::clamp(col, 0, std::max(model_->Cols() - 1, 0)); }
 
+void Grid::PaintRow(int row, QRgb colour)
+{
+    for (int col = 0; col < model_->Cols(); ++col) model_->SetBackColor(row, col, colour);
+}
+
 void Grid::SetColWidth(int col, int twips)
 {
     if (col < 0 || col >= int(columnPixels_.size())) return;

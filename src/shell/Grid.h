@@ -6,6 +6,11 @@
 
 namespace mqt {
 
+// Row colours of the list screens.
+inline constexpr QRgb RowWhite = qRgb(255, 255, 255);
+inline constexpr QRgb RowYellow = qRgb(255, 255, 0);   // the selected row
+inline constexpr QRgb RowPaleRed = qRgb(255, 192, 192);  // heading and totals rows
+
 // The list control of the consignor, item and report screens: cells in rows
 // and columns with row 0 as the one fixed heading row, a current cell that
 // text and colour reads and writes act on, and click and double-click events.
@@ -36,6 +41,9 @@ public:
     // Any cell, without moving the current cell.
     QString TextMatrix(int row, int col) const { return model_->Text(row, col); }
     void SetTextMatrix(int row, int col, const QString& text) { model_->SetText(row, col, text); }
+
+    // Paints every cell of the row, without moving the current cell.
+    void PaintRow(int row, QRgb colour);
 
     void SetColWidth(int col, int twips);
 

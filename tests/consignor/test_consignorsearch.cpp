@@ -147,15 +147,15 @@ private slots:
     void handOverFromTheItemScreenKeepsShowItems_data()
     {
         QTest::addColumn<QString>("last");
-        QTest::addColumn<QString>("callerModeAfterList");
-        QTest::newRow("several matches wait for a click") << "smith" << "";
-        QTest::newRow("a single match shows its items at once") << "jones" << "Consignor";
+        QTest::addColumn<bool>("listedAtOnce");
+        QTest::newRow("several matches wait for a click") << "smith" << false;
+        QTest::newRow("a single match shows its items at once") << "jones" << true;
     }
 
     void handOverFromTheItemScreenKeepsShowItems()
     {
         QFETCH(QString, last);
-        QFETCH(QString, callerModeAfterList);
+        QFETCH(bool, listedAtOnce);
         RunningShop run;
         for (const char* first : {"Ann", "Dee"}) run.shop.AddConsignor("Smith", first);
         run.shop.AddConsignor("Jones", "Bob");
@@ -164,12 +164,14 @@ private slots:
         screen.ClickRow(1);  // a selection from before the hand-over
 
         qobject_cast<frmConsignor*>(screen.window)->ChooseConsignorForItems(last, "");
-        QCOMPARE(run.Shared().CallerMode, callerModeAfterList);
+        // The item screen's listing takes the hand-over marker.
+        QCOMPARE(run.Shared().CallerMode, listedAtOnce ? "" : "Item");
         QVERIFY(screen.Find<QRadioButton>("optAction(3)")->isChecked());
 
         screen.ClickRow(1);
-        QCOMPARE(run.Shared().CallerMode, "Consignor");
+        QCOMPARE(run.Shared().CallerMode, "");
         QCOMPARE(run.Shared().CurrentLastName, screen.grid()->TextMatrix(1, 0));
+        QVERIFY(run.Menu().LoadedScreen(Screen::Item));
     }
 };
 

@@ -1,0 +1,56 @@
+#include "item/ItemFields.h"
+
+#include "common/Amount.h"
+#include "common/DateText.h"
+#include "common/TrimBlanks.h"
+#include "common/Val.h"
+#include "store/Recordset.h"
+
+namespace mqt {
+
+namespace {
+
+bool IsPrice(int field) { return field == ItemField::CostPrice || field == ItemField::SalePrice; }
+
+}  // namespace
+
+QString ItemFieldName(int field)
+{
+    static const std::array<QString, ItemField::Count> names = {
+        QStringLiteral("ItemDesc"),  QStringLiteral("Category"),  QStringLiteral("Subcategory"),
+        QStringLiteral("CostPrice"), QStringLiteral("SalePrice"), QStringLiteral("DateAdded"),
+        QStringLiteral("DateSold"),  QStringLiteral("DatePaid"),  QStringLiteral("PayRef"),
+        QStringLiteral("Notes")};
+    return names[std::size_t(field)];
+}
+
+ItemRecord ReadItem(Recordset& items)
+{
+    ItemRecord record;
+    for (int field = 0; field < ItemField::Count; ++field) {
+        const QVariant value = items.Fields(ItemFieldName(field)).Value();
+        if (value.isNull()) continue;
+        if (IsPrice(field))
+            record[std::size_t(field)] = FormatMoney(value.toDouble());
+        else if (value.typeId() == QMetaType::QDate)
+            record[std::size_t(field)] = FormatShortDate(value.toDate());
+        else
+            record[std::size_t(field)] = value.toString();
+    }
+    return record;
+}
+
+void WriteItem(Recordset& items, const QString& lastName, const QString& firstName, const ItemRecord& entry)
+{
+    items.Fields(QStringLiteral("LastName")).SetValue(lastName);
+    items.Fields(QStringLiteral("FirstName")).SetValue(firstName);
+    items.Fields(ItemFieldName(ItemField::ItemDesc)).SetValue(TrimBlanks(entry[ItemField::ItemDesc]).toString());
+    for (int field = ItemField::Category; field < ItemField::Count; ++field) {
+        const QString& text = entry[std::size_t(field)];
+        QVariant value;
+        if (!text.isEmpty()) value = IsPrice(field) ? QVariant(Val(text)) : QVariant(text);
+        items.Fields(ItemFieldName(field)).SetValue(value);
+    }
+}
+
+}  // namespace mqt

@@ -1,0 +1,62 @@
+#include "item/ItemQueries.h"
+
+#include "common/SortsAfterBlank.h"
+#include "common/SqlQuote.h"
+
+namespace mqt {
+
+namespace {
+
+QString Quoted(const QString& text) { return u'\'' + SqlQuote(text) + u'\''; }
+
+QString Names(const QString& lastName, const QString& firstName)
+{
+    return QStringLiteral("lastname = ") + Quoted(lastName) + QStringLiteral(" and firstname = ") + Quoted(firstName);
+}
+
+}  // namespace
+
+QString LookUpConsignor(const QString& lastPrefix, const QString& firstPrefix)
+{
+    QString sql = QStringLiteral("select lastname, firstname from consignor where lastname like '") +
+                  SqlQuote(lastPrefix) + QStringLiteral("*'");
+    if (SortsAfterBlank(firstPrefix))
+        sql += QStringLiteral(" and firstname like '") + SqlQuote(firstPrefix) + QStringLiteral("*'");
+    return sql;
+}
+
+QString ListItems(const QString& lastName, const QString& firstName)
+{
+    return QStringLiteral("select * from  item where lastname = ") + Quoted(lastName) +
+           QStringLiteral(" and firstname =") + Quoted(firstName) + QStringLiteral(" order by itemdesc asc");
+}
+
+QString SelectItem(const QString& lastName, const QString& firstName, const QString& itemDesc)
+{
+    return QStringLiteral("select * from item where ") + Names(lastName, firstName) +
+           QStringLiteral(" and itemdesc =") + Quoted(itemDesc);
+}
+
+QString FindDuplicateItem(const QString& lastName, const QString& firstName, const QString& itemDesc)
+{
+    return QStringLiteral("select * from  item where ") + Names(lastName, firstName) +
+           QStringLiteral(" and itemdesc = ") + Quoted(itemDesc);
+}
+
+QString FindItemDesc(const QString& lastName, const QString& firstName, const QString& itemDesc)
+{
+    return QStringLiteral("select itemdesc from item where ") + Names(lastName, firstName) +
+           QStringLiteral(" and itemdesc = ") + Quoted(itemDesc);
+}
+
+QString FindConsignor(const QString& lastName, const QString& firstName)
+{
+    return QStringLiteral("select lastname, firstname from consignor where ") + Names(lastName, firstName);
+}
+
+QString SelectConsignorItems(const QString& lastName, const QString& firstName)
+{
+    return QStringLiteral("select * from item where ") + Names(lastName, firstName);
+}
+
+}  // namespace mqt

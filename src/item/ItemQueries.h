@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace mqt {
+
+// The statements of the item screen. Every text passes through SqlQuote; text
+// comparisons ignore letter case and "*" in a like pattern matches any run of
+// characters.
+
+// The consignors whose last name begins with lastPrefix and, when firstPrefix
+// sorts after a single blank, whose first name begins with it; unsorted.
+QString LookUpConsignor(const QString& lastPrefix, const QString& firstPrefix);
+
+// The consignor's items by description.
+QString ListItems(const QString& lastName, const QString& firstName);
+
+// The consignor's item of that description, every field.
+QString SelectItem(const QString& lastName, const QString& firstName, const QString& itemDesc);
+
+// The add's duplicate test: the item of that description, every field.
+QString FindDuplicateItem(const QString& lastName, const QString& firstName, const QString& itemDesc);
+
+// The change's duplicate test: the description of any item of that description.
+QString FindItemDesc(const QString& lastName, const QString& firstName, const QString& itemDesc);
+
+// The consignor of exactly these names, for the add's check.
+QString FindConsignor(const QString& lastName, const QString& firstName);
+
+// Every item of the consignor, for paying out.
+QString SelectConsignorItems(const QString& lastName, const QString& firstName);
+
+}  // namespace mqt

@@ -1,0 +1,343 @@
+// Looking a consignor up, listing its items, selecting one, and the choice of
+// action.
+
+#include "item/frmItem.h"
+
+#include "common/Clock.h"
+#include "common/DateText.h"
+#include "common/Dialogs.h"
+#include "item/ItemQueries.h"
+#include "report/RecordMatchesCriteria.h"
+#include "shell/ClickableLineEdit.h"
+#include "shell/ConsignorPicker.h"
+#include "shell/Grid.h"
+#include "shell/MessageLine.h"
+#include "shell/OptionGroup.h"
+#include "shell/ScreenNavigator.h"
+#include "shell/SharedValues.h"
+#include "shell/Twips.h"
+
+#include <QButtonGroup>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <optional>
+
+namespace mqt {
+
+namespace {
+
+constexpr std::array<int, 9> ColumnTwips = {3860, 1260, 1260, 1170, 1170, 1300, 1300, 1300, 1100};
+
+}  // namespace
+
+void frmItem::Form_Load()
+{
+    move(TwipsToPixels(900), TwipsToPixels(900));
+    int width = 2 * Grid_->frameWidth() + Grid_->verticalScrollBar()->sizeHint().width();
+    for (int col = 0; col < GridColumnCount; ++col) {
+        if (col < int(ColumnTwips.size())) Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
+        width += Grid_->columnWidth(col);
+    }
+    Grid_->setMinimumSize(
+        width, Grid_->horizontalHeader()->sizeHint().height() + 10 * Grid_->verticalHeader()->defaultSectionSize());
+    cmdUpdate_->hide();
+    HideTexts();
+    txtLastName_->setFocus();
+}
+
+void frmItem::ShowItemsFor(const QString& lastName, const QString& firstName)
+{
+    txtLastName_->setText(lastName);
+    txtFirstName_->setText(firstName);
+    Handle([this] { cmdShow_Click(); });
+    activateWindow();
+    txtLastName_->setFocus();
+}
+
+void frmItem::cmdShow_Click()
+{
+    lblMessage_->clear();
+    if (!IsOn(Action::Sell)) SetActionsOff();
+    cmdUpdate_->hide();
+    HideTexts();
+    ShowLines();
+}
+
+bool frmItem::ShowLines()
+{
+    if (shared_.CallerMode.isEmpty() && !LookUpConsignor()) return false;
+    ListItems();
+    return true;
+}
+
+// Finds the consignor the name boxes begin. One match becomes the current
+// consignor, with its full names in the boxes; several go to the consignor
+// screen to choose from, which comes back through Show Items.
+bool frmItem::LookUpConsignor()
+{
+    FormQuery_ = mqt::LookUpConsignor(txtLastName_->text(), txtFirstName_->text());
+    Recordset& found = Query(shared_.Data2, FormQuery_);
+    const std::int64_t matches = found.RecordCount();
+    if (matches == 0) {
+        shared_.dialogs.ShowError(QStringLiteral("No such name found - try again"));
+        return false;
+    }
+    if (matches > 1) {
+        // The listed consignor stays the current one until the choice is made,
+        // so the list and the names an action uses never disagree.
+        shared_.CallerMode = QStringLiteral("Item");
+        if (auto* consignors = dynamic_cast<ConsignorPicker*>(navigator_.ShowScreen(Screen::Consignor)))
+            consignors->ChooseConsignorForItems(txtLastName_->text(), txtFirstName_->text());
+        return false;
+    }
+    found.MoveFirst();
+    shared_.CurrentLastName = found.Fields(QStringLiteral("LastName")).Text();
+    shared_.CurrentFirstName = found.Fields(QStringLiteral("FirstName")).Text();
+    txtLastName_->setText(shared_.CurrentLastName);
+    txtFirstName_->setText(shared_.CurrentFirstName);
+    return true;
+}
+
+// Lists the current consignor's items that pass SearchCriteria, by
+// description, with a totals row below them.
+void frmItem::ListItems()
+{
+    shared_.CallerMode.clear();
+    if (QWidget* consignors = navigator_.LoadedScreen(Screen::Consignor)) consignors->hide();
+    TotalCost_ = Amount();
+    TotalSale_ = Amount();
+    Grid_->SetRow(0);
+    Grid_->SetRows(1);
+    Grid_->SetRows(10);
+    SelectedRow_ = 0;
+    LineCount_ = 0;
+    if (!IsOn(Action::Pay)) {
+        SetActionsOff();
+        cmdUpdate_->hide();
+        HideTexts();
+    }
+
+    FormQuery_ = mqt::ListItems(shared_.CurrentLastName, shared_.CurrentFirstName);
+    Recordset& items = Query(shared_.Data3, FormQuery_);
+    // The criteria are read once for the whole list.
+    std::optional<CriteriaFilter> filter;
+    if (!shared_.SearchCriteria.isEmpty())
+        filter.emplace(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+    int row = 0;
+    for (; !items.Eof(); items.MoveNext()) {
+        GetData();
+        if (filter && !filter->Matches(shared_.ColumnValues)) continue;
+        ++row;
+        if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
+        for (int col = 0; col < ItemField::Notes; ++col)
+            Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
+        if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
+        TotalCost_ += AmountOfText(RecordBuffer_[ItemField::CostPrice]);
+        TotalSale_ += AmountOfText(RecordBuffer_[ItemField::SalePrice]);
+    }
+    LineCount_ = row;
+    lblCount_->setText(QString::number(LineCount_));
+    if (LineCount_ > 0) {
+        Grid_->SetTextMatrix(LineCount_ + 1, 0, QStringLiteral("Total"));
+        ShowTotals();
+        Grid_->PaintRow(LineCount_ + 1, RowPaleRed);
+    }
+}
+
+void frmItem::ShowTotals()
+{
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::CostPrice, TotalCost_.Format());
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::SalePrice, TotalSale_.Format());
+}
+
+void frmItem::GetData()
+{
+    RecordBuffer_ = ReadItem(shared_.Data3.Recordset());
+    for (int field = 0; field < ItemField::Count; ++field)
+        shared_.ColumnValues[std::size_t(field + 3)] = RecordBuffer_[std::size_t(field)];
+}
+
+void frmItem::Grid_Click()
+{
+    const bool paying = IsOn(Action::Pay);
+    if (paying) SelectedRow_ = Grid_->Row();
+    FlipGridColor();
+    if (SelectedRow_ > LineCount_ || SelectedRow_ < 1) {
+        SelectedRow_ = 0;
+        shared_.CurrentItemDesc.clear();
+    } else {
+        Grid_->SetRow(SelectedRow_);
+        Grid_->SetCol(0);
+        shared_.CurrentItemDesc = Grid_->Text();
+        // Selecting an item ends an add in progress.
+        if (IsOn(Action::Add)) {
+            SetActionsOff();
+            HideTexts();
+            cmdUpdate_->hide();
+        }
+    }
+    if (paying)
+        UpdatePayTotals();
+    else
+        ExecAction();
+}
+
+// Outside Pay one item row at most is highlighted: a click moves the
+// highlight there, and a second click on it removes it. In Pay every click on
+// an item row turns that row alone yellow or white.
+void frmItem::FlipGridColor()
+{
+    const int row = Grid_->Row();
+    if (row == 0 || SelectedRow_ > Grid_->Rows()) return;
+    if (row != SelectedRow_) {
+        if (SelectedRow_ >= 1) Grid_->PaintRow(SelectedRow_, RowWhite);
+        SelectedRow_ = row;
+        if (row >= 1 && row <= LineCount_) Grid_->PaintRow(row, RowYellow);
+        return;
+    }
+    if (row < 1 || row > LineCount_) return;
+    if (Grid_->CellBackColor() == RowYellow) {
+        Grid_->PaintRow(row, RowWhite);
+        SelectedRow_ = 0;
+    } else {
+        Grid_->PaintRow(row, RowYellow);
+        SelectedRow_ = row;
+    }
+}
+
+void frmItem::ExecAction()
+{
+    lblMessage_->clear();
+    if (WaitsForRow()) return;
+    const Action action = ChosenAction();
+    if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
+        FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
+        if (Query(shared_.Data3, FormQuery_).Eof()) {
+            lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+            return;
+        }
+    }
+    switch (action) {
+    case Action::Add:
+        PrepareAdd();
+        break;
+    case Action::Change:
+        PrepareChange();
+        break;
+    case Action::Delete:
+        DeleteItem();
+        break;
+    case Action::Pay:
+        StartPay();
+        break;
+    case Action::Sell:
+        SellItem();
+        break;
+    case Action::None:
+        break;
+    }
+}
+
+bool frmItem::WaitsForRow() const
+{
+    const Action action = ChosenAction();
+    return SelectedRow_ == 0 && (action == Action::Change || action == Action::Delete || action == Action::Sell);
+}
+
+void frmItem::PrepareAdd()
+{
+    cmdUpdate_->setText(QStringLiteral("Add"));
+    cmdUpdate_->show();
+    Grid_->SetRow(0);
+    SelectedRow_ = 0;
+    BlankTexts();
+    Box(ItemField::DateAdded)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    for (int field : {ItemField::DateSold, ItemField::DatePaid, ItemField::PayRef}) Box(field)->hide();
+    Box(ItemField::ItemDesc)->setFocus();
+}
+
+void frmItem::PrepareChange()
+{
+    cmdUpdate_->setText(QStringLiteral("Change"));
+    GetData();
+    // A sale drives the change with the boxes as they are.
+    if (shared_.CallerMode.isEmpty()) {
+        cmdUpdate_->show();
+        BlankTexts();
+    }
+    FillEntry(RecordBuffer_);
+}
+
+// The Delete action for the selected item, the current record of Data3.
+void frmItem::DeleteItem()
+{
+    cmdUpdate_->hide();
+    cmdUpdate_->setText(QString());
+    if (shared_.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete this item?")) != Yes) return;
+    if (!Store(QStringLiteral("Delete"), [this] { shared_.Data3.Recordset().Delete(); })) return;
+    lblMessage_->ShowSuccess(QStringLiteral("Delete function is successful"));
+    ShowLines();
+}
+
+void frmItem::BlankTexts()
+{
+    FillEntry(ItemRecord());
+    for (QLineEdit* box : txtEntry_) box->show();
+    txtNotes_->show();
+    lblNotes_->show();
+}
+
+void frmItem::HideTexts()
+{
+    for (QLineEdit* box : txtEntry_) box->hide();
+    txtNotes_->hide();
+    lblNotes_->hide();
+}
+
+void frmItem::txtLastName_Click()
+{
+    txtLastName_->clear();
+    txtFirstName_->clear();
+}
+
+void frmItem::txtFirstName_Click() { txtFirstName_->clear(); }
+
+void frmItem::cmdMenu_Click() { navigator_.ShowMenu(); }
+
+frmItem::Action frmItem::ChosenAction() const { return Action(actions_->checkedId()); }
+
+void frmItem::SetActionsOff() { SetOptionsOff(*actions_); }
+
+void frmItem::SetActionOn(Action action)
+{
+    optAction_[std::size_t(action)]->setChecked(true);
+    ExecAction();
+}
+
+ItemRecord frmItem::EntryTexts() const
+{
+    ItemRecord entry;
+    for (int field = 0; field < ItemField::Notes; ++field) entry[std::size_t(field)] = Box(field)->text();
+    entry[ItemField::Notes] = txtNotes_->toPlainText();
+    return entry;
+}
+
+void frmItem::FillEntry(const ItemRecord& record)
+{
+    for (int field = 0; field < ItemField::Notes; ++field) Box(field)->setText(record[std::size_t(field)]);
+    txtNotes_->setPlainText(record[ItemField::Notes]);
+}
+
+Recordset& frmItem::Query(DataControl& source, const QString& statement)
+{
+    source.RecordSource(statement);
+    source.Refresh();
+    return source.Recordset();
+}
+
+}  // namespace mqt

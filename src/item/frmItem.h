@@ -1,0 +1,149 @@
+#pragma once
+
+#include "common/Amount.h"
+#include "item/ItemFields.h"
+#include "item/PriceRule.h"
+#include "shell/ItemScreen.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QButtonGroup;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace mqt {
+
+class ClickableLineEdit;
+class DataControl;
+class Grid;
+class MessageLine;
+class Recordset;
+class ScreenNavigator;
+class SharedValues;
+
+// Item maintenance: the items of one consignor, found by the beginnings of
+// the consignor's names. A click on a row selects an item; the chosen action
+// adds, changes, deletes or sells an item, or pays the consignor out for
+// sold items. Leaving an entry box repeats the last entry on a ditto mark,
+// and leaving a price box works the other price out by the commission.
+//
+// The routines follow the pattern of every list screen: Show runs ShowLines,
+// which looks the consignor up and lists its items through GetData; a click on
+// a row runs Grid_Click, which moves the highlight (FlipGridColor) and runs
+// the chosen action (ExecAction); BlankTexts and HideTexts show and hide the
+// entry boxes, which cmdUpdate stores; the message line tells how it went.
+class frmItem final : public QWidget, public ItemScreen {
+    Q_OBJECT
+public:
+    frmItem(SharedValues& shared, ScreenNavigator& navigator);
+
+    void ShowItemsFor(const QString& lastName, const QString& firstName) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Action { None = -1, Add, Change, Delete, Pay, Sell };
+    static constexpr int GridColumnCount = 10;
+
+    // Building the window (frmItemLayout.cpp).
+    QWidget* BuildNameRow();
+    QWidget* BuildActionFrame();
+    QWidget* BuildGrid();
+    QWidget* BuildEntryRow();
+    void SetTabOrder();
+    void Connect();
+    // Runs an event routine; a failure in it is shown in the error box.
+    void Handle(const std::function<void()>& routine);
+
+    // Looking up, listing and selecting (frmItem.cpp).
+    void Form_Load();
+    void cmdShow_Click();
+    // False when the name boxes did not name exactly one consignor, so
+    // nothing was listed.
+    bool ShowLines();
+    bool LookUpConsignor();
+    void ListItems();
+    void GetData();
+    void Grid_Click();
+    void FlipGridColor();
+    void ExecAction();
+    void PrepareAdd();
+    void PrepareChange();
+    void DeleteItem();
+    void BlankTexts();
+    void HideTexts();
+    void txtLastName_Click();
+    void txtFirstName_Click();
+    void cmdMenu_Click();
+    Action ChosenAction() const;
+    bool IsOn(Action action) const { return ChosenAction() == action; }
+    void SetActionsOff();
+    // Sets the option on, which runs the action as a click on it would.
+    void SetActionOn(Action action);
+    // Change, Delete and Sell wait for a selected row.
+    bool WaitsForRow() const;
+    ItemRecord EntryTexts() const;
+    void FillEntry(const ItemRecord& record);
+    QLineEdit* Box(int field) const { return txtEntry_[std::size_t(field)]; }
+    Recordset& Query(DataControl& source, const QString& statement);
+
+    // Adding, changing and deleting (frmItemUpdate.cpp).
+    void cmdUpdate_Click();
+    bool NormaliseDates();
+    void AddItem();
+    void ChangeItem();
+    void ClosingStep();
+    // Runs a write; when it fails, the error box shows why, the message line
+    // says the action did not succeed, and false is returned.
+    bool Store(const QString& action, const std::function<void()>& write);
+
+    // Selling and paying out (frmItemMoney.cpp).
+    void SellItem();
+    void StartPay();
+    void UpdatePayTotals();
+    void PayItems();
+    void ShowTotals();
+
+    // Leaving the entry boxes (frmItemEntry.cpp).
+    void LeaveBox(int field);
+    void txtCostPrice_LostFocus();
+    void txtSalePrice_LostFocus();
+    void ShowPrices(const std::optional<PricePair>& prices);
+
+    SharedValues& shared_;
+    ScreenNavigator& navigator_;
+
+    QHBoxLayout* titleRow_ = nullptr;  // Menu, title and message line
+    MessageLine* lblMessage_ = nullptr;
+    QPushButton* cmdMenu_ = nullptr;
+    ClickableLineEdit* txtLastName_ = nullptr;
+    ClickableLineEdit* txtFirstName_ = nullptr;
+    QPushButton* cmdShow_ = nullptr;
+    QLabel* lblCount_ = nullptr;
+    Grid* Grid_ = nullptr;
+    QButtonGroup* actions_ = nullptr;
+    std::array<QRadioButton*, 5> optAction_{};
+    QPushButton* cmdUpdate_ = nullptr;
+    // txtItemDesc to txtPayRef, one under each grid column, and txtNotes last.
+    std::array<QLineEdit*, ItemField::Notes> txtEntry_{};
+    QLabel* lblNotes_ = nullptr;
+    QPlainTextEdit* txtNotes_ = nullptr;
+
+    int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
+    int LineCount_ = 0;    // items listed
+    Amount TotalCost_;
+    Amount TotalSale_;
+    ItemRecord RecordBuffer_;
+    ItemRecord LastEntry_;
+    QString FormQuery_;
+};
+
+}  // namespace mqt

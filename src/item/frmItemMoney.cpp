@@ -1,0 +1,132 @@
+// Selling an item, and paying a consignor out for sold items.
+
+#include "item/frmItem.h"
+
+#include "common/Clock.h"
+#include "common/DateText.h"
+#include "common/Dialogs.h"
+#include "item/ItemQueries.h"
+#include "shell/Grid.h"
+#include "shell/MessageLine.h"
+#include "shell/SharedValues.h"
+#include "store/Sqlite.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+
+namespace mqt {
+
+namespace {
+
+// Sold, not paid, and with a cost price other than 0.
+const QString PayableItems = QStringLiteral("6.NE.0,9.NE.NULL,10.EQ.NULL");
+
+}  // namespace
+
+// The Sell action for the selected item, the current record of Data3: the
+// change is driven with "today" as the date sold.
+void frmItem::SellItem()
+{
+    shared_.CallerMode = QStringLiteral("Sell");
+    GetData();
+    if (!RecordBuffer_[ItemField::DateSold].isEmpty()) {
+        cmdShow_Click();
+        lblMessage_->ShowFailure(QStringLiteral("Item is already sold"));
+        return;
+    }
+    SetActionOn(Action::Change);
+    Box(ItemField::DateSold)->setText(QStringLiteral("today"));
+    cmdUpdate_Click();
+    shared_.CallerMode.clear();
+}
+
+// Lists the consignor's payable items, all chosen for payment.
+void frmItem::StartPay()
+{
+    shared_.SearchCriteria = PayableItems;
+    const bool listed = ShowLines();
+    shared_.SearchCriteria.clear();
+    if (!listed) {
+        // The name boxes named no single consignor: nothing is left to pay.
+        SetActionsOff();
+        cmdUpdate_->hide();
+        HideTexts();
+        return;
+    }
+    if (LineCount_ < 1) {
+        lblMessage_->ShowSuccess(QStringLiteral("No items eligible for payment"));
+        SetActionsOff();
+        ShowLines();
+        return;
+    }
+    for (int row = 1; row <= LineCount_; ++row) Grid_->PaintRow(row, RowYellow);
+    cmdUpdate_->setText(QStringLiteral("Pay"));
+    cmdUpdate_->show();
+    Box(ItemField::DatePaid)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    Box(ItemField::DatePaid)->show();
+    Box(ItemField::PayRef)->clear();
+    Box(ItemField::PayRef)->show();
+}
+
+// The clicked row was turned yellow (chosen) or white (left out): the totals
+// row follows.
+void frmItem::UpdatePayTotals()
+{
+    const int row = Grid_->Row();
+    if (row < 1 || row > LineCount_) return;
+    const Amount cost = AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice));
+    const Amount sale = AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice));
+    if (Grid_->CellBackColor() == RowYellow) {
+        TotalCost_ += cost;
+        TotalSale_ += sale;
+    } else {
+        TotalCost_ += -cost;
+        TotalSale_ += -sale;
+    }
+    ShowTotals();
+}
+
+// Gives every chosen item the date paid and the pay reference, all in one
+// transaction. Only the consignor's items that are still unpaid are written,
+// so no item is ever paid twice.
+void frmItem::PayItems()
+{
+    const QString datePaid = Box(ItemField::DatePaid)->text();
+    if (!IsDate(datePaid, shared_.clock.Today())) {
+        shared_.dialogs.ShowError(QStringLiteral("Invalid Date Paid"));
+        return;
+    }
+    if (LineCount_ <= 0) return;
+    QSet<QString> chosen;
+    for (int row = 1; row <= LineCount_; ++row) {
+        Grid_->SetRow(row);
+        if (Grid_->CellBackColor() == RowYellow) chosen.insert(Grid_->TextMatrix(row, ItemField::ItemDesc));
+    }
+    int paid = 0;
+    if (!chosen.isEmpty()) {
+        const QString payRef = Box(ItemField::PayRef)->text();
+        const bool stored = Store(QStringLiteral("Pay"), [&] {
+            Transaction transaction(shared_.database.connection());
+            FormQuery_ = SelectConsignorItems(shared_.CurrentLastName, shared_.CurrentFirstName);
+            Recordset& items = Query(shared_.Data3, FormQuery_);
+            for (; !items.Eof(); items.MoveNext()) {
+                if (!chosen.contains(items.Fields(ItemFieldName(ItemField::ItemDesc)).Text())) continue;
+                if (!items.Fields(ItemFieldName(ItemField::DatePaid)).IsNull()) continue;
+                items.Edit();
+                items.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
+                items.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
+                items.Update();
+                ++paid;
+            }
+            transaction.Commit();
+        });
+        if (!stored) return;
+    }
+    lblMessage_->ShowSuccess(QString::number(paid) + QStringLiteral(" Items paid"));
+    SetActionsOff();
+    shared_.CallerMode = QStringLiteral("Pay");
+    ShowLines();
+}
+
+}  // namespace mqt

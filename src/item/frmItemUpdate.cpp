@@ -1,0 +1,177 @@
+// Storing an added or changed item, after the dates in the entry boxes were
+// expanded and checked.
+
+#include "item/frmItem.h"
+
+#include "common/Clock.h"
+#include "common/DateText.h"
+#include "common/Dialogs.h"
+#include "common/ExpandToday.h"
+#include "common/SortsAfterBlank.h"
+#include "common/TrimBlanks.h"
+#include "item/ItemQueries.h"
+#include "shell/ClickableLineEdit.h"
+#include "shell/MessageLine.h"
+#include "shell/ReportErrors.h"
+#include "shell/SharedValues.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace mqt {
+
+namespace {
+
+struct DateBox {
+    int field;
+    const char* invalid;
+};
+constexpr std::array<DateBox, 3> DateBoxes = {{{ItemField::DateAdded, "Invalid Date Added"},
+                                               {ItemField::DateSold, "Invalid Date Sold"},
+                                               {ItemField::DatePaid, "Invalid Date Paid"}}};
+
+// A description is stored without its surrounding blanks, so one of blanks
+// only would be stored empty.
+bool DescriptionBlank(const QString& text) { return TrimBlanks(text).isEmpty(); }
+
+}  // namespace
+
+void frmItem::cmdUpdate_Click()
+{
+    if (WaitsForRow()) return;
+    if (!NormaliseDates()) return;
+    LastEntry_ = EntryTexts();
+    switch (ChosenAction()) {
+    case Action::Add:
+        AddItem();
+        return;
+    case Action::Change:
+        ChangeItem();
+        return;
+    case Action::Pay:
+        PayItems();
+        break;
+    default:
+        break;
+    }
+    ClosingStep();
+}
+
+// Expands "today" in the three date boxes and checks that each holds a date
+// or nothing; the first that does not stops the update with its message.
+bool frmItem::NormaliseDates()
+{
+    const QDate today = shared_.clock.Today();
+    for (const DateBox& date : DateBoxes) {
+        QString text = Box(date.field)->text();
+        text.remove(u' ');
+        Box(date.field)->setText(ExpandToday(text, today));
+    }
+    for (const DateBox& date : DateBoxes) {
+        const QString text = Box(date.field)->text();
+        if (!text.isEmpty() && !IsDate(text, today)) {
+            shared_.dialogs.ShowError(QLatin1String(date.invalid));
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmItem::AddItem()
+{
+    const QString desc = Box(ItemField::ItemDesc)->text();
+    const auto refuse = [this](const QString& error) {
+        shared_.dialogs.ShowError(error);
+        lblMessage_->ShowFailure(QStringLiteral("Add function not successful"));
+    };
+    if (!SortsAfterBlank(desc) || DescriptionBlank(desc)) {
+        refuse(QStringLiteral("Item description must not be blank"));
+        return;
+    }
+    FormQuery_ = FindConsignor(txtLastName_->text(), txtFirstName_->text());
+    Recordset& consignor = Query(shared_.Data2, FormQuery_);
+    if (consignor.Eof()) {
+        refuse(QStringLiteral("Last name and first name not on Consignor file"));
+        return;
+    }
+    // The item carries the names as the consignor file holds them, and its
+    // description is unique among that consignor's items.
+    const QString lastName = consignor.Fields(QStringLiteral("LastName")).Text();
+    const QString firstName = consignor.Fields(QStringLiteral("FirstName")).Text();
+    FormQuery_ = FindDuplicateItem(lastName, firstName, desc);
+    Recordset& items = Query(shared_.Data3, FormQuery_);
+    if (!items.Eof()) {
+        refuse(QStringLiteral("Duplicate Item Descriptions - not added"));
+        ClosingStep();
+        return;
+    }
+    const bool added = Store(QStringLiteral("Add"), [&] {
+        items.AddNew();
+        WriteItem(items, lastName, firstName, EntryTexts());
+        items.Update();
+    });
+    if (!added) return;
+    lblMessage_->ShowSuccess(QStringLiteral("Add function is successful"));
+    shared_.CallerMode = QStringLiteral("Add");
+    ShowLines();
+    SetActionOn(Action::Add);
+    Box(ItemField::ItemDesc)->setFocus();
+    ClosingStep();
+}
+
+void frmItem::ChangeItem()
+{
+    const QString desc = Box(ItemField::ItemDesc)->text();
+    const auto refuse = [this](const QString& error) {
+        shared_.dialogs.ShowError(error);
+        lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
+    };
+    if (desc.isEmpty()) {
+        refuse(QStringLiteral("Item Description is missing"));
+        return;
+    }
+    if (DescriptionBlank(desc)) {
+        refuse(QStringLiteral("Item description must not be blank"));
+        return;
+    }
+    if (desc.toLower() != shared_.CurrentItemDesc.toLower()) {
+        FormQuery_ = FindItemDesc(shared_.CurrentLastName, shared_.CurrentFirstName, desc);
+        if (Query(shared_.Data3, FormQuery_).RecordCount() >= 1) {
+            refuse(QStringLiteral("Duplicate item description - not changed"));
+            return;
+        }
+    }
+    // The item is selected again right before the edit: another screen may
+    // have run a query on the items since it was looked up.
+    FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
+    Recordset& item = Query(shared_.Data3, FormQuery_);
+    if (item.Eof()) {
+        lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+        return;
+    }
+    const QString action = shared_.CallerMode == QStringLiteral("Sell") ? QStringLiteral("Sell") : QStringLiteral("Change");
+    const bool changed = Store(action, [&] {
+        item.Edit();
+        WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
+        item.Update();
+    });
+    if (!changed) return;
+    lblMessage_->ShowSuccess(action + QStringLiteral(" function is successful"));
+    shared_.CallerMode = QStringLiteral("Change");
+    ShowLines();
+    ClosingStep();
+}
+
+void frmItem::ClosingStep()
+{
+    if (!IsOn(Action::Add)) txtLastName_->setFocus();
+}
+
+bool frmItem::Store(const QString& action, const std::function<void()>& write)
+{
+    if (RunReportingErrors(shared_.dialogs, write)) return true;
+    lblMessage_->ShowFailure(action + QStringLiteral(" function not successful"));
+    return false;
+}
+
+}  // namespace mqt

@@ -1,0 +1,15 @@
+#include "shell/OptionGroup.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+namespace mqt {
+
+void SetOptionsOff(QButtonGroup& options)
+{
+    options.setExclusive(false);
+    for (QAbstractButton* option : options.buttons()) option->setChecked(false);
+    options.setExclusive(true);
+}
+
+}  // namespace mqt

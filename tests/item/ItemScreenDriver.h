@@ -1,0 +1,102 @@
+#pragma once
+
+#include "shell/Grid.h"
+#include "shell/SharedValues.h"
+#include "support/ScreenDriver.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+
+namespace mqt::test {
+
+inline constexpr QRgb Yellow = qRgb(255, 255, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+inline constexpr QRgb PaleRed = qRgb(255, 192, 192);
+
+// Action options of the item screen.
+enum ItemAction { Add, Change, Delete, Pay, Sell };
+
+// Starts the program in the shop and opens the item screen from the menu.
+struct ItemScreenDriver : ScreenDriver {
+    static constexpr int MenuEntry = 2;
+
+    explicit ItemScreenDriver(RunningShop& run) : ScreenDriver(Started(run), MenuEntry), run(run) {}
+
+    static RunningShop& Started(RunningShop& run)
+    {
+        if (!run.Start()) qFatal("start-up failed");
+        return run;
+    }
+
+    void Show(const QString& last, const QString& first = {})
+    {
+        Type("txtLastName", last);
+        Type("txtFirstName", first);
+        Click("cmdShow");
+    }
+
+    void Choose(ItemAction action) { Click(QStringLiteral("optAction(%1)").arg(int(action))); }
+
+    // Types into an entry box and leaves it, as a user tabbing on does.
+    void Enter(const QString& box, const QString& text)
+    {
+        Type(box, text);
+        Leave(box);
+    }
+    void Leave(const QString& box)
+    {
+        QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(Find(box), &left);
+    }
+
+    // Adds an item through the screen; the consignor is listed already.
+    void AddItem(const QString& desc, const QString& cost = {}, const QString& sale = {})
+    {
+        if (!Find(QStringLiteral("optAction(0)"))->property("checked").toBool()) Choose(Add);
+        Enter("txtItemDesc", desc);
+        if (!cost.isEmpty()) Enter("txtCostPrice", cost);
+        if (!sale.isEmpty()) Enter("txtSalePrice", sale);
+        Click("cmdUpdate");
+    }
+
+    Grid* grid() const { return Find<Grid>("Grid"); }
+    QString Cell(int row, int col) const { return grid()->TextMatrix(row, col); }
+
+    // The description of every listed item.
+    QStringList Listed() const
+    {
+        QStringList rows;
+        for (int row = 1; row <= Text("lblCount").toInt(); ++row) rows << Cell(row, 0);
+        return rows;
+    }
+
+    // Every cell's background colour when the whole row has one, else 0.
+    QRgb RowColour(int row) const
+    {
+        QRgb colour = grid()->CellBackColor();
+        const int keepRow = grid()->Row(), keepCol = grid()->Col();
+        for (int col = 0; col < grid()->Cols(); ++col) {
+            grid()->SetRow(row);
+            grid()->SetCol(col);
+            if (col == 0) colour = grid()->CellBackColor();
+            if (grid()->CellBackColor() != colour) colour = 0;
+        }
+        grid()->SetRow(keepRow);
+        grid()->SetCol(keepCol);
+        return colour;
+    }
+
+    QColor MessageColour() const { return Find<QLabel>("lblMessage")->palette().color(QPalette::WindowText); }
+
+    // One stored field of the consignor's item.
+    QString Stored(const QString& desc, const QString& field) const
+    {
+        return run.shop.Value(QStringLiteral("SELECT ifnull(%1, 'NULL') FROM item WHERE ItemDesc = ?").arg(field), {desc})
+            .toString();
+    }
+
+    RunningShop& run;
+};
+
+}  // namespace mqt::test
