@@ -4,6 +4,7 @@
 #include "shell/SharedValues.h"
 #include "support/ScreenDriver.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
@@ -37,6 +38,10 @@ struct ItemScreenDriver : ScreenDriver {
     }
 
     void Choose(ItemAction action) { Click(QStringLiteral("optAction(%1)").arg(int(action))); }
+    bool IsChosen(ItemAction action) const
+    {
+        return Find<QAbstractButton>(QStringLiteral("optAction(%1)").arg(int(action)))->isChecked();
+    }
 
     // Types into an entry box and leaves it, as a user tabbing on does.
     void Enter(const QString& box, const QString& text)
@@ -53,7 +58,7 @@ struct ItemScreenDriver : ScreenDriver {
     // Adds an item through the screen; the consignor is listed already.
     void AddItem(const QString& desc, const QString& cost = {}, const QString& sale = {})
     {
-        if (!Find(QStringLiteral("optAction(0)"))->property("checked").toBool()) Choose(Add);
+        if (!IsChosen(Add)) Choose(Add);
         Enter("txtItemDesc", desc);
         if (!cost.isEmpty()) Enter("txtCostPrice", cost);
         if (!sale.isEmpty()) Enter("txtSalePrice", sale);
