@@ -164,8 +164,9 @@ private slots:
         screen.ClickRow(1);  // a selection from before the hand-over
 
         qobject_cast<frmConsignor*>(screen.window)->ChooseConsignorForItems(last, "");
-        // The item screen's listing takes the hand-over marker.
-        QCOMPARE(run.Shared().CallerMode, listedAtOnce ? "" : "Item");
+        // The consignor screen's listing takes the hand-over marker.
+        QCOMPARE(run.Shared().CallerMode, "");
+        QCOMPARE(bool(run.Menu().LoadedScreen(Screen::Item)), listedAtOnce);
         QVERIFY(screen.Find<QRadioButton>("optAction(3)")->isChecked());
 
         screen.ClickRow(1);
