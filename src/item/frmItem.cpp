@@ -44,7 +44,7 @@ void frmItem::Form_Load()
         width += Grid_->columnWidth(col);
     }
     Grid_->setMinimumSize(
-        width, Grid_->horizontalHeader()->sizeHint().height() + 10 * Grid_->verticalHeader()->defaultSectionSize());
+        width, Grid_->horizontalHeader()->sizeHint().height() + 15 * Grid_->verticalHeader()->defaultSectionSize());
     cmdUpdate_->hide();
     HideTexts();
     txtLastName_->setFocus();
