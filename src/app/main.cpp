@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "app/ShopFolder.h"
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/WidgetDialogs.h"
@@ -11,9 +12,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Marquill"));
 
     mqt::WidgetDialogs dialogs;
+    const mqt::ShopFolderChoice shop =
+        mqt::ChooseShopFolder(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    if (!shop.error.isEmpty()) {
+        dialogs.ShowError(shop.error);
+        return 2;
+    }
     mqt::SystemClock clock;
     mqt::ProcessRunner commands;
-    mqt::Program program(QCoreApplication::applicationDirPath(), dialogs, clock, commands);
+    mqt::Program program(shop.folder, dialogs, clock, commands);
     if (!program.Start()) return 1;
     QObject::connect(&program.Menu(), &mqt::frmMenu::Ended, &app, &QCoreApplication::quit);
     return QApplication::exec();

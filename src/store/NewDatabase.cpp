@@ -1,0 +1,25 @@
+#include "store/NewDatabase.h"
+
+#include "store/Schema.h"
+#include "store/Sqlite.h"
+#include "store/StoreError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace mqt {
+
+void CreateDatabaseFile(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw StoreError(QStringLiteral("%1 already exists; it is left as it is").arg(path));
+    try {
+        Connection connection = Connection::Open(path, true);
+        CreateSchema(connection);
+    } catch (const StoreError&) {
+        QFile::remove(path);  // the connection is closed: a half-made file goes
+        throw;
+    }
+}
+
+}  // namespace mqt

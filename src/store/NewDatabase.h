@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace mqt {
+
+// Creates a new, empty shop database at path: the three tables and their
+// lookup indexes. An existing file is never touched. On failure no file is
+// left behind and a StoreError carries the reason.
+void CreateDatabaseFile(const QString& path);
+
+}  // namespace mqt
