@@ -4,10 +4,12 @@
 #include "statement/StatementContent.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <array>
 
 namespace mqt {
@@ -23,10 +25,13 @@ constexpr double DateColumnPt = 64;
 constexpr double BodyFontPt = 9;
 constexpr double TitleFontPt = 14;
 constexpr double SubjectFontPt = 11;
+// A long description wraps onto at most this many rows; beyond them it is cut.
+constexpr int DescriptionRowLimit = 3;
 
 // One row of the table: a line, or the heading of the rent lines.
 struct TableRow {
     const StatementLine* line = nullptr;  // null: the "Rent" heading
+    QStringList description;              // the description's wrapped rows
 };
 
 // The rows each page holds, and the page the sums go on.
@@ -71,7 +76,7 @@ private:
                 rows.push_back({});
                 rentHeading = true;
             }
-            rows.push_back({&line});
+            rows.push_back({&line, WrapDescription(line.description)});
         }
 
         PagePlan plan;
@@ -80,12 +85,13 @@ private:
         double y = FirstPageHeader(false) + headingHeight;
         plan.pages.emplace_back();
         for (const TableRow& row : rows) {
-            if (y + RowPt * pt_ > bottom) {
+            const double rowHeight = RowsOf(row) * RowPt * pt_;
+            if (y + rowHeight > bottom) {
                 plan.pages.emplace_back();
                 y = LaterPageHeader(false) + headingHeight;
             }
             plan.pages.back().push_back(row);
-            y += RowPt * pt_;
+            y += rowHeight;
         }
         if (y + TotalsHeight() > bottom) plan.pages.emplace_back();
         plan.totalsPage = int(plan.pages.size()) - 1;
@@ -132,14 +138,46 @@ private:
         return y + GapPt * pt_;
     }
 
+    QRectF Cell(std::size_t column, double y) const
+    {
+        return QRectF(columnX_[column] + (column == 0 ? 0 : 4 * pt_), y,
+                      columnX_[column + 1] - columnX_[column] - 4 * pt_, RowPt * pt_);
+    }
+
+    static int RowsOf(const TableRow& row) { return std::max(1, int(row.description.size())); }
+
+    // A description wrapped within its column, at word ends where it can; the
+    // last row allowed is cut with "..." when more would follow.
+    QStringList WrapDescription(const QString& description) const
+    {
+        const QFont font = Font(BodyFontPt);
+        const double width = Cell(0, 0).width();
+        QTextLayout layout(description, font, &writer_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList rows;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            if (rows.size() == DescriptionRowLimit - 1) {
+                rows << QFontMetricsF(font, &writer_).elidedText(description.mid(line.textStart()).simplified(),
+                                                                 Qt::ElideRight, width);
+                break;
+            }
+            rows << description.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        return rows;
+    }
+
     // The four cells of a row: description and date left, money right.
     void Cells(double y, const std::array<QString, 4>& texts, const QFont& font)
     {
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &writer_);
         for (std::size_t c = 0; c < texts.size(); ++c) {
-            const QRectF cell(columnX_[c] + (c == 0 ? 0 : 4 * pt_), y, columnX_[c + 1] - columnX_[c] - 4 * pt_,
-                              RowPt * pt_);
+            const QRectF cell = Cell(c, y);
             const Qt::Alignment align = (c >= 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
             painter_.drawText(cell, align, metrics.elidedText(texts[c], Qt::ElideRight, cell.width()));
         }
@@ -159,12 +197,15 @@ private:
 
     double Row(const TableRow& row, double y)
     {
-        if (!row.line)
+        if (!row.line) {
             Cells(y, {QStringLiteral("Rent"), QString(), QString(), QString()}, Font(BodyFontPt, true));
-        else
-            Cells(y, {row.line->description, row.line->dateSold, Money(row.line->salePrice), Money(row.line->share)},
-                  Font(BodyFontPt));
-        return y + RowPt * pt_;
+        } else {
+            const QString first = row.description.value(0);
+            Cells(y, {first, row.line->dateSold, Money(row.line->salePrice), Money(row.line->share)}, Font(BodyFontPt));
+            for (int r = 1; r < row.description.size(); ++r)
+                Cells(y + r * RowPt * pt_, {row.description[r], QString(), QString(), QString()}, Font(BodyFontPt));
+        }
+        return y + RowsOf(row) * RowPt * pt_;
     }
 
     double TotalsHeight() const { return (3 * RowPt + 6) * pt_; }
