@@ -10,6 +10,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QUrl>
 #include <optional>
 
@@ -22,7 +23,13 @@ const QString NotWritten = QStringLiteral("No statement written");
 
 }  // namespace
 
-void OpenWithDesktopViewer(const QString& pdfPath) { QDesktopServices::openUrl(QUrl::fromLocalFile(pdfPath)); }
+void OpenWithDesktopViewer(const QString& pdfPath)
+{
+    // Without a screen (the offscreen platform the tests run on) there is no
+    // one to show it to.
+    if (QGuiApplication::platformName() == u"offscreen" || QGuiApplication::platformName() == u"minimal") return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pdfPath));
+}
 
 StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
                                QString& message, const StatementViewer& viewer)

@@ -17,7 +17,8 @@ enum class StatementOutcome {
 // Shows a written statement to the user.
 using StatementViewer = std::function<void(const QString& pdfPath)>;
 
-// Opens the PDF with the desktop's viewer, where there is one.
+// Opens the PDF with the desktop's viewer, where there is one; nothing on a
+// platform without a screen.
 void OpenWithDesktopViewer(const QString& pdfPath);
 
 // The "Statement" button of the item screen, for the listed consignor.

@@ -30,9 +30,8 @@ QString StatementContent::TotalLabel() const
 QString PayOut::Choice() const
 {
     const QString reference = payRef.isEmpty() ? QStringLiteral("no reference") : QStringLiteral("reference ") + payRef;
-    return QStringLiteral("Pay-out of %1, %2: %3 (%4 items)")
-        .arg(dateText, reference, amount.Format())
-        .arg(itemCount);
+    const QString items = itemCount == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(itemCount);
+    return QStringLiteral("Pay-out of %1, %2: %3 (%4)").arg(dateText, reference, amount.Format(), items);
 }
 
 ConsignorStatements::ConsignorStatements(QString lastName, QString firstName, QStringList address,
