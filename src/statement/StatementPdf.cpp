@@ -4,10 +4,10 @@
 #include "statement/StatementContent.h"
 
 #include <QFontMetricsF>
-#include <QTextLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -84,13 +84,15 @@ private:
         const double headingHeight = RowPt * pt_ + 4 * pt_;
         double y = FirstPageHeader(false) + headingHeight;
         plan.pages.emplace_back();
-        for (const TableRow& row : rows) {
-            const double rowHeight = RowsOf(row) * RowPt * pt_;
-            if (y + rowHeight > bottom) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const double rowHeight = RowsOf(rows[r]) * RowPt * pt_;
+            // The rent heading stays with the first rent line.
+            const double needed = rowHeight + (rows[r].line ? 0 : RowsOf(rows[r + 1]) * RowPt * pt_);
+            if (y + needed > bottom) {
                 plan.pages.emplace_back();
                 y = LaterPageHeader(false) + headingHeight;
             }
-            plan.pages.back().push_back(row);
+            plan.pages.back().push_back(rows[r]);
             y += rowHeight;
         }
         if (y + TotalsHeight() > bottom) plan.pages.emplace_back();
@@ -106,12 +108,14 @@ private:
         return font;
     }
 
-    // Draws a text at the left edge when drawing; returns the next y.
+    // Draws a text at the left edge when drawing, cut to the page's width;
+    // returns the next y.
     double TextLine(bool draw, double y, const QString& text, const QFont& font, double heightPt)
     {
         if (draw) {
             painter_.setFont(font);
-            painter_.drawText(QRectF(0, y, width_, heightPt * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
+            painter_.drawText(QRectF(0, y, width_, heightPt * pt_), Qt::AlignLeft | Qt::AlignVCenter,
+                              QFontMetricsF(font, &writer_).elidedText(text, Qt::ElideRight, width_));
         }
         return y + heightPt * pt_;
     }
