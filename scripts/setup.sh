@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core)
+packages=(build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
