@@ -29,6 +29,7 @@ public:
     void ShowError(const QString& message) override { qFatal("error box: %s", qPrintable(message)); }
     void ShowMessage(const QString&) override {}
     QString InputBox(const QString&) override { return {}; }
+    int ChooseFromList(const QString&, const QStringList&) override { return -1; }
 };
 
 void FillShop(const QString& path)

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/packages.sh build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core
+packages=(build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core poppler-utils)
+scripts/packages.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mqt {
 
@@ -22,6 +23,9 @@ public:
     virtual void ShowMessage(const QString& message) = 0;
     // A one-line input box titled "Marquill"; cancelling gives empty text.
     virtual QString InputBox(const QString& prompt) = 0;
+    // A choice of one entry from a list, titled "Marquill"; returns the index
+    // of the chosen entry, or -1 when the user cancels. The entries differ.
+    virtual int ChooseFromList(const QString& prompt, const QStringList& choices) = 0;
 };
 
 }  // namespace mqt

@@ -122,6 +122,8 @@ void frmItem::ListItems()
         HideTexts();
     }
 
+    ListedLastName_ = shared_.CurrentLastName;
+    ListedFirstName_ = shared_.CurrentFirstName;
     FormQuery_ = mqt::ListItems(shared_.CurrentLastName, shared_.CurrentFirstName);
     Recordset& items = Query(shared_.Data3, FormQuery_);
     // The criteria are read once for the whole list.

@@ -112,6 +112,10 @@ private:
     void PayItems();
     void ShowTotals();
 
+    // Statements for the listed consignor (frmItemStatement.cpp).
+    void AddStatementButton();
+    void cmdStatement_Click();
+
     // Leaving the entry boxes (frmItemEntry.cpp).
     void LeaveBox(int field);
     void txtCostPrice_LostFocus();
@@ -124,6 +128,7 @@ private:
     QHBoxLayout* titleRow_ = nullptr;  // Menu, title and message line
     MessageLine* lblMessage_ = nullptr;
     QPushButton* cmdMenu_ = nullptr;
+    QPushButton* cmdStatement_ = nullptr;
     ClickableLineEdit* txtLastName_ = nullptr;
     ClickableLineEdit* txtFirstName_ = nullptr;
     QPushButton* cmdShow_ = nullptr;
@@ -144,6 +149,9 @@ private:
     ItemRecord RecordBuffer_;
     ItemRecord LastEntry_;
     QString FormQuery_;
+    // The consignor whose items the grid lists; empty before the first list.
+    QString ListedLastName_;
+    QString ListedFirstName_;
 };
 
 }  // namespace mqt

@@ -69,6 +69,7 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
     titleRow_->addWidget(title);
     titleRow_->addSpacing(TwipsToPixels(480));
     titleRow_->addWidget(lblMessage_, 1);
+    AddStatementButton();
 
     auto* body = new QGridLayout;
     body->addWidget(BuildActionFrame(), 0, 0, Qt::AlignTop);

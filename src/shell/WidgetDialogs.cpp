@@ -37,4 +37,14 @@ QString WidgetDialogs::InputBox(const QString& prompt)
     return accepted ? text : QString();
 }
 
+int WidgetDialogs::ChooseFromList(const QString& prompt, const QStringList& choices)
+{
+    if (choices.isEmpty()) return -1;
+    bool accepted = false;
+    const QString chosen = QInputDialog::getItem(ActiveWindow(), QStringLiteral("Marquill"), prompt, choices, 0,
+                                                 false, &accepted);
+    // The box hands back the entry's text; callers list entries that differ.
+    return accepted ? int(choices.indexOf(chosen)) : -1;
+}
+
 }  // namespace mqt

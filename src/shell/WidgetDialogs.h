@@ -11,6 +11,7 @@ public:
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
     QString InputBox(const QString& prompt) override;
+    int ChooseFromList(const QString& prompt, const QStringList& choices) override;
 };
 
 }  // namespace mqt

@@ -244,6 +244,21 @@ private slots:
         QCOMPARE(screen.Text("txtItemDesc"), "Plate 5\" wide");
     }
 
+    void statementOfTheListedConsignor()
+    {
+        RunningShop run;
+        PayableShop(run);
+        ItemScreenDriver screen(run);
+        screen.Click("cmdStatement");
+        QCOMPARE(screen.Text("lblMessage"), "No consignor listed");
+        screen.Show("jones", "b");
+        run.dialogs.QueueChoice(0);
+        screen.Click("cmdStatement");
+        QVERIFY2(screen.Text("lblMessage").startsWith("Statement written"), qPrintable(screen.Text("lblMessage")));
+        QCOMPARE(screen.MessageColour(), QColor(0, 64, 0));
+        QCOMPARE(QDir(run.shop.Folder() + "/statements").entryList(QDir::Files).size(), 2);
+    }
+
     // Items are added with worked-out prices, one is sold, and the consignor
     // is paid with the rent charged at start-up taken off.
     void aDayInTheShop()

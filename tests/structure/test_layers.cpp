@@ -1,7 +1,7 @@
 // The program's folders form layers whose includes run one way: a file may
 // include headers of its own layer or a lower one, never of a higher one.
 //
-//   app  >  params, consignor, item, report, utility  >  shell  >  store  >  common
+//   app  >  params, consignor, item, report, utility, statement  >  shell  >  store  >  common
 
 #include <QDirIterator>
 #include <QFile>
@@ -15,7 +15,8 @@ int LayerOf(const QString& folder)
     static const QHash<QString, int> layers = {
         {QStringLiteral("common"), 0},    {QStringLiteral("store"), 1},   {QStringLiteral("shell"), 2},
         {QStringLiteral("params"), 3},    {QStringLiteral("consignor"), 3}, {QStringLiteral("item"), 3},
-        {QStringLiteral("report"), 3},    {QStringLiteral("utility"), 3}, {QStringLiteral("app"), 4},
+        {QStringLiteral("report"), 3},    {QStringLiteral("utility"), 3}, {QStringLiteral("statement"), 3},
+        {QStringLiteral("app"), 4},
     };
     return layers.value(folder, -1);
 }

@@ -18,6 +18,13 @@ QString ScriptedDialogs::InputBox(const QString& prompt)
     return inputs_.isEmpty() ? QString() : inputs_.dequeue();
 }
 
+int ScriptedDialogs::ChooseFromList(const QString& prompt, const QStringList& choices)
+{
+    shown_.append({Kind::Choice, prompt});
+    choiceLists_.append(choices);
+    return choices_.isEmpty() ? -1 : choices_.dequeue();
+}
+
 QStringList ScriptedDialogs::Texts(Kind kind) const
 {
     QStringList texts;

@@ -12,7 +12,7 @@ namespace mqt::test {
 // is recorded. A question with no queued answer is answered No.
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Question, Error, Message, Input };
+    enum class Kind { Question, Error, Message, Input, Choice };
     struct Shown {
         Kind kind;
         QString text;
@@ -20,11 +20,14 @@ public:
 
     void QueueAnswer(int answer) { answers_.enqueue(answer); }
     void QueueInput(const QString& text) { inputs_.enqueue(text); }
+    // The index a list choice answers; with none queued it is cancelled (-1).
+    void QueueChoice(int index) { choices_.enqueue(index); }
 
     int AskYesNo(const QString& prompt) override;
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
     QString InputBox(const QString& prompt) override;
+    int ChooseFromList(const QString& prompt, const QStringList& choices) override;
 
     const QList<Shown>& shown() const { return shown_; }
     // The texts shown of one kind, in order.
@@ -32,11 +35,15 @@ public:
     QStringList Errors() const { return Texts(Kind::Error); }
     QStringList Messages() const { return Texts(Kind::Message); }
     QStringList Questions() const { return Texts(Kind::Question); }
-    void Clear() { shown_.clear(); }
+    // The entries of every list choice shown, in order.
+    const QList<QStringList>& ChoiceLists() const { return choiceLists_; }
+    void Clear() { shown_.clear(); choiceLists_.clear(); }
 
 private:
     QQueue<int> answers_;
     QQueue<QString> inputs_;
+    QQueue<int> choices_;
+    QList<QStringList> choiceLists_;
     QList<Shown> shown_;
 };
 

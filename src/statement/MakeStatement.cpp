@@ -1,0 +1,73 @@
+#include "statement/MakeStatement.h"
+
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "shell/ReportErrors.h"
+#include "shell/SharedValues.h"
+#include "statement/StatementFiles.h"
+#include "statement/StatementPdf.h"
+#include "statement/StatementSource.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QUrl>
+#include <optional>
+
+namespace mqt {
+
+namespace {
+
+const QString ProgramName = QStringLiteral("Marquill");
+const QString NotWritten = QStringLiteral("No statement written");
+
+}  // namespace
+
+void OpenWithDesktopViewer(const QString& pdfPath)
+{
+    // Without a screen (the offscreen platform the tests run on) there is no
+    // one to show it to.
+    if (QGuiApplication::platformName() == u"offscreen" || QGuiApplication::platformName() == u"minimal") return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pdfPath));
+}
+
+StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
+                               QString& message, const StatementViewer& viewer)
+{
+    message.clear();
+    if (lastName.trimmed().isEmpty() || firstName.trimmed().isEmpty()) {
+        message = QStringLiteral("No consignor listed");
+        return StatementOutcome::Failed;
+    }
+
+    std::optional<ConsignorStatements> statements;
+    if (!RunReportingErrors(shared.dialogs,
+                            [&] { statements.emplace(ReadConsignorStatements(shared, lastName, firstName)); })) {
+        message = NotWritten;
+        return StatementOutcome::Failed;
+    }
+
+    QStringList choices{QStringLiteral("Owed now: %1").arg(statements->OwedAmount().Format())};
+    for (const PayOut& payOut : statements->PayOuts()) choices << payOut.Choice();
+    const int chosen = shared.dialogs.ChooseFromList(QStringLiteral("Which statement?"), choices);
+    if (chosen < 0 || chosen >= choices.size()) return StatementOutcome::Cancelled;
+
+    const QDate today = shared.clock.Today();
+    const StatementContent content = chosen == 0
+                                         ? statements->OwedNow(ProgramName, today)
+                                         : statements->ForPayOut(statements->PayOuts()[std::size_t(chosen - 1)],
+                                                                 ProgramName, today);
+    const WrittenStatement written = WriteStatementFiles(
+        content, QDir(shared.ProgramFolder).filePath(QStringLiteral("statements")), StatementPageSize(QLocale::system()));
+    if (!written.written) {
+        shared.dialogs.ShowError(written.error);
+        message = NotWritten;
+        return StatementOutcome::Failed;
+    }
+    if (viewer) viewer(written.pdfPath);
+    message = QStringLiteral("Statement written to %1 and %2")
+                  .arg(QDir::toNativeSeparators(written.pdfPath), QDir::toNativeSeparators(written.csvPath));
+    return StatementOutcome::Written;
+}
+
+}  // namespace mqt

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace mqt {
+
+class SharedValues;
+
+// How a statement request ended.
+enum class StatementOutcome {
+    Written,    // both files written; the message says where (a success)
+    Cancelled,  // the user chose no statement; nothing to say
+    Failed,     // nothing written; the message says so (a failure)
+};
+
+// Shows a written statement to the user.
+using StatementViewer = std::function<void(const QString& pdfPath)>;
+
+// Opens the PDF with the desktop's viewer, where there is one; nothing on a
+// platform without a screen.
+void OpenWithDesktopViewer(const QString& pdfPath);
+
+// The "Statement" button of the item screen, for the listed consignor.
+// With no consignor (an empty name) the message is "No consignor listed".
+// Otherwise the user chooses which statement: what is owed now, or one of
+// the consignor's pay-outs, newest first. The statement is written as a PDF
+// and a CSV file into the folder "statements" of the program folder, the PDF
+// is handed to the viewer, and the message tells where both files are. A
+// database failure or a file that cannot be written is shown in the error
+// box, and the message says that no statement was written. Nothing in the
+// database and none of the shared record sources is changed.
+StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
+                               QString& message, const StatementViewer& viewer = OpenWithDesktopViewer);
+
+}  // namespace mqt

@@ -1,0 +1,51 @@
+#include "statement/StatementCsv.h"
+
+#include "common/DateText.h"
+#include "statement/StatementContent.h"
+
+#include <QStringList>
+
+namespace mqt {
+
+namespace {
+
+constexpr int FieldCount = 5;
+
+QString CsvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString Money(const std::optional<Amount>& amount) { return amount ? amount->Format() : QString(); }
+
+}  // namespace
+
+QByteArray StatementCsv(const StatementContent& content)
+{
+    QString text;
+    const auto record = [&](QStringList fields) {
+        while (fields.size() < FieldCount) fields << QString();
+        for (QString& field : fields) field = CsvField(field);
+        text += fields.join(u',') + QStringLiteral("\r\n");
+    };
+
+    record({QStringLiteral("Statement"), content.programName});
+    record({QStringLiteral("Made"), FormatShortDate(content.made)});
+    record({QStringLiteral("Consignor"), content.ConsignorName()});
+    record({QStringLiteral("Address"), content.address.join(QStringLiteral("\n"))});
+    record({QStringLiteral("For"), content.subject});
+    record({QStringLiteral("Line"), QStringLiteral("Description"), QStringLiteral("Date sold"),
+            QStringLiteral("Sale price"), QStringLiteral("Your share")});
+    for (const StatementLine& line : content.lines)
+        record({line.rent ? QStringLiteral("Rent") : QStringLiteral("Item"), line.description, line.dateSold,
+                Money(line.salePrice), Money(line.share)});
+    record({QStringLiteral("Total"), QString(), QString(), content.totalSales.Format(), content.totalShares.Format()});
+    record({QStringLiteral("Shop's part"), QString(), QString(), QString(), content.shopPart.Format()});
+    record({content.TotalLabel(), QString(), QString(), QString(), content.totalShares.Format()});
+    return text.toUtf8();
+}
+
+}  // namespace mqt
