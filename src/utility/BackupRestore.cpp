@@ -35,16 +35,31 @@ std::optional<QString> BackupFolderOrComplain(SharedValues& shared, const QStrin
     return folder;
 }
 
+// Whether two files hold the same bytes. Neither file is being written: the
+// database has no open transaction while it is copied.
+bool SameContent(const QString& first, const QString& second)
+{
+    QFile a(first);
+    QFile b(second);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size()) return false;
+    constexpr qint64 Chunk = 1 << 20;
+    while (!a.atEnd()) {
+        const QByteArray left = a.read(Chunk);
+        if (left.isEmpty() || left != b.read(Chunk)) return false;
+    }
+    return b.atEnd();
+}
+
 // Runs the copy command; why `to` is not a full copy of `from` afterwards,
-// empty when it is.
+// empty when it is. The copy is compared with its source byte for byte, so
+// an older copy left in place by a command that copied nothing is no success.
 QString CopyFile(SharedValues& shared, const QString& from, const QString& to)
 {
     const CommandResult result = shared.commands.Run(Helper(shared, CopyFileCommand), {from, to}, CopyTimeoutMs);
     if (!result.Succeeded())
         return result.errorText.isEmpty() ? QStringLiteral("The copy command failed") : result.errorText;
-    const QFileInfo copy(to);
-    if (!copy.isFile() || copy.size() != QFileInfo(from).size())
-        return to + QStringLiteral(" is missing or incomplete after the copy");
+    if (!QFileInfo(to).isFile()) return to + QStringLiteral(" is missing after the copy");
+    if (!SameContent(from, to)) return to + QStringLiteral(" differs from ") + from + QStringLiteral(" after the copy");
     return {};
 }
 

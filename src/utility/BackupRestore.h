@@ -15,8 +15,8 @@ inline constexpr const char* CopyFileCommand = "backup.sh";
 
 // Menu entry "Backup": copies the database file into the backup folder of
 // the settings (see BackupFolder, which root is given to). The helper commands
-// are waited for, and success is reported only when the copy is there with
-// the database's size; anything else is reported as a failure.
+// are waited for, and success is reported only when the copy holds the same
+// bytes as the database; anything else is reported as a failure.
 void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
 
 // Menu entry "Restore": after the user confirms, closes the database and
