@@ -5,6 +5,7 @@
 #include "shell/SharedValues.h"
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"
+#include "utility/SafetyCopies.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -109,9 +110,11 @@ void BackupDatabase(SharedValues& shared, const QString& root)
     test.remove();
 
     // A copy onto the database itself would replace the open file.
-    const QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
-                              ? QStringLiteral("The backup folder is the program folder")
-                              : CopyFile(shared, shared.DatabasePath, *folder + QStringLiteral("/Marquill.mqt"));
+    const QString copy = *folder + QStringLiteral("/Marquill.mqt");
+    QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
+                        ? QStringLiteral("The backup folder is the program folder")
+                        : CopyFile(shared, shared.DatabasePath, copy);
+    if (fault.isEmpty()) fault = DamageInCopy(copy);
     if (fault.isEmpty())
         shared.dialogs.ShowMessage(QStringLiteral("File Backed up in ") + *folder);
     else
@@ -130,6 +133,7 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
     if (shared.dialogs.AskYesNo(QStringLiteral("You will lose all data entered since the last backup") + u'\n' +
                                 QStringLiteral("Are you sure you want to restore all your files?")) != Yes)
         return false;
+    if (!SafetyCopyBefore(shared, SafetyReason::BeforeRestore)) return false;
 
     // The copy must not run under an open connection.
     shared.database.Close();
