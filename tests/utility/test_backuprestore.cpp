@@ -223,6 +223,25 @@ private slots:
         QCOMPARE(rent.Column(0).toString(), QStringLiteral("Rent - 02/15/2024"));
     }
 
+    void backupOfADamagedDatabaseIsNotReportedAsDone()
+    {
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        run.shop.AddManyItems(400);
+        QVERIFY(run.Start());
+        run.shop.DamageATablePage();  // a failing disk, during the day
+        run.Menu().lblFunction_Click(4);
+
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        const QString copy = tmp.path() + QStringLiteral("/Marquill.mqt");
+        QVERIFY2(run.dialogs.Errors().first().startsWith(QStringLiteral("File not backed up in ") + tmp.path() +
+                                                          u'\n' + copy + QStringLiteral(" is damaged:\n")),
+                 qPrintable(run.dialogs.Errors().first()));
+    }
+
     void restoreBringsBackTheData()
     {
         QTemporaryDir tmp;
