@@ -4,8 +4,8 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "shell/SharedValues.h"
-#include "utility/SafetyCopies.h"
 #include "store/Sqlite.h"
+#include "utility/SafetyCopies.h"
 
 namespace mqt {
 

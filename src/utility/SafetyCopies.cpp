@@ -22,22 +22,23 @@ void RemoveOldCopies(const QString& folder, const QDateTime& now)
     for (const QString& name : SafetyCopiesToRemove(FilesIn(folder), now)) QFile::remove(folder + u'/' + name);
 }
 
+QString SafetyFolder(const SharedValues& shared) { return shared.ProgramFolder + QStringLiteral("/safety"); }
+
+// The program ends after this message, so the way back is a plain file copy.
 QString Damage(const SharedValues& shared, const QString& findings)
 {
     const QString folder = SafetyFolder(shared);
     const std::optional<QString> newest = NewestSafetyCopy(FilesIn(folder));
     return QStringLiteral("The database %1 is damaged and was left as it is:\n").arg(shared.DatabasePath) + findings +
            u'\n' +
-           (newest ? QStringLiteral("The newest safety copy is %1/%2. Put it back with Restore, or copy it over "
-                                    "Marquill.mqt while the program is closed.")
-                         .arg(folder, *newest)
+           (newest ? QStringLiteral("The newest safety copy is %1/%2. To go back to it, copy it over %3 while the "
+                                    "program is closed.")
+                         .arg(folder, *newest, shared.DatabasePath)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
 }
 
-}  // namespace
-
-QString SafetyFolder(const SharedValues& shared) { return shared.ProgramFolder + QStringLiteral("/safety"); }
-
+// Makes a safety copy named by the clock's time. Returns why it could not be
+// made, empty when it was.
 QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
 {
     const QString folder = SafetyFolder(shared);
@@ -68,6 +69,8 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
     RemoveOldCopies(folder, now);
     return {};
 }
+
+}  // namespace
 
 void CheckAndCopyAtStartUp(SharedValues& shared)
 {

@@ -14,13 +14,6 @@ class SharedValues;
 // the wrong day, a purge of paid items, and a damaged database reversible.
 // Each new copy also removes the old ones (see SafetyCopiesToRemove).
 
-// The folder that holds them.
-QString SafetyFolder(const SharedValues& shared);
-
-// Makes a safety copy named by the clock's time. Returns why it could not be
-// made, empty when it was.
-QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason);
-
 // Start-up, right after the database is opened and before anything is
 // written: PRAGMA quick_check, then the day's first safety copy. A damaged
 // database throws StoreError naming the damage and the newest safety copy,
