@@ -94,10 +94,11 @@ void frmMenu::Form_Load()
     shared_.DatabasePath = shared_.ProgramFolder + QStringLiteral("/Marquill.mqt");
 
     shared_.database.Open(shared_.DatabasePath);
-    CheckAndCopyAtStartUp(shared_);
+    CheckDatabaseAtStartUp(shared_);
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
+    MakeDailySafetyCopy(shared_);
     ReadSettings();
 
     shared_.Data2.DatabaseName(shared_.database);

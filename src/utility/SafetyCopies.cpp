@@ -72,11 +72,14 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
 
 }  // namespace
 
-void CheckAndCopyAtStartUp(SharedValues& shared)
+void CheckDatabaseAtStartUp(SharedValues& shared)
 {
     const QString findings = QuickCheckFindings(shared.database.connection());
     if (!findings.isEmpty()) throw StoreError(Damage(shared, findings));
+}
 
+void MakeDailySafetyCopy(SharedValues& shared)
+{
     if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return;
     const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily);
     if (!fault.isEmpty())

@@ -103,7 +103,8 @@ private slots:
         QVERIFY(!run.Menu().isVisible());
         QCOMPARE(QFileInfo::exists(shop.DatabasePath()), !contents.isEmpty());
         QCOMPARE(Contents(shop.DatabasePath()), contents);
-        QCOMPARE(QDir(shop.Folder()).entryList(QDir::Files | QDir::Hidden).size(), contents.isEmpty() ? 0 : 1);
+        QCOMPARE(QDir(shop.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 contents.isEmpty() ? 0 : 1);
     }
 
     void walDatabaseIsSwitchedBackOrLeftAlone_data()
