@@ -10,8 +10,17 @@ namespace mqt {
 
 Connection Connection::Open(const QString& path, bool create)
 {
+    Connection connection = OpenWith(path, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0));
+    if (sqlite3_db_readonly(connection.handle_, "main") == 1)
+        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
+    return connection;
+}
+
+Connection Connection::OpenReadOnly(const QString& path) { return OpenWith(path, SQLITE_OPEN_READONLY); }
+
+Connection Connection::OpenWith(const QString& path, int flags)
+{
     sqlite3* handle = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     const QByteArray file = path.toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &handle, flags, nullptr);
     Connection connection(handle);  // closes the handle on every way out
@@ -20,8 +29,6 @@ Connection Connection::Open(const QString& path, bool create)
                                       : QString::fromUtf8(sqlite3_errstr(rc));
         throw StoreError(QStringLiteral("Cannot open the database %1: %2").arg(path, reason));
     }
-    if (sqlite3_db_readonly(handle, "main") == 1)
-        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
     sqlite3_busy_timeout(handle, 5000);
     sqlite3_extended_result_codes(handle, 1);
     return connection;

@@ -15,6 +15,8 @@ public:
     // Opens an existing file for reading and writing; never creates one.
     // With create set, a new file is made (the database tool only).
     static Connection Open(const QString& path, bool create = false);
+    // Opens an existing file for reading only, to check it.
+    static Connection OpenReadOnly(const QString& path);
 
     Connection() = default;
     Connection(Connection&& other) noexcept;
@@ -34,6 +36,7 @@ public:
 
 private:
     explicit Connection(sqlite3* handle) : handle_(handle) {}
+    static Connection OpenWith(const QString& path, int flags);
     sqlite3* handle_ = nullptr;
 };
 

@@ -13,7 +13,7 @@ using namespace mqt;
 namespace {
 
 const QDate today(2024, 2, 20);
-const QString top = QString(QChar(255));
+const QString top = QString::fromUcs4(U"\U0010FFFF");
 
 // A record from "column=value" entries; the other columns are empty.
 ItemColumnValues Record(const QStringList& entries)
@@ -88,6 +88,12 @@ void CriteriaTest::recordMatchesCriteria_data()
     QTest::newRow("text: blanks stay in the value") << "3.EQ. red" << QStringList{"3=red"} << false;
     QTest::newRow("text: GT after lower-casing") << "1.GT.a" << QStringList{"1=B"} << true;
     QTest::newRow("text: by character code, not by language") << "1.LT.z" << QStringList{"1=\u00e9"} << false;
+    QTest::newRow("text: emoji after full-width z, by code point") << "3.GT.\uff5a" << QStringList{"3=\U0001F600 mug"} << true;
+    QTest::newRow("text: full-width z before emoji") << "3.LT.\U0001F600" << QStringList{"3=\uff5a"} << true;
+    QTest::newRow("text: typed y-umlaut bound misses Sm\u00edth as before") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Sm\u00edth"} << false;
+    QTest::newRow("text: typed y-umlaut bound finds Smith") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=SMITH"} << true;
+    QTest::newRow("text: typed y-umlaut bound finds Smi\u00f1a") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Smi\u00f1a"} << true;
+    QTest::newRow("text: typed y-umlaut bound misses Smoke") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Smoke"} << false;
     QTest::newRow("text: NE") << "4.NE.lamps" << QStringList{"4=Lamps"} << false;
     QTest::newRow("text: NG equal") << "4.NG.lamps" << QStringList{"4=LAMPS"} << true;
     QTest::newRow("text: NL below") << "4.NL.lamps" << QStringList{"4=lamp"} << false;
@@ -225,6 +231,11 @@ void CriteriaTest::selectionFinds_data()
     QTest::newRow("smi finds Smith") << QStringList{"smi"} << QStringList{"1=Smith"} << true;
     QTest::newRow("smi finds SMIT") << QStringList{"smi"} << QStringList{"1=SMIT"} << true;
     QTest::newRow("smi misses Sm") << QStringList{"smi"} << QStringList{"1=Sm"} << false;
+    QTest::newRow("smi finds Smi\u0142owski") << QStringList{"smi"} << QStringList{"1=Smi\u0142owski"} << true;
+    QTest::newRow("smi misses Smoke") << QStringList{"smi"} << QStringList{"1=Smoke"} << false;
+    QTest::newRow("dvo finds Dvo\u0159\u00e1k") << QStringList{"dvo"} << QStringList{"1=Dvo\u0159\u00e1k"} << true;
+    QTest::newRow("mug finds an emoji after it") << QStringList{"", "", "mug"} << QStringList{"3=Mug \U0001F600"} << true;
+    QTest::newRow("text range bound by code point") << QStringList{"", "", "\uff5a-\U0001F600"} << QStringList{"3=\U0001F600"} << true;
     QTest::newRow("a-m finds Adams") << QStringList{"a-m"} << QStringList{"1=Adams"} << true;
     QTest::newRow("a-m finds m") << QStringList{"a-m"} << QStringList{"1=m"} << true;
     QTest::newRow("a-m misses Mary") << QStringList{"a-m"} << QStringList{"1=Mary"} << false;
