@@ -2,6 +2,7 @@
 
 #include "consignor/frmConsignor.h"
 #include "params/frmParams.h"
+#include "report/frmReport.h"
 
 namespace mqt {
 
@@ -12,8 +13,9 @@ QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navi
         return new frmParams(shared);
     case Screen::Consignor:
         return new frmConsignor(shared, navigator);
-    case Screen::Item:
     case Screen::Report:
+        return new frmReport(shared, navigator);
+    case Screen::Item:
         break;
     }
     return nullptr;

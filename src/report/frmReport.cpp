@@ -1,0 +1,155 @@
+// The report run, the choice of sort column, and the hand-over to the item screen.
+
+#include "report/frmReport.h"
+
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "report/AdvancedSearch.h"
+#include "report/CriteriaEscapes.h"
+#include "report/CriteriaFromSelections.h"
+#include "report/ItemRecordText.h"
+#include "report/RecordMatchesCriteria.h"
+#include "report/ReportProgress.h"
+#include "shell/Grid.h"
+#include "shell/ItemScreen.h"
+#include "shell/ScreenNavigator.h"
+#include "shell/SharedValues.h"
+#include "shell/Twips.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScopeGuard>
+
+namespace mqt {
+
+namespace {
+
+constexpr QRgb LightRed = qRgb(255, 192, 192);
+
+}  // namespace
+
+void frmReport::Form_Load()
+{
+    Grid_->SetRow(0);
+    Grid_->SetRows(1);
+    Grid_->SetRows(20);
+    move(TwipsToPixels(1200), TwipsToPixels(1200));
+    txtSelect_[0]->setFocus();
+    Grid_->SetCol(0);
+    Grid_Click();
+}
+
+void frmReport::Grid_Click()
+{
+    SortColumn_ = SortColumnFor(Grid_->Col(), shared_.ItemColumns);
+    ReportQuery_ = ReportQuery(SortColumn_, shared_.ItemColumns);
+}
+
+void frmReport::Grid_DblClick()
+{
+    Grid_Click();
+    cmdShow_Click();
+}
+
+void frmReport::cmdShow_Click()
+{
+    printFile_.reset();  // a run that failed half-way leaves no file behind
+    // The advanced search is read once; one that cannot be read lists nothing.
+    const AdvancedSearch search(txtSearch_->text());
+    if (!search.Problem().isEmpty()) {
+        Grid_->SetRows(1);
+        Grid_->SetRows(15);
+        Grid_->SetRow(0);
+        ShowError(search.Problem());
+        return;
+    }
+
+    if (chkPrint_->isChecked()) StartPrintFile();
+    RowColour_ = palette().color(QPalette::Button).rgb();
+    Grid_->SetRows(1);
+    Grid_->SetRows(15);
+    Grid_->SetRow(0);
+
+    QStringList selections;
+    for (const QLineEdit* box : txtSelect_) selections << box->text();
+    shared_.SearchCriteria = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
+    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+    const CriteriaFilter criteria(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+
+    const ReportOptions options{SortColumn_, chkSummary_->isChecked(), chkTotals_->isChecked()};
+    ReportRows rows(options, shared_.ItemColumns, shared_.clock.Today(),
+                    [this](ReportRowKind kind, const ReportCells& cells) { AddRow(kind, cells); });
+
+    ReportProgress progress(this);
+    shared_.Data3.RecordSource(ReportQuery_);
+    shared_.Data3.Refresh();
+    Recordset& items = shared_.Data3.Recordset();
+    progress.Start(items.RecordCount());
+    for (std::int64_t done = 0; !items.Eof(); items.MoveNext()) {
+        progress.Step(++done);
+        GetData();
+        const ItemColumnValues& values = shared_.ColumnValues;
+        const QString searchText =
+            values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
+        if (criteria.Matches(values) && search.Matches(searchText)) rows.Add(values);
+    }
+    rows.Finish();
+    if (printFile_) EndPrintFile();
+}
+
+void frmReport::GetData()
+{
+    RecordBuffer_ = ReadItemColumns(shared_.Data3.Recordset(), shared_.ItemColumns);
+    shared_.ColumnValues = RecordBuffer_;
+}
+
+// The grid's current row moves down by one, the grid growing by 5 rows when
+// it comes near its end; then the row is filled, coloured and printed.
+void frmReport::AddRow(ReportRowKind kind, const ReportCells& cells)
+{
+    const int row = Grid_->Row() + 1;
+    Grid_->SetRow(row);
+    if (row > Grid_->Rows() - 3) Grid_->SetRows(Grid_->Rows() + 5);
+    for (int col = 0; col < ReportGridColumns; ++col) Grid_->SetTextMatrix(row, col, cells[std::size_t(col)]);
+    if (kind == ReportRowKind::Subtotal) PaintCurrentRow(RowColour_);
+    if (kind == ReportRowKind::Total) {
+        RowColour_ = LightRed;
+        PaintCurrentRow(RowColour_);
+    }
+    if (printFile_) PrintGridRow(cells);
+}
+
+void frmReport::PaintCurrentRow(QRgb colour)
+{
+    for (int col = 0; col < Grid_->Cols(); ++col) {
+        Grid_->SetCol(col);
+        Grid_->SetCellBackColor(colour);
+    }
+}
+
+// Opens the item of the current detail row on the item screen: its
+// consignor's items, narrowed to the items of exactly that description.
+void frmReport::cmdItem_Click()
+{
+    const int row = Grid_->Row();
+    if (row < 1) return;  // the heading row names no item
+    shared_.CurrentLastName = Grid_->TextMatrix(row, 0);
+    shared_.CurrentFirstName = Grid_->TextMatrix(row, 1);
+    shared_.CurrentItemDesc = Grid_->TextMatrix(row, 2);
+    if (shared_.CurrentLastName.isEmpty() || shared_.CurrentFirstName.isEmpty() || shared_.CurrentItemDesc.isEmpty())
+        return;
+
+    auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item));
+    if (!items) return;
+    shared_.CallerMode = QStringLiteral("Report");
+    shared_.SearchCriteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(shared_.CurrentItemDesc);
+    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+    items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
+    if (auto* window = dynamic_cast<QWidget*>(items)) window->activateWindow();
+}
+
+void frmReport::cmdMenu_Click() { navigator_.ShowMenu(); }
+
+void frmReport::ShowError(const QString& message) { shared_.dialogs.ShowError(message); }
+
+}  // namespace mqt
