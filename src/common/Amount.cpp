@@ -1,6 +1,7 @@
 #include "common/Amount.h"
 
-#include <QByteArray>
+#include <cstdio>
+#include <string_view>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -15,12 +16,16 @@ std::optional<Amount> Amount::FromDouble(double value)
     // d.ddddde[+-]x, so the rounding below works on the decimal the user meant.
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const QByteArray text(buffer, int(written.ptr - buffer));
-    const bool negative = text.startsWith('-');
-    const int ePos = text.indexOf('e');
-    QByteArray digits = text.mid(negative ? 1 : 0, ePos - (negative ? 1 : 0));
-    digits.replace(".", "");
-    const int exponent = text.mid(ePos + 1).toInt();
+    const std::string_view text(buffer, std::size_t(written.ptr - buffer));
+    const bool negative = text.front() == '-';
+    const std::size_t ePos = text.find('e');
+    char digitBuffer[64];
+    int digitCount = 0;
+    for (std::size_t i = negative ? 1 : 0; i < ePos; ++i)
+        if (text[i] != '.') digitBuffer[digitCount++] = text[i];
+    const std::string_view digits(digitBuffer, std::size_t(digitCount));
+    int exponent = 0;
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
 
     // value = 0.d1d2d3... * 10^(exponent + 1); keep digits up to 10^-4.
     const int keep = exponent + 1 + 4;  // digits before the rounding point
@@ -28,13 +33,13 @@ std::optional<Amount> Amount::FromDouble(double value)
     if (keep < 0) return Amount(0);
     __int128 units = 0;
     for (int i = 0; i < keep; ++i)
-        units = units * 10 + (i < digits.size() ? digits[i] - '0' : 0);
+        units = units * 10 + (i < digitCount ? digits[std::size_t(i)] - '0' : 0);
     // Round half to even on the rest of the digits.
-    if (keep < digits.size()) {
-        const int first = digits[keep] - '0';
+    if (keep < digitCount) {
+        const int first = digits[std::size_t(keep)] - '0';
         bool restNonZero = false;
-        for (int i = keep + 1; i < digits.size(); ++i)
-            if (digits[i] != '0') restNonZero = true;
+        for (int i = keep + 1; i < digitCount; ++i)
+            if (digits[std::size_t(i)] != '0') restNonZero = true;
         if (first > 5 || (first == 5 && (restNonZero || (units % 2) == 1))) ++units;
     }
     if (units > std::numeric_limits<std::int64_t>::max()) return std::nullopt;
@@ -47,9 +52,10 @@ QString Amount::Format() const
     // Cents, halves away from zero.
     const std::int64_t magnitude = units_ < 0 ? -units_ : units_;
     const std::int64_t cents = (magnitude + 50) / 100;
-    const QString text = QString::number(cents / 100) + u'.' +
-                         QString::number(cents % 100).rightJustified(2, u'0');
-    return (units_ < 0 && cents != 0) ? u'-' + text : text;
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%s%lld.%02lld", units_ < 0 && cents != 0 ? "-" : "",
+                                     static_cast<long long>(cents / 100), static_cast<long long>(cents % 100));
+    return QString::fromLatin1(text, length);
 }
 
 QString FormatMoney(double value)

@@ -19,11 +19,18 @@ QString Shown(QChar type, const QVariant& value)
 
 }  // namespace
 
-ItemColumnValues ReadItemColumns(Recordset& items, const ItemColumnTable& columns)
+ItemRecordReader::ItemRecordReader(const Recordset& items, const ItemColumnTable& columns)
+    : items_(items), columns_(columns)
+{
+    for (int c = 1; c <= ItemColumnTable::Count; ++c)
+        fieldIndex_[std::size_t(c)] = items.FieldIndex(columns.FieldNames[std::size_t(c)]);
+}
+
+ItemColumnValues ItemRecordReader::Read() const
 {
     ItemColumnValues values;
-    for (int c = 1; c <= ItemColumnTable::Count; ++c)
-        values[std::size_t(c)] = Shown(columns.ColumnTypes[std::size_t(c)], items.Fields(columns.FieldNames[std::size_t(c)]).Value());
+    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c)
+        values[c] = Shown(columns_.ColumnTypes[c], items_.ValueAt(fieldIndex_[c]));
     return values;
 }
 

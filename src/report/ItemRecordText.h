@@ -2,13 +2,27 @@
 
 #include "common/ItemColumns.h"
 
+#include <array>
+
 namespace mqt {
 
 class Recordset;
 
-// The current item record's twelve column values as the report shows them:
-// empty text for a missing value, prices in the money format, dates in the
-// short date form, other values as stored.
-ItemColumnValues ReadItemColumns(Recordset& items, const ItemColumnTable& columns);
+// Reads item records' twelve column values as the report shows them: empty
+// text for a missing value, prices in the money format, dates in the short
+// date form, other values as stored. The fields are looked up by name once,
+// for the whole result.
+class ItemRecordReader {
+public:
+    ItemRecordReader(const Recordset& items, const ItemColumnTable& columns);
+
+    // The current record's values. Throws StoreError when a field is missing.
+    ItemColumnValues Read() const;
+
+private:
+    const Recordset& items_;
+    const ItemColumnTable& columns_;
+    std::array<int, ItemColumnTable::Count + 1> fieldIndex_{};
+};
 
 }  // namespace mqt

@@ -85,9 +85,10 @@ void frmReport::cmdShow_Click()
     shared_.Data3.Refresh();
     Recordset& items = shared_.Data3.Recordset();
     progress.Start(items.RecordCount());
+    const ItemRecordReader reader(items, shared_.ItemColumns);
     for (std::int64_t done = 0; !items.Eof(); items.MoveNext()) {
         progress.Step(++done);
-        GetData();
+        GetData(reader);
         const ItemColumnValues& values = shared_.ColumnValues;
         const QString searchText =
             values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
@@ -97,9 +98,9 @@ void frmReport::cmdShow_Click()
     if (printFile_) EndPrintFile();
 }
 
-void frmReport::GetData()
+void frmReport::GetData(const ItemRecordReader& reader)
 {
-    RecordBuffer_ = ReadItemColumns(shared_.Data3.Recordset(), shared_.ItemColumns);
+    RecordBuffer_ = reader.Read();
     shared_.ColumnValues = RecordBuffer_;
 }
 

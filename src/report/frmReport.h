@@ -14,6 +14,7 @@ class QPushButton;
 namespace mqt {
 
 class Grid;
+class ItemRecordReader;
 class ScreenNavigator;
 class SharedValues;
 
@@ -46,7 +47,7 @@ private:
     void Grid_DblClick();
     void cmdItem_Click();
     void cmdMenu_Click();
-    void GetData();
+    void GetData(const ItemRecordReader& reader);
     void AddRow(ReportRowKind kind, const ReportCells& cells);
     void PaintCurrentRow(QRgb colour);
     void ShowError(const QString& message);
