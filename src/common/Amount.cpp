@@ -12,6 +12,15 @@ namespace mqt {
 std::optional<Amount> Amount::FromDouble(double value)
 {
     if (!std::isfinite(value)) return std::nullopt;
+    // Most values (prices read back from the shop's file) have at most four
+    // decimals: the nearest count of ten-thousandths reads back as the same
+    // double. Below 1e11 two such counts never share a double, so that count
+    // is the value's shortest decimal form, and the digit work below is not
+    // needed.
+    if (std::abs(value) < 1e11) {
+        const double scaled = std::nearbyint(value * double(Scale));
+        if (scaled / double(Scale) == value) return Amount(std::int64_t(scaled));
+    }
     // Shortest decimal digits that read back as the same double, in the form
     // d.ddddde[+-]x, so the rounding below works on the decimal the user meant.
     char buffer[64];

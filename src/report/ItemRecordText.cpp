@@ -6,19 +6,6 @@
 
 namespace mqt {
 
-namespace {
-
-QString Shown(QChar type, const QVariant& value)
-{
-    const int stored = value.typeId();
-    if (type == u'N' && (stored == QMetaType::Double || stored == QMetaType::LongLong))
-        return FormatMoney(value.toDouble());
-    if (type == u'D' && stored == QMetaType::QDate) return FormatShortDate(value.toDate());
-    return value.toString();
-}
-
-}  // namespace
-
 ItemRecordReader::ItemRecordReader(const Recordset& items, const ItemColumnTable& columns)
     : items_(items), columns_(columns)
 {
@@ -32,6 +19,21 @@ ItemColumnValues ItemRecordReader::Read() const
     for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c)
         values[c] = Shown(columns_.ColumnTypes[c], items_.ValueAt(fieldIndex_[c]));
     return values;
+}
+
+QString ItemRecordReader::Shown(QChar type, const QVariant& value) const
+{
+    const int stored = value.typeId();
+    if (type == u'N' && (stored == QMetaType::Double || stored == QMetaType::LongLong))
+        return FormatMoney(value.toDouble());
+    if (type == u'D' && stored == QMetaType::QDate) {
+        // A shop has few distinct dates: each is written once and its text shared.
+        const QDate date = value.toDate();
+        auto known = dates_.constFind(date);
+        if (known == dates_.cend()) known = dates_.insert(date, FormatShortDate(date));
+        return *known;
+    }
+    return value.toString();
 }
 
 }  // namespace mqt

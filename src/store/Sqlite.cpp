@@ -11,7 +11,8 @@ namespace mqt {
 Connection Connection::Open(const QString& path, bool create)
 {
     sqlite3* handle = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // One thread uses a connection: no locking around every call.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     const QByteArray file = path.toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &handle, flags, nullptr);
     Connection connection(handle);  // closes the handle on every way out
