@@ -1,6 +1,5 @@
 #include "common/Amount.h"
 
-#include <cstdio>
 #include <string_view>
 #include <charconv>
 #include <cmath>
@@ -61,10 +60,18 @@ QString Amount::Format() const
     // Cents, halves away from zero.
     const std::int64_t magnitude = units_ < 0 ? -units_ : units_;
     const std::int64_t cents = (magnitude + 50) / 100;
+    // Digits written backwards into the end of a buffer.
     char text[32];
-    const int length = std::snprintf(text, sizeof text, "%s%lld.%02lld", units_ < 0 && cents != 0 ? "-" : "",
-                                     static_cast<long long>(cents / 100), static_cast<long long>(cents % 100));
-    return QString::fromLatin1(text, length);
+    char* start = text + sizeof text;
+    std::int64_t rest = cents;
+    for (int digit = 0; digit < 3 || rest > 0; ++digit) {
+        if (digit == 2) *--start = '.';
+        *--start = char('0' + rest % 10);
+        rest /= 10;
+    }
+    if (units_ < 0 && cents != 0) *--start = '-';
+    const int length = int(text + sizeof text - start);
+    return QString::fromLatin1(start, length);
 }
 
 QString FormatMoney(double value)

@@ -9,7 +9,6 @@ namespace {
 
 constexpr qint64 QuietMilliseconds = 500;
 constexpr std::int64_t StepRecords = 2048;  // how often the clock is looked at
-constexpr int Steps = 1000;                 // the bar's resolution
 
 }  // namespace
 
@@ -25,23 +24,23 @@ ReportProgress::~ReportProgress()
     QApplication::restoreOverrideCursor();
 }
 
-void ReportProgress::Start(std::int64_t records) { records_ = records; }
-
 void ReportProgress::Step(std::int64_t done)
 {
-    if (done % StepRecords != 0 || records_ <= 0) return;
+    if (done % StepRecords != 0) return;
     if (!bar_) {
         if (clock_.elapsed() < QuietMilliseconds) return;
-        bar_ = new QProgressDialog(QStringLiteral("Reading the items ..."), QString(), 0, Steps, parent_);
+        bar_ = new QProgressDialog(QString(), QString(), 0, 0, parent_);
         bar_->setObjectName(QStringLiteral("ReportProgress"));
         bar_->setWindowTitle(QStringLiteral("Marquill"));
         bar_->setWindowModality(Qt::ApplicationModal);
         bar_->setMinimumDuration(0);
         bar_->setAutoClose(false);
         bar_->setAutoReset(false);
+        bar_->show();
     }
-    // A modal bar lets the windows repaint while it moves.
-    bar_->setValue(int(done * Steps / records_));
+    bar_->setLabelText(QStringLiteral("Items read: %1").arg(done));
+    // Input goes only to the modal bar, so the windows can repaint safely.
+    QCoreApplication::processEvents();
 }
 
 }  // namespace mqt

@@ -10,9 +10,9 @@ class QWidget;
 namespace mqt {
 
 // Shows that a report run is working: a busy cursor from the start, and once
-// the run has taken half a second a progress bar over the records read, which
-// keeps the windows painted. The bar blocks input to the program until the
-// run ends; the run cannot be cancelled from it.
+// the run has taken half a second a busy bar with the count of items read,
+// which keeps the windows painted. The bar blocks input to the program until
+// the run ends; the run cannot be cancelled from it.
 class ReportProgress {
 public:
     explicit ReportProgress(QWidget* parent);
@@ -20,15 +20,12 @@ public:
     ReportProgress(const ReportProgress&) = delete;
     ReportProgress& operator=(const ReportProgress&) = delete;
 
-    // The number of records the run goes through.
-    void Start(std::int64_t records);
-    // Records done so far.
+    // Records read so far.
     void Step(std::int64_t done);
 
 private:
     QWidget* parent_;
     QElapsedTimer clock_;
-    std::int64_t records_ = 0;
     QPointer<QProgressDialog> bar_;
 };
 

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <optional>
 
 namespace mqt {
 
@@ -81,19 +82,22 @@ void frmReport::cmdShow_Click()
                     [this](ReportRowKind kind, const ReportCells& cells) { AddRow(kind, cells); });
 
     ReportProgress progress(this);
+    std::int64_t done = 0;
+    std::optional<ItemRecordReader> reader;
     shared_.Data3.RecordSource(ReportQuery_);
-    shared_.Data3.Refresh();
-    Recordset& items = shared_.Data3.Recordset();
-    progress.Start(items.RecordCount());
-    const ItemRecordReader reader(items, shared_.ItemColumns);
-    for (std::int64_t done = 0; !items.Eof(); items.MoveNext()) {
+    shared_.Data3.Walk([&](const Recordset& items) {
         progress.Step(++done);
-        GetData(reader);
+        if (!reader) reader.emplace(items, shared_.ItemColumns);
+        GetData(*reader);
         const ItemColumnValues& values = shared_.ColumnValues;
-        const QString searchText =
-            values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
-        if (criteria.Matches(values) && search.Matches(searchText)) rows.Add(values);
-    }
+        if (!criteria.Matches(values)) return;
+        if (!search.MatchesEverything()) {
+            const QString searchText =
+                values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
+            if (!search.Matches(searchText)) return;
+        }
+        rows.Add(values);
+    });
     rows.Finish();
     if (printFile_) EndPrintFile();
 }

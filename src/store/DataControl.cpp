@@ -9,6 +9,35 @@
 
 namespace mqt {
 
+namespace {
+
+// The statement's fields after the row identity, and their definitions.
+struct ResultColumns {
+    QStringList names;
+    std::vector<const FieldDefinition*> fields;
+};
+
+ResultColumns ColumnsOf(const Statement& statement, const TableDefinition* table)
+{
+    ResultColumns columns;
+    for (int c = 1; c < statement.ColumnCount(); ++c) {
+        columns.names << statement.ColumnName(c);
+        columns.fields.push_back(table ? table->Find(columns.names.back()) : nullptr);
+    }
+    return columns;
+}
+
+std::vector<QVariant> ReadRow(const Statement& statement, const ResultColumns& columns)
+{
+    std::vector<QVariant> values;
+    values.reserve(columns.fields.size());
+    for (std::size_t c = 0; c < columns.fields.size(); ++c)
+        values.push_back(FromStorage(columns.fields[c], statement.Column(int(c) + 1)));
+    return values;
+}
+
+}  // namespace
+
 void DataControl::Refresh()
 {
     result_ = mqt::Recordset();
@@ -17,21 +46,28 @@ void DataControl::Refresh()
     const TableDefinition* table = FindTable(select.table);
 
     Statement statement(database_->connection(), select.sql);
-    const int columnCount = statement.ColumnCount();
-    QStringList columns;
-    std::vector<const FieldDefinition*> fields;
-    for (int c = 1; c < columnCount; ++c) {
-        columns << statement.ColumnName(c);
-        fields.push_back(table ? table->Find(columns.back()) : nullptr);
-    }
-    mqt::Recordset result(*database_, table, columns);
-    while (statement.Step()) {
-        std::vector<QVariant> values;
-        values.reserve(fields.size());
-        for (int c = 1; c < columnCount; ++c) values.push_back(FromStorage(fields[std::size_t(c - 1)], statement.Column(c)));
-        result.AppendRow(statement.ColumnInt64(0), std::move(values));
-    }
+    const ResultColumns columns = ColumnsOf(statement, table);
+    mqt::Recordset result(*database_, table, columns.names);
+    while (statement.Step()) result.AppendRow(statement.ColumnInt64(0), ReadRow(statement, columns));
     result_ = std::move(result);
+}
+
+void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
+{
+    result_ = mqt::Recordset();
+    if (!database_ || !database_->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
+    const TranslatedSelect select = TranslateSelect(statement_, database_->clock().Today());
+    const TableDefinition* table = FindTable(select.table);
+
+    Statement statement(database_->connection(), select.sql);
+    const ResultColumns columns = ColumnsOf(statement, table);
+    mqt::Recordset record(*database_, table, columns.names);
+    while (statement.Step()) {
+        record.rows_.clear();
+        record.AppendRow(statement.ColumnInt64(0), ReadRow(statement, columns));
+        record.MoveFirst();
+        visit(record);
+    }
 }
 
 }  // namespace mqt

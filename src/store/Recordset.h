@@ -68,6 +68,7 @@ public:
 
 private:
     friend class Field;
+    friend class DataControl;  // shows a walked result one record at a time
     struct Row {
         std::int64_t rowId = 0;
         std::vector<QVariant> values;
