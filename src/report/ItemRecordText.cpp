@@ -33,6 +33,7 @@ QString ItemRecordReader::Shown(QChar type, const QVariant& value) const
         if (known == dates_.cend()) known = dates_.insert(date, FormatShortDate(date));
         return *known;
     }
+    if (stored == QMetaType::QString) return *static_cast<const QString*>(value.constData());  // no conversion
     return value.toString();
 }
 

@@ -45,6 +45,7 @@ CriteriaFilter::CriteriaFilter(QString& criteria, const ItemColumnTable::TypeLet
 
 bool CriteriaFilter::Matches(const ItemColumnValues& values) const
 {
+    if (terms_.empty()) return true;
     // A range names its column twice; convert each record value once.
     std::array<std::optional<ComparableValue>, ItemColumnTable::Count + 1> record;
     for (const Term& term : terms_) {

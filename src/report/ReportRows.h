@@ -25,7 +25,8 @@ struct ReportOptions {
 // empty price counts 0) and the item count. Counts and sums are 64 bits wide.
 class ReportRows {
 public:
-    using Sink = std::function<void(ReportRowKind, const ReportCells&)>;
+    // Receives each row; it may take the texts out of the cells.
+    using Sink = std::function<void(ReportRowKind, ReportCells&)>;
 
     ReportRows(const ReportOptions& options, const ItemColumnTable& columns, const QDate& today, Sink sink);
 

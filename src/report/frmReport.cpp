@@ -79,7 +79,7 @@ void frmReport::cmdShow_Click()
 
     const ReportOptions options{SortColumn_, chkSummary_->isChecked(), chkTotals_->isChecked()};
     ReportRows rows(options, shared_.ItemColumns, shared_.clock.Today(),
-                    [this](ReportRowKind kind, const ReportCells& cells) { AddRow(kind, cells); });
+                    [this](ReportRowKind kind, ReportCells& cells) { AddRow(kind, cells); });
 
     ReportProgress progress(this);
     std::int64_t done = 0;
@@ -104,24 +104,26 @@ void frmReport::cmdShow_Click()
 
 void frmReport::GetData(const ItemRecordReader& reader)
 {
-    RecordBuffer_ = reader.Read();
-    shared_.ColumnValues = RecordBuffer_;
+    // The shared column values are the report's record buffer: the criteria
+    // read them, and the detail row is made from them.
+    shared_.ColumnValues = reader.Read();
 }
 
 // The grid's current row moves down by one, the grid growing by 5 rows when
 // it comes near its end; then the row is filled, coloured and printed.
-void frmReport::AddRow(ReportRowKind kind, const ReportCells& cells)
+void frmReport::AddRow(ReportRowKind kind, ReportCells& cells)
 {
     const int row = Grid_->Row() + 1;
     Grid_->SetRow(row);
     if (row > Grid_->Rows() - 3) Grid_->SetRows(Grid_->Rows() + 5);
-    for (int col = 0; col < ReportGridColumns; ++col) Grid_->SetTextMatrix(row, col, cells[std::size_t(col)]);
+    if (printFile_) PrintGridRow(cells);  // the row as the grid will show it
+    for (int col = 0; col < ReportGridColumns; ++col)
+        Grid_->SetTextMatrix(row, col, std::move(cells[std::size_t(col)]));
     if (kind == ReportRowKind::Subtotal) PaintCurrentRow(RowColour_);
     if (kind == ReportRowKind::Total) {
         RowColour_ = LightRed;
         PaintCurrentRow(RowColour_);
     }
-    if (printFile_) PrintGridRow(cells);
 }
 
 void frmReport::PaintCurrentRow(QRgb colour)

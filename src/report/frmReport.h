@@ -48,7 +48,7 @@ private:
     void cmdItem_Click();
     void cmdMenu_Click();
     void GetData(const ItemRecordReader& reader);
-    void AddRow(ReportRowKind kind, const ReportCells& cells);
+    void AddRow(ReportRowKind kind, ReportCells& cells);
     void PaintCurrentRow(QRgb colour);
     void ShowError(const QString& message);
 
@@ -70,7 +70,6 @@ private:
     std::array<QLineEdit*, SelectionCount> txtSelect_{};
     Grid* Grid_ = nullptr;
 
-    ItemColumnValues RecordBuffer_;
     QString ReportQuery_;
     int SortColumn_ = 0;
     QRgb RowColour_ = 0;

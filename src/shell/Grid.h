@@ -36,6 +36,7 @@ public:
     // Any cell, without moving the current cell.
     QString TextMatrix(int row, int col) const { return model_->Text(row, col); }
     void SetTextMatrix(int row, int col, const QString& text) { model_->SetText(row, col, text); }
+    void SetTextMatrix(int row, int col, QString&& text) { model_->SetText(row, col, std::move(text)); }
 
     void SetColWidth(int col, int twips);
 

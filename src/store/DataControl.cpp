@@ -27,13 +27,12 @@ ResultColumns ColumnsOf(const Statement& statement, const TableDefinition* table
     return columns;
 }
 
-std::vector<QVariant> ReadRow(const Statement& statement, const ResultColumns& columns)
+// The current row's values, written over those of the row before.
+void ReadRow(const Statement& statement, const ResultColumns& columns, std::vector<QVariant>& values)
 {
-    std::vector<QVariant> values;
-    values.reserve(columns.fields.size());
+    values.resize(columns.fields.size());
     for (std::size_t c = 0; c < columns.fields.size(); ++c)
-        values.push_back(FromStorage(columns.fields[c], statement.Column(int(c) + 1)));
-    return values;
+        values[c] = FromStorage(columns.fields[c], statement.Column(int(c) + 1));
 }
 
 }  // namespace
@@ -48,7 +47,11 @@ void DataControl::Refresh()
     Statement statement(database_->connection(), select.sql);
     const ResultColumns columns = ColumnsOf(statement, table);
     mqt::Recordset result(*database_, table, columns.names);
-    while (statement.Step()) result.AppendRow(statement.ColumnInt64(0), ReadRow(statement, columns));
+    while (statement.Step()) {
+        std::vector<QVariant> values;
+        ReadRow(statement, columns, values);
+        result.AppendRow(statement.ColumnInt64(0), std::move(values));
+    }
     result_ = std::move(result);
 }
 
@@ -62,10 +65,10 @@ void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
     Statement statement(database_->connection(), select.sql);
     const ResultColumns columns = ColumnsOf(statement, table);
     mqt::Recordset record(*database_, table, columns.names);
+    record.AppendRow(0, {});
     while (statement.Step()) {
-        record.rows_.clear();
-        record.AppendRow(statement.ColumnInt64(0), ReadRow(statement, columns));
-        record.MoveFirst();
+        record.rows_[0].rowId = statement.ColumnInt64(0);
+        ReadRow(statement, columns, record.rows_[0].values);
         visit(record);
     }
 }

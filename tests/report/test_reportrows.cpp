@@ -26,7 +26,7 @@ QStringList Run(const ReportOptions& options, const QStringList& items)
 {
     const ItemColumnTable columns = BuildItemColumns();
     QStringList shown;
-    ReportRows rows(options, columns, today, [&](ReportRowKind kind, const ReportCells& cells) {
+    ReportRows rows(options, columns, today, [&](ReportRowKind kind, ReportCells& cells) {
         QStringList texts(cells.begin(), cells.end());
         while (!texts.isEmpty() && texts.last().isEmpty()) texts.removeLast();
         const char* name = kind == ReportRowKind::Detail ? "D" : kind == ReportRowKind::Subtotal ? "S" : "T";
@@ -104,7 +104,7 @@ private slots:
         const ItemColumnTable columns = BuildItemColumns();
         ReportCells last;
         ReportRows rows(ReportOptions{0, true, false}, columns, today,
-                        [&](ReportRowKind, const ReportCells& cells) { last = cells; });
+                        [&](ReportRowKind, ReportCells& cells) { last = cells; });
         const ItemColumnValues item = Item("Smith|John|x|||0.01|1.00");
         for (int i = 0; i < 40000; ++i) rows.Add(item);
         rows.Finish();
