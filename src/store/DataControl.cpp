@@ -65,10 +65,25 @@ void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
     Statement statement(database_->connection(), select.sql);
     const ResultColumns columns = ColumnsOf(statement, table);
     mqt::Recordset record(*database_, table, columns.names);
-    record.AppendRow(0, {});
+    record.AppendRow(0, std::vector<QVariant>(columns.fields.size()));
+    std::vector<QVariant>& values = record.rows_[0].values;
+    // A text field that holds the same text as in the row before keeps its
+    // value: sorted rows repeat names, so most of them are never converted.
+    std::vector<std::string> lastText(columns.fields.size());
+    std::vector<bool> repeatable(columns.fields.size());
+    for (std::size_t c = 0; c < columns.fields.size(); ++c)
+        repeatable[c] = columns.fields[c] && columns.fields[c]->kind == FieldKind::Text;
     while (statement.Step()) {
         record.rows_[0].rowId = statement.ColumnInt64(0);
-        ReadRow(statement, columns, record.rows_[0].values);
+        for (std::size_t c = 0; c < columns.fields.size(); ++c) {
+            const int column = int(c) + 1;
+            if (repeatable[c]) {
+                const std::optional<std::string_view> text = statement.ColumnUtf8(column);
+                if (text && *text == lastText[c] && values[c].typeId() == QMetaType::QString) continue;
+                lastText[c].assign(text ? *text : std::string_view());
+            }
+            values[c] = FromStorage(columns.fields[c], statement.Column(column));
+        }
         visit(record);
     }
 }

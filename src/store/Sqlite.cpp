@@ -135,6 +135,13 @@ QVariant Statement::Column(int column) const
 
 std::int64_t Statement::ColumnInt64(int column) const { return sqlite3_column_int64(handle_, column); }
 
+std::optional<std::string_view> Statement::ColumnUtf8(int column) const
+{
+    if (sqlite3_column_type(handle_, column) != SQLITE_TEXT) return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_, column));
+    return std::string_view(text, std::size_t(sqlite3_column_bytes(handle_, column)));
+}
+
 Transaction::Transaction(Connection& connection) : connection_(connection)
 {
     connection_.Execute(QStringLiteral("BEGIN IMMEDIATE"));
