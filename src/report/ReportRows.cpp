@@ -9,8 +9,28 @@ namespace {
 constexpr std::size_t CostCell = 5;
 constexpr std::size_t SaleCell = 6;
 
-// The shown price as an amount; empty text counts 0.
-Amount ShownPrice(const QString& text) { return Amount::FromDouble(Val(text)).value_or(Amount()); }
+// The money format's text ("-12.50") as an amount; empty when the text is
+// in another form.
+std::optional<Amount> MoneyText(const QString& text)
+{
+    const qsizetype start = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype point = text.size() - 3;
+    if (point <= start || point - start > 15 || text[point] != u'.') return std::nullopt;
+    std::int64_t cents = 0;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (i == point) continue;
+        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+        cents = cents * 10 + (text[i].unicode() - u'0');
+    }
+    return Amount::FromUnits((start ? -cents : cents) * (Amount::Scale / 100));
+}
+
+// The shown price as an amount, as Val reads it; empty text counts 0.
+Amount ShownPrice(const QString& text)
+{
+    if (const std::optional<Amount> money = MoneyText(text)) return *money;
+    return Amount::FromDouble(Val(text)).value_or(Amount());
+}
 
 }  // namespace
 

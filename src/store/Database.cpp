@@ -8,6 +8,7 @@ void Database::Open(const QString& path)
 {
     Connection connection = Connection::Open(path);
     RegisterDialectFunctions(connection);
+    connection.Execute(QStringLiteral("PRAGMA mmap_size = 268435456"));
     connection_ = std::move(connection);
     path_ = path;
 }

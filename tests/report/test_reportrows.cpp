@@ -86,6 +86,9 @@ private slots:
             << QStringList{"A|B|x||||||", "C|D|y||||||not a date", "E|F|z||||||3/1/2012"}
             << QStringList{"S:|||||0.00|0.00||1/1/1900|||2", "S:|||||0.00|0.00||3/1/2012|||1",
                            "T:Total|||||0.00|0.00|||||3"};
+        QTest::newRow("a rent item's negative cost subtracts") << 0 << true << false
+            << QStringList{"Lee|Ann|Rent - 01/15/2024|$Rent||-50.00|0.00", "Lee|Ann|vase|||12.25|20.00"}
+            << QStringList{"S:Lee|Ann||||-37.75|20.00|||||2", "T:Total|||||-37.75|20.00|||||2"};
         QTest::newRow("nothing matched: no total row") << 0 << false << true << QStringList{} << QStringList{};
     }
 
