@@ -58,18 +58,14 @@ void frmReport::cmdShow_Click()
     // The advanced search is read once; one that cannot be read lists nothing.
     const AdvancedSearch search(txtSearch_->text());
     if (!search.Problem().isEmpty()) {
-        Grid_->SetRows(1);
-        Grid_->SetRows(15);
-        Grid_->SetRow(0);
+        ClearGrid();
         ShowError(search.Problem());
         return;
     }
 
     if (chkPrint_->isChecked()) StartPrintFile();
     RowColour_ = palette().color(QPalette::Button).rgb();
-    Grid_->SetRows(1);
-    Grid_->SetRows(15);
-    Grid_->SetRow(0);
+    ClearGrid();
 
     QStringList selections;
     for (const QLineEdit* box : txtSelect_) selections << box->text();
@@ -126,6 +122,14 @@ void frmReport::AddRow(ReportRowKind kind, ReportCells& cells)
     }
 }
 
+// The heading row and 14 empty rows; the next row added is row 1.
+void frmReport::ClearGrid()
+{
+    Grid_->SetRows(1);
+    Grid_->SetRows(15);
+    Grid_->SetRow(0);
+}
+
 void frmReport::PaintCurrentRow(QRgb colour)
 {
     for (int col = 0; col < Grid_->Cols(); ++col) {
@@ -146,11 +150,14 @@ void frmReport::cmdItem_Click()
     if (shared_.CurrentLastName.isEmpty() || shared_.CurrentFirstName.isEmpty() || shared_.CurrentItemDesc.isEmpty())
         return;
 
-    auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item));
-    if (!items) return;
     shared_.CallerMode = QStringLiteral("Report");
     shared_.SearchCriteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(shared_.CurrentItemDesc);
     const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+    auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item));
+    if (!items) {
+        shared_.CallerMode.clear();  // nobody to hand over to
+        return;
+    }
     items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
     if (auto* window = dynamic_cast<QWidget*>(items)) window->activateWindow();
 }

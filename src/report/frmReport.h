@@ -49,6 +49,7 @@ private:
     void cmdMenu_Click();
     void GetData(const ItemRecordReader& reader);
     void AddRow(ReportRowKind kind, ReportCells& cells);
+    void ClearGrid();
     void PaintCurrentRow(QRgb colour);
     void ShowError(const QString& message);
 

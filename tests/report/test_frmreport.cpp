@@ -132,6 +132,20 @@ private slots:
         QCOMPARE(screen.grid()->Rows(), 20);  // 15, and 5 more as row 13 filled
     }
 
+    void doubleClickOnHeadingSortsAndRuns()
+    {
+        RunningShop run;
+        FillShop(run.shop);
+        ReportScreen screen(run);
+        auto* grid = screen.grid();
+        // A real double click: a click, then the second press as a double click.
+        screen.ClickCell(0, 2);
+        QCOMPARE(screen.Rows(), QStringList{});  // a click alone only picks the sort
+        QTest::mouseDClick(grid->ClickTarget(0), Qt::LeftButton, {}, grid->CellCentre(0, 2));
+        QCOMPARE(screen.Rows().value(0), "Smith|Kim|Lamp|Lighting|||9.00");
+        QCOMPARE(screen.Rows().size(), 4);
+    }
+
     void malformedSearchSaysSoOnceAndListsNothing()
     {
         RunningShop run;
