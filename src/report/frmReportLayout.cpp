@@ -28,9 +28,17 @@ constexpr char GridFormat[] =
 constexpr std::array<int, 11> ColumnTwips = {1695, 1475, 3375, 1240, 1240, 1060, 1000, 1180, 1180, 1180, 975};
 constexpr int VisibleRows = 15;
 
-QFont ButtonFont() { return QFont(QStringLiteral("Georgia"), 10, QFont::Bold); }
-QFont LabelFont() { return QFont(QStringLiteral("Georgia"), 10); }
-QFont TextFont() { return QFont(QStringLiteral("Times New Roman"), 12); }
+QFont Font(const char* family, qreal points, QFont::Weight weight = QFont::Normal)
+{
+    QFont font{QString::fromLatin1(family)};
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+QFont ButtonFont() { return Font("Georgia", 9.75, QFont::Bold); }
+QFont LabelFont() { return Font("Georgia", 9.75); }
+QFont TextFont() { return Font("Times New Roman", 12); }
 
 template <typename Widget>
 Widget* Named(Widget* widget, const QString& name, const QFont& font)
@@ -94,7 +102,7 @@ QWidget* frmReport::BuildHead()
     checkBox(chkPrint_, "chkPrint", "Send to Print File", "Label3", 3);
 
     auto* title = Named(new QLabel(QStringLiteral("Item Report")), QStringLiteral("Label4"),
-                        QFont(QStringLiteral("Georgia"), 18, QFont::Bold));
+                        Font("Georgia", 18, QFont::Bold));
     layout->addWidget(title, 0, 3, 2, 1, Qt::AlignCenter);
     layout->setColumnStretch(3, 1);
 
