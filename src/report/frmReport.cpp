@@ -54,7 +54,6 @@ void frmReport::Grid_DblClick()
 
 void frmReport::cmdShow_Click()
 {
-    printFile_.reset();  // a run that failed half-way leaves no file behind
     // The advanced search is read once; one that cannot be read lists nothing.
     const AdvancedSearch search(txtSearch_->text());
     if (!search.Problem().isEmpty()) {
@@ -64,6 +63,8 @@ void frmReport::cmdShow_Click()
     }
 
     if (chkPrint_->isChecked()) StartPrintFile();
+    // A run that fails half-way drops its print file, and no file is left.
+    const auto dropPrintFile = qScopeGuard([this] { printFile_.reset(); });
     RowColour_ = palette().color(QPalette::Button).rgb();
     ClearGrid();
 

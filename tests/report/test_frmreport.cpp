@@ -206,6 +206,19 @@ private slots:
         }
     }
 
+    void failedRunLeavesNoPrintFile()
+    {
+        RunningShop run;
+        FillShop(run.shop);
+        ReportScreen screen(run);
+        run.shop.Exec("ALTER TABLE item RENAME TO gone");  // the query fails after the file was begun
+        screen.Check("chkPrint", true);
+        screen.Click("cmdShow");
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QCOMPARE(QDir(run.shop.Folder()).entryList(QDir::Files), QStringList{"Marquill.mqt"});
+        QVERIFY(run.Shared().SearchCriteria.isEmpty());
+    }
+
     void printFileQuotesAndReplaces()
     {
         RunningShop run;
