@@ -2,6 +2,7 @@
 
 #include "common/CodePointOrder.h"
 #include "common/TrimBlanks.h"
+#include "report/CriteriaEscapes.h"
 #include "report/ComparableValue.h"
 
 namespace mqt {
@@ -26,7 +27,7 @@ QString Term(int column, const char* op, const QString& value)
 
 QString CriteriaValue(const QString& value)
 {
-    QString result = value;
+    QString result = EscapePercentSigns(value);
     result.remove(u'"');
     if (result.contains(u',')) result = u'"' + result + u'"';
     return result;

@@ -22,7 +22,8 @@ Connection Connection::OpenWith(const QString& path, int flags)
 {
     sqlite3* handle = nullptr;
     const QByteArray file = path.toUtf8();
-    const int rc = sqlite3_open_v2(file.constData(), &handle, flags, nullptr);
+    // One thread uses a connection: no locking around every call.
+    const int rc = sqlite3_open_v2(file.constData(), &handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     Connection connection(handle);  // closes the handle on every way out
     if (rc != SQLITE_OK) {
         const QString reason = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
@@ -140,6 +141,13 @@ QVariant Statement::Column(int column) const
 }
 
 std::int64_t Statement::ColumnInt64(int column) const { return sqlite3_column_int64(handle_, column); }
+
+std::optional<std::string_view> Statement::ColumnUtf8(int column) const
+{
+    if (sqlite3_column_type(handle_, column) != SQLITE_TEXT) return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_, column));
+    return std::string_view(text, std::size_t(sqlite3_column_bytes(handle_, column)));
+}
 
 Transaction::Transaction(Connection& connection) : connection_(connection)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string_view>
 #include <QVariant>
 #include <cstdint>
 
@@ -59,6 +61,9 @@ public:
     // The column of the current row as null, qint64, double or QString.
     QVariant Column(int column) const;
     std::int64_t ColumnInt64(int column) const;
+    // The column's UTF-8 text when it holds a text, else empty; valid until
+    // the next step.
+    std::optional<std::string_view> ColumnUtf8(int column) const;
 
 private:
     const Connection& connection_;

@@ -1,4 +1,5 @@
 #include "common/ItemColumns.h"
+#include "report/CriteriaEscapes.h"
 #include "report/CriteriaFromSelections.h"
 #include "report/RecordMatchesCriteria.h"
 #include "shell/SharedValues.h"
@@ -46,7 +47,8 @@ private slots:
     void criteriaFromSelections();
     void selectionFinds_data();
     void selectionFinds();
-    void itemButtonFindsDescriptionWithComma();
+    void itemButtonFindsExactlyThatDescription_data();
+    void itemButtonFindsExactlyThatDescription();
 };
 
 void CriteriaTest::itemColumns()
@@ -249,6 +251,8 @@ void CriteriaTest::selectionFinds_data()
     QTest::newRow("= misses paid") << unpaid << QStringList{"10=2/1/2024"} << false;
     QTest::newRow("two columns both hold") << QStringList{"smi", "", "", "", "", "<5"} << QStringList{"1=smith", "6=4.00"} << true;
     QTest::newRow("two columns one fails") << QStringList{"smi", "", "", "", "", "<5"} << QStringList{"1=smith", "6=6.00"} << false;
+    QTest::newRow("percent sign stays as typed") << QStringList{"", "", "=50%2C"} << QStringList{"3=50%2c"} << true;
+    QTest::newRow("percent sign is no escape") << QStringList{"", "", "=50%2C"} << QStringList{"3=50,"} << false;
     QTest::newRow("prefix with a comma") << QStringList{"", "", "Chair, oak"} << QStringList{"3=chair, oak (old)"} << true;
 }
 
@@ -261,13 +265,34 @@ void CriteriaTest::selectionFinds()
     QCOMPARE(Matches(CriteriaFromSelections(selections, BuildItemColumns(), today), record), expected);
 }
 
-void CriteriaTest::itemButtonFindsDescriptionWithComma()
+void CriteriaTest::itemButtonFindsExactlyThatDescription_data()
 {
-    const QString description = QStringLiteral("Chair, oak, 1920s");
-    const QString criteria = QStringLiteral("3.EQ.") + CriteriaValue(description);
-    QCOMPARE(criteria, QStringLiteral("3.EQ.\"Chair, oak, 1920s\""));
-    QVERIFY(Matches(criteria, {"3=chair, oak, 1920s"}));
-    QVERIFY(!Matches(criteria, {"3=chair"}));
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("others");  // descriptions that must not match
+    QTest::newRow("commas") << "Chair, oak, 1920s" << QStringList{"Chair", "Chair, oak", "chair oak 1920s"};
+    QTest::newRow("inch mark") << "Plate 5\"" << QStringList{"Plate 5", "Plate 5\"\""};
+    QTest::newRow("quoted words with a comma") << "\"Big, red\" vase" << QStringList{"Big, red vase", "Big"};
+    QTest::newRow("tilde") << "~ wave print" << QStringList{" wave print", "wave print"};
+    QTest::newRow("grave accent") << "Caf` sign" << QStringList{"Caf, sign", "Caf sign"};
+    QTest::newRow("percent signs") << "50% off %22 tag" << QStringList{"50% off \" tag", "50"};
+    QTest::newRow("the word null") << "Null" << QStringList{"", "nul"};
+    QTest::newRow("dots and blanks") << " no. 5 lamp. " << QStringList{"no. 5 lamp.", " no. 5 lamp"};
+}
+
+// The "Item" button's term finds its own description in any letter case and
+// nothing else, whatever the description holds.
+void CriteriaTest::itemButtonFindsExactlyThatDescription()
+{
+    QFETCH(QString, description);
+    QFETCH(QStringList, others);
+    const QString criteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(description);
+    QVERIFY2(Matches(criteria, {"3=" + description}), qPrintable(criteria));
+    QVERIFY(Matches(criteria, {"3=" + description.toUpper()}));
+    for (const QString& other : others) QVERIFY2(!Matches(criteria, {"3=" + other}), qPrintable(other));
+    // The criteria string read once and then again, as a list of many items reads it.
+    QString shared = criteria;
+    for (int pass = 0; pass < 2; ++pass)
+        QVERIFY(RecordMatchesCriteria(shared, BuildItemColumns().ColumnTypes, Record({"3=" + description}), today));
 }
 
 QTEST_GUILESS_MAIN(CriteriaTest)
