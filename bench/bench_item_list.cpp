@@ -5,10 +5,10 @@
 // Run with QT_QPA_PLATFORM=offscreen.
 
 #include "SampleShop.h"
+#include "UnattendedDialogs.h"
 #include "app/Program.h"
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
-#include "common/Dialogs.h"
 #include "shell/ItemScreen.h"
 #include "store/Schema.h"
 #include "store/Sqlite.h"
@@ -21,16 +21,6 @@
 using namespace mqt;
 
 namespace {
-
-// A run with nobody at the keyboard: every question is answered No.
-class Unattended final : public Dialogs {
-public:
-    int AskYesNo(const QString&) override { return No; }
-    void ShowError(const QString& message) override { qFatal("error box: %s", qPrintable(message)); }
-    void ShowMessage(const QString&) override {}
-    QString InputBox(const QString&) override { return {}; }
-    int ChooseFromList(const QString&, const QStringList&) override { return -1; }
-};
 
 void FillShop(const QString& path)
 {
@@ -62,7 +52,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     FillShop(folder.filePath(QStringLiteral("Marquill.mqt")));
 
-    Unattended dialogs;
+    UnattendedDialogs dialogs;
     SystemClock clock;
     ProcessRunner commands;
     Program program(folder.path(), dialogs, clock, commands);

@@ -3,6 +3,7 @@
 #include "consignor/frmConsignor.h"
 #include "item/frmItem.h"
 #include "params/frmParams.h"
+#include "report/frmReport.h"
 
 namespace mqt {
 
@@ -16,7 +17,7 @@ QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navi
     case Screen::Item:
         return new frmItem(shared, navigator);
     case Screen::Report:
-        break;
+        return new frmReport(shared, navigator);
     }
     return nullptr;
 }

@@ -10,6 +10,7 @@
 #include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
 #include "utility/DeletePaidItems.h"
+#include "utility/SafetyCopies.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -93,9 +94,11 @@ void frmMenu::Form_Load()
     shared_.DatabasePath = shared_.ProgramFolder + QStringLiteral("/Marquill.mqt");
 
     shared_.database.Open(shared_.DatabasePath);
+    CheckDatabaseAtStartUp(shared_);
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
+    MakeDailySafetyCopy(shared_);
     ReadSettings();
 
     shared_.Data2.DatabaseName(shared_.database);

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <array>
+#include <cstdio>
 
 namespace mqt {
 
@@ -125,7 +126,15 @@ QString FormatDateMmDdYy(const QDate& date) { return date.toString(QStringLitera
 
 QString FormatDateMmDdYyyy(const QDate& date) { return date.toString(QStringLiteral("MM/dd/yyyy")); }
 
-QString FormatShortDate(const QDate& date) { return date.toString(QStringLiteral("M/d/yyyy")); }
+QString FormatShortDate(const QDate& date)
+{
+    // Built by hand: a report formats hundreds of thousands of dates, and
+    // QDate::toString parses its pattern every time.
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999) return date.toString(QStringLiteral("M/d/yyyy"));
+    char text[12];
+    const int length = std::snprintf(text, sizeof text, "%d/%d/%04d", date.month(), date.day(), date.year());
+    return QString::fromLatin1(text, length);
+}
 
 QString FormatShortDate(const DateValue& value)
 {

@@ -14,7 +14,7 @@ double Val(const QString& text)
     bool seenDigit = false;
     bool seenPoint = false;
     for (const QChar ch : text) {
-        if (ch == u' ' || ch == u'\t') continue;
+        if (ch == u' ') continue;
         if ((ch == u'-' || ch == u'+') && !seenSign && !seenDigit && !seenPoint) {
             seenSign = true;
             if (ch == u'-') number += '-';

@@ -6,10 +6,11 @@
 
 namespace mqt {
 
-// The numeric reading of a text: blanks are skipped wherever they occur, then
-// an optional sign and digits with at most one decimal point are read; reading
-// stops at the first other character. A text that does not start with a number
-// reads as 0. There is no exponent: "1e3" reads as 1.
+// The numeric reading of a text: blanks (the space character only) are
+// skipped wherever they occur, then an optional sign and digits with at most
+// one decimal point are read; reading stops at the first other character, a
+// tab included. A text that does not start with a number reads as 0. There is
+// no exponent: "1e3" reads as 1.
 double Val(const QString& text);
 
 // Rounds to the nearest whole number, ties to the even one (12.5 -> 12,

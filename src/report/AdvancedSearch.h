@@ -26,6 +26,9 @@ public:
     explicit AdvancedSearch(const QString& expression);
 
     bool Matches(const QString& text) const;
+    // Whether every text matches (an empty or blank expression), so a
+    // caller need not make the text at all.
+    bool MatchesEverything() const { return matchesAll_; }
     // Empty when the expression can be read; otherwise a sentence for the user.
     const QString& Problem() const { return problem_; }
 

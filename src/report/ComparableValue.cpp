@@ -1,5 +1,6 @@
 #include "report/ComparableValue.h"
 
+#include "common/CodePointOrder.h"
 #include "common/DateText.h"
 #include "common/Val.h"
 
@@ -49,7 +50,7 @@ int ComparableValue::CompareTo(const ComparableValue& other) const
     case Kind::Text:
         break;
     }
-    return Order(text_, other.text_);
+    return CompareCodePoints(text_, other.text_);
 }
 
 }  // namespace mqt

@@ -8,7 +8,7 @@ namespace mqt {
 
 // A column value in the form the criteria compare it by, chosen by the
 // column's type letter:
-//   "A" text: lower-cased, compared character by character by character code;
+//   "A" text: lower-cased, compared character by character by code point;
 //   "N" number: empty text stays empty and is greater than every number, two
 //       empty values are equal; any other text is its leading number (Val);
 //   "D" date: the date (and time of day) the text reads as, month/day/year;

@@ -1,6 +1,8 @@
 #include "report/CriteriaFromSelections.h"
 
+#include "common/CodePointOrder.h"
 #include "common/TrimBlanks.h"
+#include "report/CriteriaEscapes.h"
 #include "report/ComparableValue.h"
 
 namespace mqt {
@@ -8,11 +10,11 @@ namespace mqt {
 namespace {
 
 // Whether the typed upper bound of a range lies below its lower bound: text
-// bounds compare as typed by character code, numbers and dates as the terms
-// built from them will compare.
+// bounds compare as typed by code point, numbers and dates as the terms built
+// from them will compare.
 bool BelowLowerBound(QChar type, const QString& high, const QString& low, const QDate& today)
 {
-    if (type == u'A') return high < low;
+    if (type == u'A') return CompareCodePoints(high, low) < 0;
     return ComparableValue(type, high, today).CompareTo(ComparableValue(type, low, today)) < 0;
 }
 
@@ -25,7 +27,7 @@ QString Term(int column, const char* op, const QString& value)
 
 QString CriteriaValue(const QString& value)
 {
-    QString result = value;
+    QString result = EscapePercentSigns(value);
     result.remove(u'"');
     if (result.contains(u',')) result = u'"' + result + u'"';
     return result;
@@ -39,7 +41,7 @@ QString CriteriaFromSelections(const QStringList& selections, const ItemColumnTa
         if (s.isEmpty()) continue;
         const QChar type = columns.ColumnTypes[std::size_t(c)];
         if (type == u'A' && !QStringView(u"<>=").contains(s[0]) && !s.contains(u'-'))
-            s = s + u'-' + s + QChar(255);
+            s = s + u'-' + s + LargestCharacter();
 
         const qsizetype dash = s.indexOf(u'-');
         if (dash >= 0) {

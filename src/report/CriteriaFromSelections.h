@@ -19,12 +19,12 @@ QString CriteriaValue(const QString& value);
 // its surrounding blanks, gives:
 //   nothing when empty;
 //   "x-y": the range from x to y, both ends included (a higher bound below
-//          the lower one is raised to it);
+//          the lower one is raised to it; text bounds compare by code point);
 //   "<x", "=x", ">x": less than, equal to, greater than x;
 //   anything else: equal to it. In a text column a plain text (no leading
 //          "<", "=", ">" and no "-") is the range from the text to the text
-//          followed by the character 255, so it selects the values that begin
-//          with it, in any case.
+//          followed by the largest character, U+10FFFF, so it selects the
+//          values that begin with it, in any case and whatever letters follow.
 // Each term is preceded by a comma, so a non-empty result begins with one.
 QString CriteriaFromSelections(const QStringList& selections, const ItemColumnTable& columns, const QDate& today);
 

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/SplitFields.h"
 #include "common/Val.h"
+#include "report/CriteriaEscapes.h"
 #include "shell/SharedValues.h"
 
 #include <algorithm>
@@ -33,7 +34,10 @@ CriteriaFilter::CriteriaFilter(QString& criteria, const ItemColumnTable::TypeLet
         const qsizetype valueDot = term.indexOf(u'.', firstDot + 1);
         if (valueDot < 0) continue;
         QString value = term.mid(valueDot + 1);
-        if (value.toUpper() == u"NULL") value.clear();
+        if (value.toUpper() == u"NULL")
+            value.clear();
+        else
+            value = UnescapeCriteriaValue(value);
 
         terms_.push_back(Term{*column, known->second, ComparableValue(types[*column], value, today)});
     }
@@ -41,6 +45,7 @@ CriteriaFilter::CriteriaFilter(QString& criteria, const ItemColumnTable::TypeLet
 
 bool CriteriaFilter::Matches(const ItemColumnValues& values) const
 {
+    if (terms_.empty()) return true;
     // A range names its column twice; convert each record value once.
     std::array<std::optional<ComparableValue>, ItemColumnTable::Count + 1> record;
     for (const Term& term : terms_) {

@@ -23,7 +23,8 @@ class SharedValues;
 // operator is the two characters after it, in any case: EQ, NE, GT, LT,
 // NG (not greater) or NL (not less), the record's value on the left; the value
 // is everything after the next "." and may hold dots and blanks; "NULL" in any
-// case stands for empty text. Both sides compare as ComparableValue of the
+// case stands for empty text; "%" and two hexadecimal digits stand for the
+// character of that code (CriteriaEscapes.h). Both sides compare as ComparableValue of the
 // column's type. A term that cannot be read holds: one without ".", without
 // the "." that ends its operator, with a column other than 1 to 12, or with
 // another operator. There is no limit on the number of terms.

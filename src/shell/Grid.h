@@ -41,6 +41,7 @@ public:
     // Any cell, without moving the current cell.
     QString TextMatrix(int row, int col) const { return model_->Text(row, col); }
     void SetTextMatrix(int row, int col, const QString& text) { model_->SetText(row, col, text); }
+    void SetTextMatrix(int row, int col, QString&& text) { model_->SetText(row, col, std::move(text)); }
 
     // Paints every cell of the row, without moving the current cell.
     void PaintRow(int row, QRgb colour);

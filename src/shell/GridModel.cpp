@@ -41,6 +41,12 @@ void GridModel::SetText(int row, int col, const QString& text)
     Changed(false);
 }
 
+void GridModel::SetText(int row, int col, QString&& text)
+{
+    texts_[Index(row, col)] = std::move(text);
+    Changed(false);
+}
+
 void GridModel::SetBackColor(int row, int col, QRgb colour)
 {
     colours_[Index(row, col)] = colour;

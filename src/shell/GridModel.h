@@ -27,6 +27,7 @@ public:
 
     const QString& Text(int row, int col) const { return texts_[Index(row, col)]; }
     void SetText(int row, int col, const QString& text);
+    void SetText(int row, int col, QString&& text);
     QRgb BackColor(int row, int col) const { return colours_[Index(row, col)]; }
     void SetBackColor(int row, int col, QRgb colour);
     Qt::Alignment ColumnAlignment(int col) const { return alignments_[std::size_t(col)]; }

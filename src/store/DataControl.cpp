@@ -9,6 +9,34 @@
 
 namespace mqt {
 
+namespace {
+
+// The statement's fields after the row identity, and their definitions.
+struct ResultColumns {
+    QStringList names;
+    std::vector<const FieldDefinition*> fields;
+};
+
+ResultColumns ColumnsOf(const Statement& statement, const TableDefinition* table)
+{
+    ResultColumns columns;
+    for (int c = 1; c < statement.ColumnCount(); ++c) {
+        columns.names << statement.ColumnName(c);
+        columns.fields.push_back(table ? table->Find(columns.names.back()) : nullptr);
+    }
+    return columns;
+}
+
+// The current row's values, written over those of the row before.
+void ReadRow(const Statement& statement, const ResultColumns& columns, std::vector<QVariant>& values)
+{
+    values.resize(columns.fields.size());
+    for (std::size_t c = 0; c < columns.fields.size(); ++c)
+        values[c] = FromStorage(columns.fields[c], statement.Column(int(c) + 1));
+}
+
+}  // namespace
+
 void DataControl::Refresh()
 {
     result_ = mqt::Recordset();
@@ -17,21 +45,47 @@ void DataControl::Refresh()
     const TableDefinition* table = FindTable(select.table);
 
     Statement statement(database_->connection(), select.sql);
-    const int columnCount = statement.ColumnCount();
-    QStringList columns;
-    std::vector<const FieldDefinition*> fields;
-    for (int c = 1; c < columnCount; ++c) {
-        columns << statement.ColumnName(c);
-        fields.push_back(table ? table->Find(columns.back()) : nullptr);
-    }
-    mqt::Recordset result(*database_, table, columns);
+    const ResultColumns columns = ColumnsOf(statement, table);
+    mqt::Recordset result(*database_, table, columns.names);
     while (statement.Step()) {
         std::vector<QVariant> values;
-        values.reserve(fields.size());
-        for (int c = 1; c < columnCount; ++c) values.push_back(FromStorage(fields[std::size_t(c - 1)], statement.Column(c)));
+        ReadRow(statement, columns, values);
         result.AppendRow(statement.ColumnInt64(0), std::move(values));
     }
     result_ = std::move(result);
+}
+
+void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
+{
+    result_ = mqt::Recordset();
+    if (!database_ || !database_->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
+    const TranslatedSelect select = TranslateSelect(statement_, database_->clock().Today());
+    const TableDefinition* table = FindTable(select.table);
+
+    Statement statement(database_->connection(), select.sql);
+    const ResultColumns columns = ColumnsOf(statement, table);
+    mqt::Recordset record(*database_, table, columns.names);
+    record.AppendRow(0, std::vector<QVariant>(columns.fields.size()));
+    std::vector<QVariant>& values = record.rows_[0].values;
+    // A text field that holds the same text as in the row before keeps its
+    // value: sorted rows repeat names, so most of them are never converted.
+    std::vector<std::string> lastText(columns.fields.size());
+    std::vector<bool> repeatable(columns.fields.size());
+    for (std::size_t c = 0; c < columns.fields.size(); ++c)
+        repeatable[c] = columns.fields[c] && columns.fields[c]->kind == FieldKind::Text;
+    while (statement.Step()) {
+        record.rows_[0].rowId = statement.ColumnInt64(0);
+        for (std::size_t c = 0; c < columns.fields.size(); ++c) {
+            const int column = int(c) + 1;
+            if (repeatable[c]) {
+                const std::optional<std::string_view> text = statement.ColumnUtf8(column);
+                if (text && *text == lastText[c] && values[c].typeId() == QMetaType::QString) continue;
+                lastText[c].assign(text ? *text : std::string_view());
+            }
+            values[c] = FromStorage(columns.fields[c], statement.Column(column));
+        }
+        visit(record);
+    }
 }
 
 }  // namespace mqt

@@ -3,6 +3,7 @@
 #include "store/Recordset.h"
 
 #include <QString>
+#include <functional>
 
 namespace mqt {
 
@@ -22,6 +23,11 @@ public:
     // positioned on its first record (Eof when it is empty). On failure the
     // previous result is dropped and StoreError is thrown.
     void Refresh();
+    // Runs the stored statement and shows its records one at a time, in
+    // query order: `visit` sees each as the current and only record of the
+    // result. No record is kept, so a pass over a whole table needs little
+    // memory; afterwards the result is empty. For passes that only read.
+    void Walk(const std::function<void(const mqt::Recordset&)>& visit);
     mqt::Recordset& Recordset() { return result_; }
 
 private:

@@ -1,12 +1,44 @@
 #include "store/Database.h"
 
 #include "store/SqlDialect.h"
+#include "store/StoreError.h"
 
 namespace mqt {
+
+namespace {
+
+QString JournalMode(const Connection& connection, const QString& pragma)
+{
+    Statement statement(connection, pragma);
+    return statement.Step() ? statement.Column(0).toString().toLower() : QString();
+}
+
+// Keeps the file in the rollback journal, so that the file alone is the whole
+// database and a plain copy of it is complete. A file that another tool left
+// in WAL mode keeps its latest changes in the "-wal" file beside it; switching
+// back writes them into the file and removes the "-wal" file. The switch needs
+// the file to itself: while another program has it open the engine refuses,
+// the file stays as it is, and the opening fails.
+void HoldRollbackJournal(const Connection& connection, const QString& path)
+{
+    if (JournalMode(connection, QStringLiteral("PRAGMA journal_mode")) != u"wal") return;
+    QString reason;
+    try {
+        if (JournalMode(connection, QStringLiteral("PRAGMA journal_mode=DELETE")) == u"delete") return;
+    } catch (const StoreError& error) {
+        reason = QStringLiteral(" (") + error.Message() + u')';
+    }
+    throw StoreError(QStringLiteral("The database %1 is in WAL mode and cannot be switched back to the rollback "
+                                    "journal%2. Close every other program that uses it, then start again.")
+                         .arg(path, reason));
+}
+
+}  // namespace
 
 void Database::Open(const QString& path)
 {
     Connection connection = Connection::Open(path);
+    HoldRollbackJournal(connection, path);
     RegisterDialectFunctions(connection);
     connection_ = std::move(connection);
     path_ = path;

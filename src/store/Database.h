@@ -16,7 +16,9 @@ public:
     explicit Database(const Clock& clock) : clock_(clock) {}
 
     // Opens the file; throws StoreError with the engine's text when it is
-    // missing, read-only or cannot be opened. Nothing is created or changed.
+    // missing, read-only or cannot be opened. Nothing is created or changed,
+    // except that a file in WAL mode is switched back to the rollback journal;
+    // when that cannot be done the opening fails and the file stays as it was.
     void Open(const QString& path);
     void Close();
     bool IsOpen() const { return connection_.IsOpen(); }

@@ -44,6 +44,13 @@ Recordset::Row& Recordset::CurrentRow()
     return rows_[position_];
 }
 
+const QVariant& Recordset::ValueAt(int index) const
+{
+    if (Eof() || rows_[position_].deleted) throw StoreError(QStringLiteral("No current record"));
+    if (index < 0 || index >= columns_.size()) throw StoreError(QStringLiteral("Item not found in this collection"));
+    return rows_[position_].values[std::size_t(index)];
+}
+
 QVariant Recordset::Read(const QString& name) const
 {
     const int column = ColumnIndex(name);

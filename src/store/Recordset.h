@@ -48,6 +48,11 @@ public:
 
     // Field names match without regard to case.
     Field Fields(const QString& name) { return Field(*this, name); }
+    // For reading many records: a field's position in the result, found
+    // once (-1 when there is none), and the current record's value there
+    // as stored. Throws StoreError when there is no current record.
+    int FieldIndex(const QString& name) const { return ColumnIndex(name); }
+    const QVariant& ValueAt(int index) const;
 
     // AddNew starts a new record with all fields null; Edit a change of the
     // current one. Field writes fill it and Update stores it. After an added
@@ -63,6 +68,7 @@ public:
 
 private:
     friend class Field;
+    friend class DataControl;  // shows a walked result one record at a time
     struct Row {
         std::int64_t rowId = 0;
         std::vector<QVariant> values;

@@ -10,18 +10,26 @@ namespace mqt {
 
 Connection Connection::Open(const QString& path, bool create)
 {
+    Connection connection = OpenWith(path, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0));
+    if (sqlite3_db_readonly(connection.handle_, "main") == 1)
+        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
+    return connection;
+}
+
+Connection Connection::OpenReadOnly(const QString& path) { return OpenWith(path, SQLITE_OPEN_READONLY); }
+
+Connection Connection::OpenWith(const QString& path, int flags)
+{
     sqlite3* handle = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     const QByteArray file = path.toUtf8();
-    const int rc = sqlite3_open_v2(file.constData(), &handle, flags, nullptr);
+    // One thread uses a connection: no locking around every call.
+    const int rc = sqlite3_open_v2(file.constData(), &handle, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     Connection connection(handle);  // closes the handle on every way out
     if (rc != SQLITE_OK) {
         const QString reason = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
                                       : QString::fromUtf8(sqlite3_errstr(rc));
         throw StoreError(QStringLiteral("Cannot open the database %1: %2").arg(path, reason));
     }
-    if (sqlite3_db_readonly(handle, "main") == 1)
-        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
     sqlite3_busy_timeout(handle, 5000);
     sqlite3_extended_result_codes(handle, 1);
     return connection;
@@ -133,6 +141,13 @@ QVariant Statement::Column(int column) const
 }
 
 std::int64_t Statement::ColumnInt64(int column) const { return sqlite3_column_int64(handle_, column); }
+
+std::optional<std::string_view> Statement::ColumnUtf8(int column) const
+{
+    if (sqlite3_column_type(handle_, column) != SQLITE_TEXT) return std::nullopt;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(handle_, column));
+    return std::string_view(text, std::size_t(sqlite3_column_bytes(handle_, column)));
+}
 
 Transaction::Transaction(Connection& connection) : connection_(connection)
 {

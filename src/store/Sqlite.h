@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string_view>
 #include <QVariant>
 #include <cstdint>
 
@@ -15,6 +17,8 @@ public:
     // Opens an existing file for reading and writing; never creates one.
     // With create set, a new file is made (the database tool only).
     static Connection Open(const QString& path, bool create = false);
+    // Opens an existing file for reading only, to check it.
+    static Connection OpenReadOnly(const QString& path);
 
     Connection() = default;
     Connection(Connection&& other) noexcept;
@@ -34,6 +38,7 @@ public:
 
 private:
     explicit Connection(sqlite3* handle) : handle_(handle) {}
+    static Connection OpenWith(const QString& path, int flags);
     sqlite3* handle_ = nullptr;
 };
 
@@ -56,6 +61,9 @@ public:
     // The column of the current row as null, qint64, double or QString.
     QVariant Column(int column) const;
     std::int64_t ColumnInt64(int column) const;
+    // The column's UTF-8 text when it holds a text, else empty; valid until
+    // the next step.
+    std::optional<std::string_view> ColumnUtf8(int column) const;
 
 private:
     const Connection& connection_;

@@ -5,6 +5,7 @@
 #include "shell/SharedValues.h"
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"
+#include "utility/SafetyCopies.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -35,16 +36,31 @@ std::optional<QString> BackupFolderOrComplain(SharedValues& shared, const QStrin
     return folder;
 }
 
+// Whether two files hold the same bytes. Neither file is being written: the
+// database has no open transaction while it is copied.
+bool SameContent(const QString& first, const QString& second)
+{
+    QFile a(first);
+    QFile b(second);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size()) return false;
+    constexpr qint64 Chunk = 1 << 20;
+    while (!a.atEnd()) {
+        const QByteArray left = a.read(Chunk);
+        if (left.isEmpty() || left != b.read(Chunk)) return false;
+    }
+    return b.atEnd();
+}
+
 // Runs the copy command; why `to` is not a full copy of `from` afterwards,
-// empty when it is.
+// empty when it is. The copy is compared with its source byte for byte, so
+// an older copy left in place by a command that copied nothing is no success.
 QString CopyFile(SharedValues& shared, const QString& from, const QString& to)
 {
     const CommandResult result = shared.commands.Run(Helper(shared, CopyFileCommand), {from, to}, CopyTimeoutMs);
     if (!result.Succeeded())
         return result.errorText.isEmpty() ? QStringLiteral("The copy command failed") : result.errorText;
-    const QFileInfo copy(to);
-    if (!copy.isFile() || copy.size() != QFileInfo(from).size())
-        return to + QStringLiteral(" is missing or incomplete after the copy");
+    if (!QFileInfo(to).isFile()) return to + QStringLiteral(" is missing after the copy");
+    if (!SameContent(from, to)) return to + QStringLiteral(" differs from ") + from + QStringLiteral(" after the copy");
     return {};
 }
 
@@ -94,9 +110,11 @@ void BackupDatabase(SharedValues& shared, const QString& root)
     test.remove();
 
     // A copy onto the database itself would replace the open file.
-    const QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
-                              ? QStringLiteral("The backup folder is the program folder")
-                              : CopyFile(shared, shared.DatabasePath, *folder + QStringLiteral("/Marquill.mqt"));
+    const QString copy = *folder + QStringLiteral("/Marquill.mqt");
+    QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
+                        ? QStringLiteral("The backup folder is the program folder")
+                        : CopyFile(shared, shared.DatabasePath, copy);
+    if (fault.isEmpty()) fault = DamageInCopy(copy);
     if (fault.isEmpty())
         shared.dialogs.ShowMessage(QStringLiteral("File Backed up in ") + *folder);
     else
@@ -115,6 +133,7 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
     if (shared.dialogs.AskYesNo(QStringLiteral("You will lose all data entered since the last backup") + u'\n' +
                                 QStringLiteral("Are you sure you want to restore all your files?")) != Yes)
         return false;
+    if (!SafetyCopyBefore(shared, SafetyReason::BeforeRestore)) return false;
 
     // The copy must not run under an open connection.
     shared.database.Close();

@@ -15,12 +15,14 @@ inline constexpr const char* CopyFileCommand = "backup.sh";
 
 // Menu entry "Backup": copies the database file into the backup folder of
 // the settings (see BackupFolder, which root is given to). The helper commands
-// are waited for, and success is reported only when the copy is there with
-// the database's size; anything else is reported as a failure.
+// are waited for, and success is reported only when the copy holds the same
+// bytes as the database and passes PRAGMA integrity_check; anything else is
+// reported as a failure.
 void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
 
-// Menu entry "Restore": after the user confirms, closes the database and
-// copies the backup copy over it. Returns true when the program is to end:
+// Menu entry "Restore": after the user confirms and a safety copy is made
+// (none made, nothing restored), closes the database and copies the backup
+// copy over it. Returns true when the program is to end:
 // after a restore, and after a failed copy that changed the database file,
 // which must not be used again before it is restored. After a failed copy
 // that left the file as it was, the database is opened again and the program

@@ -11,11 +11,10 @@ namespace mqt {
 
 namespace {
 
-// Moves the consignor's clause on and books the rent item, in one transaction.
+// Moves the consignor's clause on and books the rent item.
 void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& last, const QString& first,
                      const RentCharge& charge)
 {
-    Transaction transaction(shared.database.connection());
     consignor.Edit();
     consignor.Fields(QStringLiteral("Notes")).SetValue(charge.notes);
     consignor.Update();
@@ -38,7 +37,6 @@ void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& 
         items.Fields(QStringLiteral("DateSold")).SetValue(charge.due);
         items.Update();
     }
-    transaction.Commit();
 }
 
 }  // namespace
@@ -50,6 +48,9 @@ void ChargeRent(SharedValues& shared)
     Recordset& consignors = shared.Data2.Recordset();
     if (consignors.Eof()) return;
 
+    // The whole pass is one transaction: one disk sync for all consignors,
+    // and a failure leaves every clause and rent item as it was.
+    Transaction transaction(shared.database.connection());
     const QDate today = shared.clock.Today();
     consignors.MoveFirst();
     while (!consignors.Eof()) {
@@ -64,6 +65,7 @@ void ChargeRent(SharedValues& shared)
         }
         consignors.MoveNext();
     }
+    transaction.Commit();
 }
 
 }  // namespace mqt

@@ -10,8 +10,8 @@ class SharedValues;
 // rent is due, the clause's due date moves on by one period and an item
 // "Rent - " mm/dd/yyyy is booked: minus the amount as cost price, sale price
 // 0, added and sold on the day charged, category "$Rent". An item of that
-// description that already exists is not booked twice. Both changes of one
-// consignor are stored together or not at all. At most one period is charged
+// description that already exists is not booked twice. The pass is stored
+// as a whole or not at all: a failure leaves every consignor uncharged. At most one period is charged
 // per consignor and start-up. A consignor without names is left alone.
 // Throws StoreError when the database fails.
 void ChargeRent(SharedValues& shared);

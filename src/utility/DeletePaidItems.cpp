@@ -5,6 +5,7 @@
 #include "common/Dialogs.h"
 #include "shell/SharedValues.h"
 #include "store/Sqlite.h"
+#include "utility/SafetyCopies.h"
 
 namespace mqt {
 
@@ -21,6 +22,7 @@ void DeletePaidItems(SharedValues& shared)
     if (shared.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText) !=
         Yes)
         return;
+    if (!SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
 
     qint64 deleted = 0;
     Transaction transaction(shared.database.connection());

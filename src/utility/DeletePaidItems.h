@@ -5,9 +5,10 @@ namespace mqt {
 class SharedValues;
 
 // Menu entry "Delete Paid Items": asks for a date and, after the user
-// confirms, deletes every item that has a date sold and a date paid before
-// that date, all together or none, and tells how many went. Throws
-// StoreError when the database fails; nothing is deleted then.
+// confirms and a safety copy is made (none made, nothing deleted), deletes
+// every item that has a date sold and a date paid before that date, all
+// together or none, and tells how many went. Throws StoreError when the
+// database fails; nothing is deleted then.
 void DeletePaidItems(SharedValues& shared);
 
 }  // namespace mqt

@@ -2,6 +2,7 @@
 // through its controls against a real database.
 
 #include "item/ItemScreenDriver.h"
+#include "report/ReportScreenDriver.h"
 
 #include <QtTest>
 
@@ -283,6 +284,35 @@ private slots:
         QCOMPARE(run.shop.Column("SELECT ItemDesc FROM item ORDER BY ItemDesc"), left);
         QCOMPARE(screen.Listed(), left);
         QCOMPARE(screen.Text("lblMessage"), answer == Yes ? "Delete function is successful" : "");
+    }
+
+    void reportItemButtonListsThatOneItem_data()
+    {
+        QTest::addColumn<QString>("desc");
+        for (const char* desc : {"Plate 5\"", "Chair, oak", "Bowl ~ small", "`Quoted` frame", "null"})
+            QTest::newRow(desc) << QString::fromUtf8(desc);
+    }
+
+    void reportItemButtonListsThatOneItem()
+    {
+        QFETCH(QString, desc);
+        RunningShop run;
+        Fill(run);
+        for (const char* other : {"Plate 5\"", "Plate 5", "Chair, oak", "Chair", "Bowl ~ small", "Bowl",
+                                  "`Quoted` frame", "null", "Quoted"})
+            run.shop.AddItem("Jones", "Bob", QString::fromUtf8(other));
+        ReportScreen report(run);
+        report.Click("cmdShow");
+        int row = 1;
+        while (row < report.grid()->Rows() && report.grid()->TextMatrix(row, 2) != desc) ++row;
+        QVERIFY(row < report.grid()->Rows());
+        report.ClickCell(row, 2);
+        report.Click("cmdItem");
+        auto* items = run.Menu().LoadedScreen(Screen::Item);
+        QVERIFY(items);
+        QCOMPARE(items->findChild<Grid*>("Grid")->TextMatrix(1, 0), desc);
+        QCOMPARE(items->findChild<QLabel*>("lblCount")->text(), "1");
+        QVERIFY(run.Shared().SearchCriteria.isEmpty());
     }
 
     void itemNotFoundForConsignor()

@@ -1,4 +1,5 @@
 #include "common/ItemColumns.h"
+#include "report/CriteriaEscapes.h"
 #include "report/CriteriaFromSelections.h"
 #include "report/RecordMatchesCriteria.h"
 #include "shell/SharedValues.h"
@@ -13,7 +14,7 @@ using namespace mqt;
 namespace {
 
 const QDate today(2024, 2, 20);
-const QString top = QString(QChar(255));
+const QString top = QString::fromUcs4(U"\U0010FFFF");
 
 // A record from "column=value" entries; the other columns are empty.
 ItemColumnValues Record(const QStringList& entries)
@@ -46,7 +47,8 @@ private slots:
     void criteriaFromSelections();
     void selectionFinds_data();
     void selectionFinds();
-    void itemButtonFindsDescriptionWithComma();
+    void itemButtonFindsExactlyThatDescription_data();
+    void itemButtonFindsExactlyThatDescription();
 };
 
 void CriteriaTest::itemColumns()
@@ -88,6 +90,12 @@ void CriteriaTest::recordMatchesCriteria_data()
     QTest::newRow("text: blanks stay in the value") << "3.EQ. red" << QStringList{"3=red"} << false;
     QTest::newRow("text: GT after lower-casing") << "1.GT.a" << QStringList{"1=B"} << true;
     QTest::newRow("text: by character code, not by language") << "1.LT.z" << QStringList{"1=\u00e9"} << false;
+    QTest::newRow("text: emoji after full-width z, by code point") << "3.GT.\uff5a" << QStringList{"3=\U0001F600 mug"} << true;
+    QTest::newRow("text: full-width z before emoji") << "3.LT.\U0001F600" << QStringList{"3=\uff5a"} << true;
+    QTest::newRow("text: typed y-umlaut bound misses Sm\u00edth as before") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Sm\u00edth"} << false;
+    QTest::newRow("text: typed y-umlaut bound finds Smith") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=SMITH"} << true;
+    QTest::newRow("text: typed y-umlaut bound finds Smi\u00f1a") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Smi\u00f1a"} << true;
+    QTest::newRow("text: typed y-umlaut bound misses Smoke") << "1.NL.smi,1.NG.smi\u00ff" << QStringList{"1=Smoke"} << false;
     QTest::newRow("text: NE") << "4.NE.lamps" << QStringList{"4=Lamps"} << false;
     QTest::newRow("text: NG equal") << "4.NG.lamps" << QStringList{"4=LAMPS"} << true;
     QTest::newRow("text: NL below") << "4.NL.lamps" << QStringList{"4=lamp"} << false;
@@ -225,6 +233,11 @@ void CriteriaTest::selectionFinds_data()
     QTest::newRow("smi finds Smith") << QStringList{"smi"} << QStringList{"1=Smith"} << true;
     QTest::newRow("smi finds SMIT") << QStringList{"smi"} << QStringList{"1=SMIT"} << true;
     QTest::newRow("smi misses Sm") << QStringList{"smi"} << QStringList{"1=Sm"} << false;
+    QTest::newRow("smi finds Smi\u0142owski") << QStringList{"smi"} << QStringList{"1=Smi\u0142owski"} << true;
+    QTest::newRow("smi misses Smoke") << QStringList{"smi"} << QStringList{"1=Smoke"} << false;
+    QTest::newRow("dvo finds Dvo\u0159\u00e1k") << QStringList{"dvo"} << QStringList{"1=Dvo\u0159\u00e1k"} << true;
+    QTest::newRow("mug finds an emoji after it") << QStringList{"", "", "mug"} << QStringList{"3=Mug \U0001F600"} << true;
+    QTest::newRow("text range bound by code point") << QStringList{"", "", "\uff5a-\U0001F600"} << QStringList{"3=\U0001F600"} << true;
     QTest::newRow("a-m finds Adams") << QStringList{"a-m"} << QStringList{"1=Adams"} << true;
     QTest::newRow("a-m finds m") << QStringList{"a-m"} << QStringList{"1=m"} << true;
     QTest::newRow("a-m misses Mary") << QStringList{"a-m"} << QStringList{"1=Mary"} << false;
@@ -238,6 +251,8 @@ void CriteriaTest::selectionFinds_data()
     QTest::newRow("= misses paid") << unpaid << QStringList{"10=2/1/2024"} << false;
     QTest::newRow("two columns both hold") << QStringList{"smi", "", "", "", "", "<5"} << QStringList{"1=smith", "6=4.00"} << true;
     QTest::newRow("two columns one fails") << QStringList{"smi", "", "", "", "", "<5"} << QStringList{"1=smith", "6=6.00"} << false;
+    QTest::newRow("percent sign stays as typed") << QStringList{"", "", "=50%2C"} << QStringList{"3=50%2c"} << true;
+    QTest::newRow("percent sign is no escape") << QStringList{"", "", "=50%2C"} << QStringList{"3=50,"} << false;
     QTest::newRow("prefix with a comma") << QStringList{"", "", "Chair, oak"} << QStringList{"3=chair, oak (old)"} << true;
 }
 
@@ -250,13 +265,34 @@ void CriteriaTest::selectionFinds()
     QCOMPARE(Matches(CriteriaFromSelections(selections, BuildItemColumns(), today), record), expected);
 }
 
-void CriteriaTest::itemButtonFindsDescriptionWithComma()
+void CriteriaTest::itemButtonFindsExactlyThatDescription_data()
 {
-    const QString description = QStringLiteral("Chair, oak, 1920s");
-    const QString criteria = QStringLiteral("3.EQ.") + CriteriaValue(description);
-    QCOMPARE(criteria, QStringLiteral("3.EQ.\"Chair, oak, 1920s\""));
-    QVERIFY(Matches(criteria, {"3=chair, oak, 1920s"}));
-    QVERIFY(!Matches(criteria, {"3=chair"}));
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("others");  // descriptions that must not match
+    QTest::newRow("commas") << "Chair, oak, 1920s" << QStringList{"Chair", "Chair, oak", "chair oak 1920s"};
+    QTest::newRow("inch mark") << "Plate 5\"" << QStringList{"Plate 5", "Plate 5\"\""};
+    QTest::newRow("quoted words with a comma") << "\"Big, red\" vase" << QStringList{"Big, red vase", "Big"};
+    QTest::newRow("tilde") << "~ wave print" << QStringList{" wave print", "wave print"};
+    QTest::newRow("grave accent") << "Caf` sign" << QStringList{"Caf, sign", "Caf sign"};
+    QTest::newRow("percent signs") << "50% off %22 tag" << QStringList{"50% off \" tag", "50"};
+    QTest::newRow("the word null") << "Null" << QStringList{"", "nul"};
+    QTest::newRow("dots and blanks") << " no. 5 lamp. " << QStringList{"no. 5 lamp.", " no. 5 lamp"};
+}
+
+// The "Item" button's term finds its own description in any letter case and
+// nothing else, whatever the description holds.
+void CriteriaTest::itemButtonFindsExactlyThatDescription()
+{
+    QFETCH(QString, description);
+    QFETCH(QStringList, others);
+    const QString criteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(description);
+    QVERIFY2(Matches(criteria, {"3=" + description}), qPrintable(criteria));
+    QVERIFY(Matches(criteria, {"3=" + description.toUpper()}));
+    for (const QString& other : others) QVERIFY2(!Matches(criteria, {"3=" + other}), qPrintable(other));
+    // The criteria string read once and then again, as a list of many items reads it.
+    QString shared = criteria;
+    for (int pass = 0; pass < 2; ++pass)
+        QVERIFY(RecordMatchesCriteria(shared, BuildItemColumns().ColumnTypes, Record({"3=" + description}), today));
 }
 
 QTEST_GUILESS_MAIN(CriteriaTest)

@@ -31,6 +31,7 @@ private slots:
         QTest::newRow("word") << "abc" << 0.0;
         QTest::newRow("plus sign") << "+7.25" << 7.25;
         QTest::newRow("lone minus") << "-" << 0.0;
+        QTest::newRow("tab is no blank: it ends the number") << "\t5" << 0.0;
         QTest::newRow("tiny with many digits") << "0." + QString(400, u'0') + "1" << 0.0;
     }
 

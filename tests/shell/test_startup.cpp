@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 using namespace mqt;
 
 namespace {
@@ -101,7 +103,52 @@ private slots:
         QVERIFY(!run.Menu().isVisible());
         QCOMPARE(QFileInfo::exists(shop.DatabasePath()), !contents.isEmpty());
         QCOMPARE(Contents(shop.DatabasePath()), contents);
-        QCOMPARE(QDir(shop.Folder()).entryList(QDir::Files | QDir::Hidden).size(), contents.isEmpty() ? 0 : 1);
+        QCOMPARE(QDir(shop.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 contents.isEmpty() ? 0 : 1);
+    }
+
+    void walDatabaseIsSwitchedBackOrLeftAlone_data()
+    {
+        QTest::addColumn<bool>("held");  // another program keeps the file open
+        QTest::newRow("left in WAL mode: switched back, changes kept") << false;
+        QTest::newRow("held by another program: start-up ends, nothing changed") << true;
+    }
+
+    void walDatabaseIsSwitchedBackOrLeftAlone()
+    {
+        QFETCH(bool, held);
+        test::RunningShop run;
+        const QString path = run.shop.DatabasePath();
+        const QString wal = path + QStringLiteral("-wal");
+        {
+            // Another SQLite tool: WAL mode, a change still in the -wal file.
+            Connection other = Connection::Open(path);
+            sqlite3_db_config(other.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            other.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+            other.Execute(QStringLiteral("INSERT INTO consignor (LastName) VALUES ('Jones')"));
+        }
+        QVERIFY(QFileInfo(wal).size() > 0);
+        Connection holder;
+        if (held) {
+            holder = Connection::Open(path);
+            holder.Execute(QStringLiteral("select count(*) from consignor"));
+        }
+        const QByteArray file = Contents(path);
+        const QByteArray log = Contents(wal);
+
+        QCOMPARE(run.Start(), !held);
+        if (held) {
+            QCOMPARE(run.dialogs.Errors().size(), 1);
+            QVERIFY2(run.dialogs.Errors().first().contains(QStringLiteral("WAL mode")),
+                     qPrintable(run.dialogs.Errors().first()));
+            QVERIFY(!run.Menu().isVisible());
+            QCOMPARE(Contents(path), file);
+            QCOMPARE(Contents(wal), log);
+            return;
+        }
+        QVERIFY(!QFile::exists(wal));
+        QCOMPARE(run.shop.Value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+        QCOMPARE(run.shop.Column(QStringLiteral("select LastName from consignor")), QStringList{"Jones"});
     }
 
     void menuShowsItsEntriesInTheirFrames()

@@ -67,6 +67,16 @@ private slots:
         QCOMPARE(db.source.Recordset().RecordCount(), 4);
     }
 
+    void textsOrderByCodePoint()
+    {
+        test::TempShop shop;
+        for (const char* desc : {"\U0001F600 mug", "\uff5a", "Zebra", "apple"})
+            shop.AddItem(QStringLiteral("Smith"), QStringLiteral("Ann"), QString::fromUtf8(desc));
+        Open db(shop);
+        QCOMPARE(db.Walk(QStringLiteral("select * from item order by itemdesc asc"), QStringLiteral("ItemDesc")),
+                 (QStringList{"apple", "Zebra", "\uff5a", "\U0001F600 mug"}));
+    }
+
     void likeAndEquals_data()
     {
         QTest::addColumn<QString>("stored");

@@ -62,4 +62,34 @@ void TempShop::AddItem(const QString& last, const QString& first, const QString&
          values);
 }
 
+void TempShop::AddManyItems(int count) const
+{
+    Exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                        "INSERT INTO item (LastName, FirstName, ItemDesc, CostPrice) "
+                        "SELECT 'Smith', 'Ann', 'oak chair number ' || i, i FROM n"),
+         {count});
+}
+
+void TempShop::DamageATablePage() const
+{
+    const int pageSize = Value(QStringLiteral("PRAGMA page_size")).toInt();
+    QFile file(DatabasePath());
+    if (!file.open(QIODevice::ReadWrite)) qFatal("cannot open the database file");
+    const QByteArray contents = file.readAll();
+    // A table leaf page starts with the type byte 13, then its cell count at 3 and 4.
+    qint64 fullest = -1;
+    int mostCells = 0;
+    for (qint64 page = pageSize; page + pageSize <= contents.size(); page += pageSize) {
+        const auto* header = reinterpret_cast<const unsigned char*>(contents.constData() + page);
+        const int cells = header[3] << 8 | header[4];
+        if (header[0] == 13 && cells > mostCells) {
+            fullest = page;
+            mostCells = cells;
+        }
+    }
+    if (fullest < 0) qFatal("no table page with rows");
+    file.seek(fullest + pageSize / 2);
+    file.write(QByteArray(64, char(0xFF)));
+}
+
 }  // namespace mqt::test

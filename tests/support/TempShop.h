@@ -29,6 +29,13 @@ public:
     void AddItem(const QString& last, const QString& first, const QString& desc,
                  const QVariantList& more = {}) const;
 
+    // Adds `count` items of one consignor in one statement, enough to fill
+    // several pages of the item table.
+    void AddManyItems(int count) const;
+    // Overwrites bytes in the middle of the fullest table page of the file,
+    // as a failing disk would.
+    void DamageATablePage() const;
+
 private:
     QTemporaryDir dir_;
 };

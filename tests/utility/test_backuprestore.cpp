@@ -147,18 +147,22 @@ private slots:
         QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("error");     // its first line
         QTest::addColumn<int>("commands");
+        QTest::addColumn<bool>("staleCopy");    // yesterday's copy of the same size is there
 
         QTest::newRow("destination cannot be created")
-            << int(RealHelpers) << "<file>" << "Backup Destination not found" << 1;
+            << int(RealHelpers) << "<file>" << "Backup Destination not found" << 1 << false;
         QTest::newRow("copy command fails")
-            << int(CopyExitsWithFailure) << "<tmp>" << "File not backed up in <tmp>" << 2;
-        QTest::newRow("copy command missing") << int(CopyMissing) << "<tmp>" << "File not backed up in <tmp>" << 2;
+            << int(CopyExitsWithFailure) << "<tmp>" << "File not backed up in <tmp>" << 2 << false;
+        QTest::newRow("copy command missing")
+            << int(CopyMissing) << "<tmp>" << "File not backed up in <tmp>" << 2 << false;
         QTest::newRow("copy reported done but not there")
-            << int(NothingRuns) << "<tmp>" << "File not backed up in <tmp>" << 2;
+            << int(NothingRuns) << "<tmp>" << "File not backed up in <tmp>" << 2 << false;
+        QTest::newRow("copy reported done, yesterday's copy of the same size there")
+            << int(NothingRuns) << "<tmp>" << "File not backed up in <tmp>" << 2 << true;
         QTest::newRow("program folder itself")
-            << int(RealHelpers) << "<shop>" << "File not backed up in <shop>" << 1;
+            << int(RealHelpers) << "<shop>" << "File not backed up in <shop>" << 1 << false;
         QTest::newRow("no location set") << int(RealHelpers) << " "
-                                         << "No backup location set - enter one under Parameters" << 0;
+                                         << "No backup location set - enter one under Parameters" << 0 << false;
     }
 
     void backupFailureIsReported()
@@ -167,6 +171,7 @@ private slots:
         QFETCH(QString, location);
         QFETCH(QString, error);
         QFETCH(int, commands);
+        QFETCH(bool, staleCopy);
         QTemporaryDir tmp;
         QFile blocker(tmp.path() + QStringLiteral("/blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -180,6 +185,13 @@ private slots:
         error.replace(QStringLiteral("<shop>"), run.shop.Folder());
         InstallHelpers(run, Helpers(helpers));
         SetLocation(run, location);
+        run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("phone 555-1234"));
+        const QString copy = tmp.path() + QStringLiteral("/Marquill.mqt");
+        if (staleCopy) {
+            QVERIFY(QFile::copy(run.shop.DatabasePath(), copy));
+            run.shop.Exec(QStringLiteral("UPDATE consignor SET Notes = 'phone 555-9876'"));
+            QCOMPARE(QFileInfo(copy).size(), QFileInfo(run.shop.DatabasePath()).size());
+        }
         QVERIFY(run.Start());
         run.Menu().lblFunction_Click(4);
 
@@ -187,8 +199,47 @@ private slots:
         QCOMPARE(run.dialogs.Errors().size(), 1);
         QCOMPARE(run.dialogs.Errors().first().section(u'\n', 0, 0), error);
         QCOMPARE(run.runner.calls.size(), commands);
-        QVERIFY(!QFile::exists(tmp.path() + QStringLiteral("/Marquill.mqt")));
+        QCOMPARE(QFile::exists(copy), staleCopy);
         QVERIFY(run.Shared().database.IsOpen());
+    }
+
+    void walDatabaseIsBackedUpWithTheDaysWork()
+    {
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"),
+                              QStringLiteral("$Rent=(amount=50,due=02/15/2024,interval=1)"));
+        run.shop.Exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        QVERIFY(run.Start());  // charges the rent due on 02/15/2024
+        run.Menu().lblFunction_Click(4);
+
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QCOMPARE(run.shop.Value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+        Connection copy = Connection::Open(tmp.path() + QStringLiteral("/Marquill.mqt"));
+        Statement rent(copy, QStringLiteral("select ItemDesc from item"));
+        QVERIFY(rent.Step());
+        QCOMPARE(rent.Column(0).toString(), QStringLiteral("Rent - 02/15/2024"));
+    }
+
+    void backupOfADamagedDatabaseIsNotReportedAsDone()
+    {
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        run.shop.AddManyItems(400);
+        QVERIFY(run.Start());
+        run.shop.DamageATablePage();  // a failing disk, during the day
+        run.Menu().lblFunction_Click(4);
+
+        QCOMPARE(run.dialogs.Messages(), QStringList());
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        const QString copy = tmp.path() + QStringLiteral("/Marquill.mqt");
+        QVERIFY2(run.dialogs.Errors().first().startsWith(QStringLiteral("File not backed up in ") + tmp.path() +
+                                                          u'\n' + copy + QStringLiteral(" is damaged:\n")),
+                 qPrintable(run.dialogs.Errors().first()));
     }
 
     void restoreBringsBackTheData()

@@ -183,6 +183,19 @@ private slots:
         QVERIFY(run.dialogs.Errors().first().contains(QStringLiteral("the item table takes no rows")));
         QCOMPARE(Notes(run.shop, Smith), clause);
     }
+
+    void failureForOneConsignorChargesNobody()
+    {
+        test::RunningShop run;
+        const QString clause = QStringLiteral("$Rent=(amount=50,due=01/15/2024)");
+        run.shop.AddConsignor(QStringLiteral("Adams"), Ann, clause);
+        run.shop.AddConsignor(Smith, Ann, clause);
+        run.shop.Exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON item WHEN NEW.LastName = 'Smith' "
+                                     "BEGIN SELECT RAISE(ABORT, 'no rent for Smith'); END"));
+        QVERIFY(!run.Start());
+        QCOMPARE(Notes(run.shop, QStringLiteral("Adams")), clause);
+        QCOMPARE(Items(run.shop), QStringList{});
+    }
 };
 
 QTEST_MAIN(TestChargeRent)

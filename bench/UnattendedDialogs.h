@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/Dialogs.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace mqt {
+
+// Message boxes for a run with nobody at the keyboard: every question is
+// answered No, every choice cancelled, and an error box is printed.
+class UnattendedDialogs final : public Dialogs {
+public:
+    int AskYesNo(const QString&) override { return No; }
+    void ShowError(const QString& message) override { QTextStream(stderr) << "error box: " << message << '\n'; }
+    void ShowMessage(const QString&) override {}
+    QString InputBox(const QString&) override { return {}; }
+    int ChooseFromList(const QString&, const QStringList&) override { return -1; }
+};
+
+}  // namespace mqt

@@ -1,0 +1,170 @@
+// The report run, the choice of sort column, and the hand-over to the item screen.
+
+#include "report/frmReport.h"
+
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "report/AdvancedSearch.h"
+#include "report/CriteriaEscapes.h"
+#include "report/CriteriaFromSelections.h"
+#include "report/ItemRecordText.h"
+#include "report/RecordMatchesCriteria.h"
+#include "report/ReportProgress.h"
+#include "shell/Grid.h"
+#include "shell/ItemScreen.h"
+#include "shell/ScreenNavigator.h"
+#include "shell/SharedValues.h"
+#include "shell/Twips.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <optional>
+
+namespace mqt {
+
+namespace {
+
+constexpr QRgb LightRed = qRgb(255, 192, 192);
+
+}  // namespace
+
+void frmReport::Form_Load()
+{
+    Grid_->SetRow(0);
+    Grid_->SetRows(1);
+    Grid_->SetRows(20);
+    move(TwipsToPixels(1200), TwipsToPixels(1200));
+    txtSelect_[0]->setFocus();
+    Grid_->SetCol(0);
+    Grid_Click();
+}
+
+void frmReport::Grid_Click()
+{
+    SortColumn_ = SortColumnFor(Grid_->Col(), shared_.ItemColumns);
+    ReportQuery_ = ReportQuery(SortColumn_, shared_.ItemColumns);
+}
+
+void frmReport::Grid_DblClick()
+{
+    Grid_Click();
+    cmdShow_Click();
+}
+
+void frmReport::cmdShow_Click()
+{
+    // The advanced search is read once; one that cannot be read lists nothing.
+    const AdvancedSearch search(txtSearch_->text());
+    if (!search.Problem().isEmpty()) {
+        ClearGrid();
+        ShowError(search.Problem());
+        return;
+    }
+
+    if (chkPrint_->isChecked()) StartPrintFile();
+    // A run that fails half-way drops its print file, and no file is left.
+    const auto dropPrintFile = qScopeGuard([this] { printFile_.reset(); });
+    RowColour_ = palette().color(QPalette::Button).rgb();
+    ClearGrid();
+
+    QStringList selections;
+    for (const QLineEdit* box : txtSelect_) selections << box->text();
+    shared_.SearchCriteria = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
+    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+    const CriteriaFilter criteria(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+
+    const ReportOptions options{SortColumn_, chkSummary_->isChecked(), chkTotals_->isChecked()};
+    ReportRows rows(options, shared_.ItemColumns, shared_.clock.Today(),
+                    [this](ReportRowKind kind, ReportCells& cells) { AddRow(kind, cells); });
+
+    ReportProgress progress(this);
+    std::int64_t done = 0;
+    std::optional<ItemRecordReader> reader;
+    shared_.Data3.RecordSource(ReportQuery_);
+    shared_.Data3.Walk([&](const Recordset& items) {
+        progress.Step(++done);
+        if (!reader) reader.emplace(items, shared_.ItemColumns);
+        GetData(*reader);
+        const ItemColumnValues& values = shared_.ColumnValues;
+        if (!criteria.Matches(values)) return;
+        if (!search.MatchesEverything()) {
+            const QString searchText =
+                values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
+            if (!search.Matches(searchText)) return;
+        }
+        rows.Add(values);
+    });
+    rows.Finish();
+    if (printFile_) EndPrintFile();
+}
+
+void frmReport::GetData(const ItemRecordReader& reader)
+{
+    // The shared column values are the report's record buffer: the criteria
+    // read them, and the detail row is made from them.
+    shared_.ColumnValues = reader.Read();
+}
+
+// The grid's current row moves down by one, the grid growing by 5 rows when
+// it comes near its end; then the row is filled, coloured and printed.
+void frmReport::AddRow(ReportRowKind kind, ReportCells& cells)
+{
+    const int row = Grid_->Row() + 1;
+    Grid_->SetRow(row);
+    if (row > Grid_->Rows() - 3) Grid_->SetRows(Grid_->Rows() + 5);
+    if (printFile_) PrintGridRow(cells);  // the row as the grid will show it
+    for (int col = 0; col < ReportGridColumns; ++col)
+        Grid_->SetTextMatrix(row, col, std::move(cells[std::size_t(col)]));
+    if (kind == ReportRowKind::Subtotal) PaintCurrentRow(RowColour_);
+    if (kind == ReportRowKind::Total) {
+        RowColour_ = LightRed;
+        PaintCurrentRow(RowColour_);
+    }
+}
+
+// The heading row and 14 empty rows; the next row added is row 1.
+void frmReport::ClearGrid()
+{
+    Grid_->SetRows(1);
+    Grid_->SetRows(15);
+    Grid_->SetRow(0);
+}
+
+void frmReport::PaintCurrentRow(QRgb colour)
+{
+    for (int col = 0; col < Grid_->Cols(); ++col) {
+        Grid_->SetCol(col);
+        Grid_->SetCellBackColor(colour);
+    }
+}
+
+// Opens the item of the current detail row on the item screen: its
+// consignor's items, narrowed to the items of exactly that description.
+void frmReport::cmdItem_Click()
+{
+    const int row = Grid_->Row();
+    if (row < 1) return;  // the heading row names no item
+    shared_.CurrentLastName = Grid_->TextMatrix(row, 0);
+    shared_.CurrentFirstName = Grid_->TextMatrix(row, 1);
+    shared_.CurrentItemDesc = Grid_->TextMatrix(row, 2);
+    if (shared_.CurrentLastName.isEmpty() || shared_.CurrentFirstName.isEmpty() || shared_.CurrentItemDesc.isEmpty())
+        return;
+
+    shared_.CallerMode = QStringLiteral("Report");
+    shared_.SearchCriteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(shared_.CurrentItemDesc);
+    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+    auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item));
+    if (!items) {
+        shared_.CallerMode.clear();  // nobody to hand over to
+        return;
+    }
+    items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
+    if (auto* window = dynamic_cast<QWidget*>(items)) window->activateWindow();
+}
+
+void frmReport::cmdMenu_Click() { navigator_.ShowMenu(); }
+
+void frmReport::ShowError(const QString& message) { shared_.dialogs.ShowError(message); }
+
+}  // namespace mqt

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "shell/Grid.h"
+#include "support/ScreenDriver.h"
+
+#include <QCheckBox>
+#include <QtTest>
+
+namespace mqt::test {
+
+// Starts the program in the shop and opens the report screen from the menu.
+struct ReportScreen : ScreenDriver {
+    static constexpr int MenuEntry = 3;
+
+    explicit ReportScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
+
+    static RunningShop& Started(RunningShop& run)
+    {
+        if (!run.Start()) qFatal("start-up failed");
+        return run;
+    }
+
+    Grid* grid() const { return Find<Grid>("Grid"); }
+
+    void Check(const QString& name, bool on) { Find<QCheckBox>(name)->setChecked(on); }
+
+    // Clicks a cell; row 0 is the heading.
+    void ClickCell(int row, int col)
+    {
+        QTest::mouseClick(grid()->ClickTarget(row), Qt::LeftButton, {}, grid()->CellCentre(row, col));
+    }
+
+    // Every filled row, cells joined by "|", trailing empty cells left off.
+    QStringList Rows() const
+    {
+        QStringList rows;
+        for (int row = 1; row < grid()->Rows(); ++row) {
+            QStringList cells;
+            for (int col = 0; col < grid()->Cols(); ++col) cells << grid()->TextMatrix(row, col);
+            while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+            if (!cells.isEmpty()) rows << cells.join(u'|');
+        }
+        return rows;
+    }
+
+    // The row's colour when all its cells have one, else 0.
+    QRgb RowColour(int row) const
+    {
+        QRgb colour = 0;
+        for (int col = 0; col < grid()->Cols(); ++col) {
+            grid()->SetRow(row);
+            grid()->SetCol(col);
+            if (col > 0 && grid()->CellBackColor() != colour) return 0;
+            colour = grid()->CellBackColor();
+        }
+        return colour;
+    }
+};
+
+inline constexpr QRgb LightRed = qRgb(255, 192, 192);
+
+}  // namespace mqt::test
