@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Marquill"));
+        // Ties the windows to the menu entry marquill.desktop (Wayland's app id).
+        QGuiApplication::setDesktopFileName(QStringLiteral("marquill"));
 
         mqt::WidgetDialogs dialogs;
         const QString executableFolder = QCoreApplication::applicationDirPath();
