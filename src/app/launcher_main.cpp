@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <unistd.h>
@@ -35,7 +36,12 @@ int main(int argc, char* argv[])
         case mqt::LaunchOutcome::Declined: return 0;
         case mqt::LaunchOutcome::Failed: return 1;
         }
-        program = QFile::encodeName(executableFolder + QStringLiteral("/marquill"));
+        const QString marquill = executableFolder + QStringLiteral("/marquill");
+        if (!QFileInfo(marquill).isExecutable()) {
+            dialogs.ShowError(QStringLiteral("The program %1 is missing").arg(marquill));
+            return 1;
+        }
+        program = QFile::encodeName(marquill);
         shopFolder = QFile::encodeName(shop.folder);
     }
     // The program replaces the launcher, so the desktop sees one process.
