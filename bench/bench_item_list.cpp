@@ -10,7 +10,6 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/ItemScreen.h"
-#include "store/Schema.h"
 #include "store/Sqlite.h"
 
 #include <QApplication>
@@ -24,9 +23,7 @@ namespace {
 
 void FillShop(const QString& path)
 {
-    Connection connection = Connection::Open(path, true);
-    CreateSchema(connection);
-    FillSampleShop(connection, 1000, 100000);
+    Connection connection = CreateSampleShop(path, 1000, 100000);
     Transaction transaction(connection);
     Statement add(connection, QStringLiteral("INSERT INTO consignor (LastName, FirstName) VALUES ('Busy', 'Bea')"));
     add.Step();

@@ -12,7 +12,6 @@
 #include "common/CommandRunner.h"
 #include "shell/Grid.h"
 #include "shell/WidgetDialogs.h"
-#include "store/Schema.h"
 #include "store/Sqlite.h"
 
 #include <QApplication>
@@ -108,9 +107,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Marquill.mqt"));
     {
-        Connection connection = Connection::Open(path, true);
-        CreateSchema(connection);
-        FillSampleShop(connection, 1000, 100000);
+        Connection connection = CreateSampleShop(path, 1000, 100000);
     }
 
     // The first start charges the sample shop's rent; it is not timed.

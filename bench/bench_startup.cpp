@@ -10,7 +10,6 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/WidgetDialogs.h"
-#include "store/Schema.h"
 #include "store/Sqlite.h"
 
 #include <QApplication>
@@ -57,9 +56,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString shop = folder.filePath(QStringLiteral("shop.mqt"));
     {
-        Connection connection = Connection::Open(shop, true);
-        CreateSchema(connection);
-        FillSampleShop(connection, Consignors, Items);
+        Connection connection = CreateSampleShop(shop, Consignors, Items);
         // Every fifth consignor rents, due long ago: 2,000 charges.
         connection.Execute(QStringLiteral("UPDATE consignor SET Notes = CASE WHEN rowid % 5 = 0 THEN "
                                        "'Booth $Rent=(amount=50,Due=01/15/2024,interval=1)' ELSE NULL END"));

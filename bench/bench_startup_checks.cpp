@@ -13,7 +13,6 @@
 #include "store/Database.h"
 #include "store/IntegrityCheck.h"
 #include "store/OnlineBackup.h"
-#include "store/Schema.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,9 +45,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Marquill.mqt"));
     {
-        Connection connection = Connection::Open(path, true);
-        CreateSchema(connection);
-        FillSampleShop(connection, 1000, 100000);
+        Connection connection = CreateSampleShop(path, 1000, 100000);
     }
     out << QStringLiteral("database file: %1 MB\n").arg(double(QFileInfo(path).size()) / 1e6, 0, 'f', 1);
 

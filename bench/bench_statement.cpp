@@ -11,7 +11,6 @@
 #include "statement/StatementCsv.h"
 #include "statement/StatementFiles.h"
 #include "statement/StatementSource.h"
-#include "store/Schema.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -28,9 +27,7 @@ int main(int argc, char* argv[])
     const QString path = folder.filePath(QStringLiteral("Marquill.mqt"));
     constexpr int Lines = 2000;
     {
-        Connection connection = Connection::Open(path, true);
-        CreateSchema(connection);
-        FillSampleShop(connection, 1000, 100000);
+        Connection connection = CreateSampleShop(path, 1000, 100000);
         connection.Execute(QStringLiteral("INSERT INTO consignor (LastName, FirstName) VALUES ('Statement', 'Sam')"));
         Statement add(connection, QStringLiteral("INSERT INTO item (LastName, FirstName, ItemDesc, CostPrice, SalePrice, "
                                                  "DateSold, DatePaid, PayRef) VALUES ('Statement', 'Sam', ?, ?, ?, "

@@ -6,7 +6,6 @@
 #include "common/Clock.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
-#include "store/Schema.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -46,9 +45,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Marquill.mqt"));
     {
-        Connection connection = Connection::Open(path, true);
-        CreateSchema(connection);
-        FillSampleShop(connection, 1000, 100000);
+        Connection connection = CreateSampleShop(path, 1000, 100000);
     }
     SystemClock clock;
     Database database(clock);

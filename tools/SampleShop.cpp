@@ -1,5 +1,6 @@
 #include "SampleShop.h"
 
+#include "store/Schema.h"
 #include "store/Sqlite.h"
 
 #include <QDate>
@@ -72,6 +73,14 @@ void FillSampleShop(Connection& connection, int consignors, int items)
         addItem.Reset();
     }
     transaction.Commit();
+}
+
+Connection CreateSampleShop(const QString& path, int consignors, int items)
+{
+    Connection connection = Connection::Open(path, true);
+    CreateSchema(connection);
+    FillSampleShop(connection, consignors, items);
+    return connection;
 }
 
 }  // namespace mqt

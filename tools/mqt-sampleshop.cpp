@@ -3,7 +3,6 @@
 // is never overwritten.
 
 #include "SampleShop.h"
-#include "store/Schema.h"
 #include "store/Sqlite.h"
 #include "store/StoreError.h"
 
@@ -28,9 +27,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     try {
-        mqt::Connection connection = mqt::Connection::Open(path, true);
-        mqt::CreateSchema(connection);
-        mqt::FillSampleShop(connection, consignors, items);
+        mqt::Connection connection = mqt::CreateSampleShop(path, consignors, items);
     } catch (const mqt::StoreError& error) {
         QFile::remove(path);
         err << "mqt-sampleshop: " << error.Message() << '\n';

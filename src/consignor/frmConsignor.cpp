@@ -73,7 +73,7 @@ void frmConsignor::ShowLines()
     HideTexts();
 
     FormQuery_ = SearchConsignors(txtShowLastName_->text(), txtShowFirstName_->text());
-    Recordset& consignors = Query(shared_.Data2, FormQuery_);
+    Recordset& consignors = shared_.Data2.Query(FormQuery_);
     for (int row = 1; !consignors.Eof(); consignors.MoveNext(), ++row) {
         // One empty row always stays below the last consignor.
         if (row > Grid_->Rows() - 2) Grid_->SetRows(Grid_->Rows() + 1);
@@ -222,20 +222,13 @@ void frmConsignor::FillEntry(const ConsignorRecord& record)
     txtNotes_->setPlainText(record[ConsignorField::Notes]);
 }
 
-Recordset& frmConsignor::Query(DataControl& source, const QString& statement)
-{
-    source.RecordSource(statement);
-    source.Refresh();
-    return source.Recordset();
-}
-
 // Makes the current consignor the current record of Data2 again, so that a
 // query another screen ran in between cannot send a change to another row.
 // The lookup trims the names, so the record found must also carry them.
 Recordset& frmConsignor::SelectCurrentConsignor()
 {
     FormQuery_ = SelectConsignor(shared_.CurrentLastName, shared_.CurrentFirstName);
-    Recordset& found = Query(shared_.Data2, FormQuery_);
+    Recordset& found = shared_.Data2.Query(FormQuery_);
     const auto carriesCurrentNames = [&] {
         const ConsignorRecord record = ReadConsignor(found);
         return SameName(record[ConsignorField::LastName], shared_.CurrentLastName) &&

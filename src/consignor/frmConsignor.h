@@ -17,7 +17,6 @@ class QRadioButton;
 namespace mqt {
 
 class ClickableLineEdit;
-class DataControl;
 class Grid;
 class MessageLine;
 class Recordset;
@@ -72,7 +71,6 @@ private:
     void SetActionsOff();
     ConsignorRecord EntryTexts() const;
     void FillEntry(const ConsignorRecord& record);
-    Recordset& Query(DataControl& source, const QString& statement);
     Recordset& SelectCurrentConsignor();
 
     // Adding, changing and deleting (frmConsignorUpdate.cpp).

@@ -53,7 +53,7 @@ void frmConsignor::cmdUpdate_Click()
 void frmConsignor::AddConsignor(const ConsignorRecord& entry)
 {
     FormQuery_ = FindDuplicateForAdd(entry[ConsignorField::LastName], entry[ConsignorField::FirstName]);
-    Recordset& found = Query(shared_.Data2, FormQuery_);
+    Recordset& found = shared_.Data2.Query(FormQuery_);
     if (!found.Eof()) {
         // The entry and the Add stay, so the names can be corrected.
         shared_.dialogs.ShowError(QStringLiteral("Duplicte names - not added"));
@@ -80,7 +80,7 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
     if (lastName.toLower() != shared_.CurrentLastName.toLower() ||
         firstName.toLower() != shared_.CurrentFirstName.toLower()) {
         FormQuery_ = FindDuplicateForChange(lastName, firstName);
-        if (Query(shared_.Data2, FormQuery_).RecordCount() > 0) {
+        if (shared_.Data2.Query(FormQuery_).RecordCount() > 0) {
             shared_.dialogs.ShowError(QStringLiteral("Duplicate name - not changed"));
             lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
             return false;
@@ -111,7 +111,7 @@ void frmConsignor::RenameItems(const ConsignorRecord& entry)
 {
     const QString lastName = StoredName(entry[ConsignorField::LastName]);
     const QString firstName = StoredName(entry[ConsignorField::FirstName]);
-    Recordset& items = Query(shared_.Data3, SelectItemsToRename(shared_.CurrentLastName, shared_.CurrentFirstName));
+    Recordset& items = shared_.Data3.Query(SelectItemsToRename(shared_.CurrentLastName, shared_.CurrentFirstName));
     for (; !items.Eof(); items.MoveNext()) {
         items.Edit();
         items.Fields(ConsignorFieldName(ConsignorField::LastName)).SetValue(lastName);
@@ -129,7 +129,7 @@ void frmConsignor::DeleteConsignor()
     const bool deleted = Store(QStringLiteral("Delete"), [this] {
         Transaction transaction(shared_.database.connection());
         SelectCurrentConsignor().Delete();
-        Recordset& items = Query(shared_.Data3, SelectItemsToDelete(shared_.CurrentLastName, shared_.CurrentFirstName));
+        Recordset& items = shared_.Data3.Query(SelectItemsToDelete(shared_.CurrentLastName, shared_.CurrentFirstName));
         while (!items.Eof()) {
             items.Delete();
             items.MoveNext();

@@ -81,7 +81,7 @@ bool frmItem::ShowLines()
 bool frmItem::LookUpConsignor()
 {
     FormQuery_ = mqt::LookUpConsignor(txtLastName_->text(), txtFirstName_->text());
-    Recordset& found = Query(shared_.Data2, FormQuery_);
+    Recordset& found = shared_.Data2.Query(FormQuery_);
     const std::int64_t matches = found.RecordCount();
     if (matches == 0) {
         shared_.dialogs.ShowError(QStringLiteral("No such name found - try again"));
@@ -125,7 +125,7 @@ void frmItem::ListItems()
     ListedLastName_ = shared_.CurrentLastName;
     ListedFirstName_ = shared_.CurrentFirstName;
     FormQuery_ = mqt::ListItems(shared_.CurrentLastName, shared_.CurrentFirstName);
-    Recordset& items = Query(shared_.Data3, FormQuery_);
+    Recordset& items = shared_.Data3.Query(FormQuery_);
     // The criteria are read once for the whole list.
     std::optional<CriteriaFilter> filter;
     if (!shared_.SearchCriteria.isEmpty())
@@ -219,7 +219,7 @@ void frmItem::ExecAction()
     const Action action = ChosenAction();
     if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
         FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
-        if (Query(shared_.Data3, FormQuery_).Eof()) {
+        if (shared_.Data3.Query(FormQuery_).Eof()) {
             lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
             return;
         }
@@ -333,13 +333,6 @@ void frmItem::FillEntry(const ItemRecord& record)
 {
     for (int field = 0; field < ItemField::Notes; ++field) Box(field)->setText(record[std::size_t(field)]);
     txtNotes_->setPlainText(record[ItemField::Notes]);
-}
-
-Recordset& frmItem::Query(DataControl& source, const QString& statement)
-{
-    source.RecordSource(statement);
-    source.Refresh();
-    return source.Recordset();
 }
 
 }  // namespace mqt

@@ -21,7 +21,6 @@ class QRadioButton;
 namespace mqt {
 
 class ClickableLineEdit;
-class DataControl;
 class Grid;
 class MessageLine;
 class Recordset;
@@ -93,7 +92,6 @@ private:
     ItemRecord EntryTexts() const;
     void FillEntry(const ItemRecord& record);
     QLineEdit* Box(int field) const { return txtEntry_[std::size_t(field)]; }
-    Recordset& Query(DataControl& source, const QString& statement);
 
     // Adding, changing and deleting (frmItemUpdate.cpp).
     void cmdUpdate_Click();

@@ -7,6 +7,7 @@
 #include "shell/ClickableLineEdit.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
+#include "shell/NamedControl.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
@@ -43,14 +44,6 @@ constexpr std::array<Option, 5> Options = {
 
 QFont TextFont() { return QFont(QStringLiteral("Times New Roman"), 10); }
 QFont LabelFont() { return QFont(QStringLiteral("Georgia"), 10); }
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QFont& font)
-{
-    widget->setObjectName(name);
-    widget->setFont(font);
-    return widget;
-}
 
 }  // namespace
 

@@ -109,7 +109,7 @@ void frmItem::PayItems()
         const bool stored = Store(QStringLiteral("Pay"), [&] {
             Transaction transaction(shared_.database.connection());
             FormQuery_ = SelectConsignorItems(shared_.CurrentLastName, shared_.CurrentFirstName);
-            Recordset& items = Query(shared_.Data3, FormQuery_);
+            Recordset& items = shared_.Data3.Query(FormQuery_);
             for (; !items.Eof(); items.MoveNext()) {
                 if (!chosen.contains(items.Fields(ItemFieldName(ItemField::ItemDesc)).Text())) continue;
                 if (!items.Fields(ItemFieldName(ItemField::DatePaid)).IsNull()) continue;

@@ -89,7 +89,7 @@ void frmItem::AddItem()
         return;
     }
     FormQuery_ = FindConsignor(txtLastName_->text(), txtFirstName_->text());
-    Recordset& consignor = Query(shared_.Data2, FormQuery_);
+    Recordset& consignor = shared_.Data2.Query(FormQuery_);
     if (consignor.Eof()) {
         refuse(QStringLiteral("Last name and first name not on Consignor file"));
         return;
@@ -99,7 +99,7 @@ void frmItem::AddItem()
     const QString lastName = consignor.Fields(QStringLiteral("LastName")).Text();
     const QString firstName = consignor.Fields(QStringLiteral("FirstName")).Text();
     FormQuery_ = FindDuplicateItem(lastName, firstName, desc);
-    Recordset& items = Query(shared_.Data3, FormQuery_);
+    Recordset& items = shared_.Data3.Query(FormQuery_);
     if (!items.Eof()) {
         refuse(QStringLiteral("Duplicate Item Descriptions - not added"));
         ClosingStep();
@@ -136,7 +136,7 @@ void frmItem::ChangeItem()
     }
     if (desc.toLower() != shared_.CurrentItemDesc.toLower()) {
         FormQuery_ = FindItemDesc(shared_.CurrentLastName, shared_.CurrentFirstName, desc);
-        if (Query(shared_.Data3, FormQuery_).RecordCount() >= 1) {
+        if (shared_.Data3.Query(FormQuery_).RecordCount() >= 1) {
             refuse(QStringLiteral("Duplicate item description - not changed"));
             return;
         }
@@ -144,7 +144,7 @@ void frmItem::ChangeItem()
     // The item is selected again right before the edit: another screen may
     // have run a query on the items since it was looked up.
     FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
-    Recordset& item = Query(shared_.Data3, FormQuery_);
+    Recordset& item = shared_.Data3.Query(FormQuery_);
     if (item.Eof()) {
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;

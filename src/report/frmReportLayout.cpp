@@ -5,6 +5,7 @@
 #include "report/frmReport.h"
 
 #include "shell/Grid.h"
+#include "shell/NamedControl.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
@@ -39,14 +40,6 @@ QFont Font(const char* family, qreal points, QFont::Weight weight = QFont::Norma
 QFont ButtonFont() { return Font("Georgia", 9.75, QFont::Bold); }
 QFont LabelFont() { return Font("Georgia", 9.75); }
 QFont TextFont() { return Font("Times New Roman", 12); }
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QFont& font)
-{
-    widget->setObjectName(name);
-    widget->setFont(font);
-    return widget;
-}
 
 QPushButton* Button(const char* caption, const char* name)
 {

@@ -35,18 +35,38 @@ void ReadRow(const Statement& statement, const ResultColumns& columns, std::vect
         values[c] = FromStorage(columns.fields[c], statement.Column(int(c) + 1));
 }
 
+// A statement of the program's dialect, translated and prepared, with the
+// table it reads and its result columns.
+struct PreparedSelect {
+    PreparedSelect(Database* database, const QString& sql)
+        : select(Translated(database, sql)),
+          table(FindTable(select.table)),
+          statement(database->connection(), select.sql),
+          columns(ColumnsOf(statement, table))
+    {
+    }
+
+    static TranslatedSelect Translated(Database* database, const QString& sql)
+    {
+        if (!database || !database->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
+        return TranslateSelect(sql, database->clock().Today());
+    }
+
+    TranslatedSelect select;
+    const TableDefinition* table;
+    Statement statement;
+    ResultColumns columns;
+};
+
 }  // namespace
 
 void DataControl::Refresh()
 {
     result_ = mqt::Recordset();
-    if (!database_ || !database_->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
-    const TranslatedSelect select = TranslateSelect(statement_, database_->clock().Today());
-    const TableDefinition* table = FindTable(select.table);
-
-    Statement statement(database_->connection(), select.sql);
-    const ResultColumns columns = ColumnsOf(statement, table);
-    mqt::Recordset result(*database_, table, columns.names);
+    PreparedSelect prepared(database_, statement_);
+    Statement& statement = prepared.statement;
+    const ResultColumns& columns = prepared.columns;
+    mqt::Recordset result(*database_, prepared.table, columns.names);
     while (statement.Step()) {
         std::vector<QVariant> values;
         ReadRow(statement, columns, values);
@@ -58,13 +78,10 @@ void DataControl::Refresh()
 void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
 {
     result_ = mqt::Recordset();
-    if (!database_ || !database_->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
-    const TranslatedSelect select = TranslateSelect(statement_, database_->clock().Today());
-    const TableDefinition* table = FindTable(select.table);
-
-    Statement statement(database_->connection(), select.sql);
-    const ResultColumns columns = ColumnsOf(statement, table);
-    mqt::Recordset record(*database_, table, columns.names);
+    PreparedSelect prepared(database_, statement_);
+    Statement& statement = prepared.statement;
+    const ResultColumns& columns = prepared.columns;
+    mqt::Recordset record(*database_, prepared.table, columns.names);
     record.AppendRow(0, std::vector<QVariant>(columns.fields.size()));
     std::vector<QVariant>& values = record.rows_[0].values;
     // A text field that holds the same text as in the row before keeps its

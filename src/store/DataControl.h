@@ -29,6 +29,13 @@ public:
     // memory; afterwards the result is empty. For passes that only read.
     void Walk(const std::function<void(const mqt::Recordset&)>& visit);
     mqt::Recordset& Recordset() { return result_; }
+    // Stores the statement, runs it and gives its result.
+    mqt::Recordset& Query(const QString& statement)
+    {
+        RecordSource(statement);
+        Refresh();
+        return result_;
+    }
 
 private:
     Database* database_ = nullptr;

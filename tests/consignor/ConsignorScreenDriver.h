@@ -14,12 +14,6 @@ struct ConsignorScreen : ScreenDriver {
 
     explicit ConsignorScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
 
-    static RunningShop& Started(RunningShop& run)
-    {
-        if (!run.Start()) qFatal("start-up failed");
-        return run;
-    }
-
     void Search(const QString& last, const QString& first = {})
     {
         Type("txtShowLastName", last);
@@ -47,20 +41,6 @@ struct ConsignorScreen : ScreenDriver {
         return rows;
     }
 
-    // Every cell's background colour when the whole row has one, else 0.
-    QRgb RowColour(int row) const
-    {
-        QRgb colour = 0;
-        for (int col = 0; col < grid()->Cols(); ++col) {
-            grid()->SetRow(row);
-            grid()->SetCol(col);
-            if (col > 0 && grid()->CellBackColor() != colour) return 0;
-            colour = grid()->CellBackColor();
-        }
-        return colour;
-    }
-
-    QColor MessageColour() const { return Find<QLabel>("lblMessage")->palette().color(QPalette::WindowText); }
 };
 
 inline constexpr QRgb Yellow = qRgb(255, 255, 0);

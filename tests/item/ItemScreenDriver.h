@@ -24,12 +24,6 @@ struct ItemScreenDriver : ScreenDriver {
 
     explicit ItemScreenDriver(RunningShop& run) : ScreenDriver(Started(run), MenuEntry), run(run) {}
 
-    static RunningShop& Started(RunningShop& run)
-    {
-        if (!run.Start()) qFatal("start-up failed");
-        return run;
-    }
-
     void Show(const QString& last, const QString& first = {})
     {
         Type("txtLastName", last);
@@ -76,23 +70,6 @@ struct ItemScreenDriver : ScreenDriver {
         return rows;
     }
 
-    // Every cell's background colour when the whole row has one, else 0.
-    QRgb RowColour(int row) const
-    {
-        QRgb colour = grid()->CellBackColor();
-        const int keepRow = grid()->Row(), keepCol = grid()->Col();
-        for (int col = 0; col < grid()->Cols(); ++col) {
-            grid()->SetRow(row);
-            grid()->SetCol(col);
-            if (col == 0) colour = grid()->CellBackColor();
-            if (grid()->CellBackColor() != colour) colour = 0;
-        }
-        grid()->SetRow(keepRow);
-        grid()->SetCol(keepCol);
-        return colour;
-    }
-
-    QColor MessageColour() const { return Find<QLabel>("lblMessage")->palette().color(QPalette::WindowText); }
 
     // One stored field of the consignor's item.
     QString Stored(const QString& desc, const QString& field) const

@@ -14,12 +14,6 @@ struct ReportScreen : ScreenDriver {
 
     explicit ReportScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
 
-    static RunningShop& Started(RunningShop& run)
-    {
-        if (!run.Start()) qFatal("start-up failed");
-        return run;
-    }
-
     Grid* grid() const { return Find<Grid>("Grid"); }
 
     void Check(const QString& name, bool on) { Find<QCheckBox>(name)->setChecked(on); }
@@ -41,19 +35,6 @@ struct ReportScreen : ScreenDriver {
             if (!cells.isEmpty()) rows << cells.join(u'|');
         }
         return rows;
-    }
-
-    // The row's colour when all its cells have one, else 0.
-    QRgb RowColour(int row) const
-    {
-        QRgb colour = 0;
-        for (int col = 0; col < grid()->Cols(); ++col) {
-            grid()->SetRow(row);
-            grid()->SetCol(col);
-            if (col > 0 && grid()->CellBackColor() != colour) return 0;
-            colour = grid()->CellBackColor();
-        }
-        return colour;
     }
 };
 

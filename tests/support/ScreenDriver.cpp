@@ -25,6 +25,12 @@ QWidget* Choose(RunningShop& run, int menuEntry)
 
 ScreenDriver::ScreenDriver(RunningShop& run, int menuEntry) : window(Choose(run, menuEntry)) {}
 
+RunningShop& ScreenDriver::Started(RunningShop& run)
+{
+    if (!run.Start()) qFatal("start-up failed");
+    return run;
+}
+
 void ScreenDriver::Click(const QString& name)
 {
     // Near the left edge: an option button or a check box takes a click only
@@ -64,6 +70,28 @@ void ScreenDriver::ClickRow(int row)
 {
     auto* grid = Find<Grid>(QStringLiteral("Grid"));
     QTest::mouseClick(grid->ClickTarget(row), Qt::LeftButton, {}, grid->CellCentre(row, 0));
+}
+
+QRgb ScreenDriver::RowColour(int row) const
+{
+    auto* grid = Find<Grid>(QStringLiteral("Grid"));
+    const int keepRow = grid->Row();
+    const int keepCol = grid->Col();
+    QRgb colour = 0;
+    for (int col = 0; col < grid->Cols(); ++col) {
+        grid->SetRow(row);
+        grid->SetCol(col);
+        if (col == 0) colour = grid->CellBackColor();
+        if (grid->CellBackColor() != colour) colour = 0;
+    }
+    grid->SetRow(keepRow);
+    grid->SetCol(keepCol);
+    return colour;
+}
+
+QColor ScreenDriver::MessageColour() const
+{
+    return Find<QLabel>(QStringLiteral("lblMessage"))->palette().color(QPalette::WindowText);
 }
 
 }  // namespace mqt::test

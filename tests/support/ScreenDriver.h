@@ -2,6 +2,7 @@
 
 #include "support/RunningShop.h"
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +13,9 @@ namespace mqt::test {
 class ScreenDriver {
 public:
     ScreenDriver(RunningShop& run, int menuEntry);
+
+    // Starts the program in the shop; a failed start-up ends the test program.
+    static RunningShop& Started(RunningShop& run);
 
     // The named control; a missing one ends the test program.
     template <typename Control = QWidget>
@@ -31,6 +35,10 @@ public:
     bool IsShown(const QString& name) const { return Find(name)->isVisible(); }
     // Clicks a row of the screen's grid; row 0 is the heading.
     void ClickRow(int row);
+    // The colour of every cell of a grid row when the whole row has one, else 0.
+    QRgb RowColour(int row) const;
+    // The colour of the message line's text.
+    QColor MessageColour() const;
 
     QWidget* window;
 };
