@@ -1,6 +1,6 @@
 #include "SampleShop.h"
 
-#include "store/Schema.h"
+#include "store/NewDatabase.h"
 #include "store/Sqlite.h"
 
 #include <QDate>
@@ -77,8 +77,8 @@ void FillSampleShop(Connection& connection, int consignors, int items)
 
 Connection CreateSampleShop(const QString& path, int consignors, int items)
 {
-    Connection connection = Connection::Open(path, true);
-    CreateSchema(connection);
+    CreateDatabaseFile(path);
+    Connection connection = Connection::Open(path);
     FillSampleShop(connection, consignors, items);
     return connection;
 }
