@@ -153,6 +153,10 @@ QWidget* frmItem::BuildEntryRow()
         else if (field >= ItemField::DateAdded && field <= ItemField::DatePaid)
             box->setAlignment(Qt::AlignHCenter);
         box->installEventFilter(this);
+        // A hidden box keeps its place, so the others stay under their columns.
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
         layout->addWidget(box);
         txtEntry_[std::size_t(field)] = box;
     }
