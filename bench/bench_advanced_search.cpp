@@ -2,9 +2,9 @@
 // record source needs to read those items from SQLite.
 #include "common/Clock.h"
 #include "common/ItemColumns.h"
-#include "report/AdvancedSearch.h"
-#include "report/CriteriaFromSelections.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/AdvancedSearch.h"
+#include "search/CriteriaFromSelections.h"
+#include "search/RecordMatchesCriteria.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Schema.h"

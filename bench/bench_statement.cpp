@@ -8,9 +8,9 @@
 #include "common/CommandRunner.h"
 #include "shell/SharedValues.h"
 #include "shell/WidgetDialogs.h"
-#include "statement/StatementCsv.h"
-#include "statement/StatementFiles.h"
-#include "statement/StatementSource.h"
+#include "documents/StatementCsv.h"
+#include "documents/StatementFiles.h"
+#include "documents/StatementSource.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

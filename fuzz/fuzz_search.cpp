@@ -6,9 +6,9 @@
 // promise: an expression with a problem that matches, or a criteria string
 // that answers differently once SplitFields has marked it.
 #include "common/ItemColumns.h"
-#include "report/AdvancedSearch.h"
-#include "report/CriteriaFromSelections.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/AdvancedSearch.h"
+#include "search/CriteriaFromSelections.h"
+#include "search/RecordMatchesCriteria.h"
 
 #include <QStringList>
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "item/ItemQueries.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/RecordMatchesCriteria.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/ConsignorPicker.h"
 #include "shell/Grid.h"

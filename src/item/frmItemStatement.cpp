@@ -4,7 +4,7 @@
 #include "item/frmItem.h"
 
 #include "shell/MessageLine.h"
-#include "statement/MakeStatement.h"
+#include "documents/MakeStatement.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

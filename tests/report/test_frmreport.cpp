@@ -2,7 +2,7 @@
 // database: runs, sort choice, selections, print file and the Item button.
 
 #include "report/ReportScreenDriver.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/RecordMatchesCriteria.h"
 #include "report/frmReport.h"
 #include "shell/ItemScreen.h"
 #include "shell/ScreenNavigator.h"
@@ -272,9 +272,11 @@ private slots:
         QVERIFY(run.Shared().SearchCriteria.isEmpty());
         if (!description.isEmpty()) {
             QCOMPARE(run.Shared().CurrentItemDesc, description);
-            run.Shared().ColumnValues[3] = description;
-            run.Shared().SearchCriteria = items.criteria;
-            QVERIFY(RecordMatchesCriteria(run.Shared()));
+            ItemColumnValues record;
+            record[3] = description;
+            QString criteria = items.criteria;
+            QVERIFY(RecordMatchesCriteria(criteria, run.Shared().ItemColumns.ColumnTypes, record,
+                                          run.Shared().clock.Today()));
         }
     }
 };

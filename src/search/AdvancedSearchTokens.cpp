@@ -1,4 +1,4 @@
-#include "report/AdvancedSearchTokens.h"
+#include "search/AdvancedSearchTokens.h"
 
 #include "common/TrimBlanks.h"
 

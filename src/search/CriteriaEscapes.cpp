@@ -1,4 +1,4 @@
-#include "report/CriteriaEscapes.h"
+#include "search/CriteriaEscapes.h"
 
 namespace mqt {
 

@@ -3,9 +3,9 @@
 // step-by-step reduction of its signs that the search is defined by.
 #include "common/ItemColumns.h"
 #include "common/TrimBlanks.h"
-#include "report/AdvancedSearch.h"
-#include "report/CriteriaFromSelections.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/AdvancedSearch.h"
+#include "search/CriteriaFromSelections.h"
+#include "search/RecordMatchesCriteria.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

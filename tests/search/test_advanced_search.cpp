@@ -1,4 +1,4 @@
-#include "report/AdvancedSearch.h"
+#include "search/AdvancedSearch.h"
 
 #include <QtTest>
 

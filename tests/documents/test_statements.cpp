@@ -1,11 +1,11 @@
 // Consignor statements: their content read from a real shop database, the
 // PDF and CSV files, and the entry point the item screen's button calls.
 
-#include "statement/MakeStatement.h"
-#include "statement/StatementCsv.h"
-#include "statement/StatementFiles.h"
-#include "statement/StatementPdf.h"
-#include "statement/StatementSource.h"
+#include "documents/MakeStatement.h"
+#include "documents/StatementCsv.h"
+#include "documents/StatementFiles.h"
+#include "documents/StatementPdf.h"
+#include "documents/StatementSource.h"
 #include "support/RunningShop.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
-#include "statement/StatementPdf.h"
+#include "documents/StatementPdf.h"
 
 #include "common/DateText.h"
-#include "statement/StatementContent.h"
+#include "documents/StatementContent.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "statement/StatementContent.h"
+#include "documents/StatementContent.h"
 
 #include <algorithm>
 #include <map>

@@ -1,9 +1,9 @@
-#include "report/CriteriaFromSelections.h"
+#include "search/CriteriaFromSelections.h"
 
 #include "common/CodePointOrder.h"
 #include "common/TrimBlanks.h"
-#include "report/CriteriaEscapes.h"
-#include "report/ComparableValue.h"
+#include "search/CriteriaEscapes.h"
+#include "search/ComparableValue.h"
 
 namespace mqt {
 

@@ -1,11 +1,11 @@
-#include "statement/StatementSource.h"
+#include "documents/StatementSource.h"
 
 #include "common/Amount.h"
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
 #include "common/Val.h"
-#include "report/RecordMatchesCriteria.h"
+#include "search/RecordMatchesCriteria.h"
 #include "shell/SharedValues.h"
 #include "store/DataControl.h"
 

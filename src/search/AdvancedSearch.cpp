@@ -1,7 +1,7 @@
-#include "report/AdvancedSearch.h"
+#include "search/AdvancedSearch.h"
 
 #include "common/TrimBlanks.h"
-#include "report/AdvancedSearchTokens.h"
+#include "search/AdvancedSearchTokens.h"
 
 #include <QVarLengthArray>
 

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "common/ItemColumns.h"
-#include "report/ComparableValue.h"
+#include "search/ComparableValue.h"
 
 #include <QDate>
 #include <QString>
 #include <vector>
 
 namespace mqt {
-
-class SharedValues;
 
 // A criteria string read once, to test many records against it.
 //
@@ -52,9 +50,5 @@ private:
 // record. The criteria text is left with SplitFields's markers.
 bool RecordMatchesCriteria(QString& criteria, const ItemColumnTable::TypeLetters& types,
                            const ItemColumnValues& values, const QDate& today);
-
-// The same for the current record of a screen: SearchCriteria against
-// ColumnValues, by the types of ItemColumns, on the clock's day.
-bool RecordMatchesCriteria(SharedValues& shared);
 
 }  // namespace mqt

@@ -1,4 +1,4 @@
-#include "report/ComparableValue.h"
+#include "search/ComparableValue.h"
 
 #include "common/CodePointOrder.h"
 #include "common/DateText.h"

@@ -1,12 +1,12 @@
-#include "statement/MakeStatement.h"
+#include "documents/MakeStatement.h"
 
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
-#include "statement/StatementFiles.h"
-#include "statement/StatementPdf.h"
-#include "statement/StatementSource.h"
+#include "documents/StatementFiles.h"
+#include "documents/StatementPdf.h"
+#include "documents/StatementSource.h"
 
 #include <QDesktopServices>
 #include <QDir>

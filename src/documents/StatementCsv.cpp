@@ -1,7 +1,7 @@
-#include "statement/StatementCsv.h"
+#include "documents/StatementCsv.h"
 
 #include "common/DateText.h"
-#include "statement/StatementContent.h"
+#include "documents/StatementContent.h"
 
 #include <QStringList>
 

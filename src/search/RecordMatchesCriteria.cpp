@@ -1,10 +1,9 @@
-#include "report/RecordMatchesCriteria.h"
+#include "search/RecordMatchesCriteria.h"
 
 #include "common/Clock.h"
 #include "common/SplitFields.h"
 #include "common/Val.h"
-#include "report/CriteriaEscapes.h"
-#include "shell/SharedValues.h"
+#include "search/CriteriaEscapes.h"
 
 #include <algorithm>
 #include <array>
@@ -71,12 +70,6 @@ bool RecordMatchesCriteria(QString& criteria, const ItemColumnTable::TypeLetters
 {
     if (criteria.isEmpty()) return true;
     return CriteriaFilter(criteria, types, today).Matches(values);
-}
-
-bool RecordMatchesCriteria(SharedValues& shared)
-{
-    return RecordMatchesCriteria(shared.SearchCriteria, shared.ItemColumns.ColumnTypes, shared.ColumnValues,
-                                 shared.clock.Today());
 }
 
 }  // namespace mqt

@@ -1,11 +1,7 @@
 #include "common/ItemColumns.h"
-#include "report/CriteriaEscapes.h"
-#include "report/CriteriaFromSelections.h"
-#include "report/RecordMatchesCriteria.h"
-#include "shell/SharedValues.h"
-#include "support/FixedClock.h"
-#include "support/RecordingRunner.h"
-#include "support/ScriptedDialogs.h"
+#include "search/CriteriaEscapes.h"
+#include "search/CriteriaFromSelections.h"
+#include "search/RecordMatchesCriteria.h"
 
 #include <QtTest>
 
@@ -42,7 +38,6 @@ private slots:
     void recordMatchesCriteria_data();
     void recordMatchesCriteria();
     void criteriaTextKeepsItsMarkers();
-    void sharedValuesCallUsesTheScreenValues();
     void criteriaFromSelections_data();
     void criteriaFromSelections();
     void selectionFinds_data();
@@ -165,22 +160,6 @@ void CriteriaTest::criteriaTextKeepsItsMarkers()
     QCOMPARE(criteria, QStringLiteral("3.EQ.~a`b~,4.EQ.c"));
     QVERIFY(RecordMatchesCriteria(criteria, types, record, today));
     QCOMPARE(criteria, QStringLiteral("3.EQ.~a`b~,4.EQ.c"));
-}
-
-void CriteriaTest::sharedValuesCallUsesTheScreenValues()
-{
-    test::ScriptedDialogs dialogs;
-    test::FixedClock clock(QDate(2023, 6, 1));
-    test::RecordingRunner runner;
-    SharedValues shared(QStringLiteral("."), dialogs, clock, runner);
-    shared.ItemColumns = BuildItemColumns();
-    shared.SearchCriteria = QStringLiteral("9.EQ.5/31,3.EQ.\"x,y\"");
-    shared.ColumnValues[3] = QStringLiteral("X,Y");
-    shared.ColumnValues[9] = QStringLiteral("5/31/2023");
-    QVERIFY(RecordMatchesCriteria(shared));
-    QCOMPARE(shared.SearchCriteria, QStringLiteral("9.EQ.5/31,3.EQ.~x`y~"));
-    clock.SetToday(QDate(2024, 6, 1));
-    QVERIFY(!RecordMatchesCriteria(shared));
 }
 
 void CriteriaTest::criteriaFromSelections_data()

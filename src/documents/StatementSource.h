@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statement/StatementContent.h"
+#include "documents/StatementContent.h"
 
 #include <QString>
 

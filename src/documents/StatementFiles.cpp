@@ -1,8 +1,8 @@
-#include "statement/StatementFiles.h"
+#include "documents/StatementFiles.h"
 
-#include "statement/StatementContent.h"
-#include "statement/StatementCsv.h"
-#include "statement/StatementPdf.h"
+#include "documents/StatementContent.h"
+#include "documents/StatementCsv.h"
+#include "documents/StatementPdf.h"
 
 #include <QDir>
 #include <QSaveFile>
