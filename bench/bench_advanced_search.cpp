@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the report's filters take for 100,000 items, beside the time the
 // record source needs to read those items from SQLite.
 #include "common/Clock.h"

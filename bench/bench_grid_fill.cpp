@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills 100,000 rows of 12 columns the way the item report does (the row count
 // grows by 5 as rows are added) and times it against a QTableWidget filled
 // cell by cell. Run with QT_QPA_PLATFORM=offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the item screen listing one consignor's 1,000 items (the query, the
 // criteria test of every record, the grid fill and the totals) in a shop of
 // 1,000 consignors and 100,000 more items, as Show Items from the consignor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the item report over a sample shop of 1,000 consignors and 100,000
 // items, sorted by name with detail totals, from the press of "Show" to the
 // filled grid, against the sqlite3 command line writing the same query as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times start-up on a shop of 10,000 consignors, 2,000 of them with rent
 // due, and 100,000 items: from process start to the menu shown, each time on
 // a fresh copy of the shop, so every start charges the 2,000 rents. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the checks that start-up and the safety copies add, on a shop of 1,000
 // consignors and 100,000 items: PRAGMA quick_check on the open database, one
 // safety copy (online backup and integrity_check of the copy), and the whole

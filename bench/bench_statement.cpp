@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a consignor statement in a shop of 1,000 consignors and 100,000 items,
 // for a consignor with 2,000 items paid in one pay-out: reading the
 // consignor's items, building the content, and writing the CSV and the PDF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the record sources on a shop of 1,000 consignors and 100,000 items:
 // the report's full read, one consignor's item list, a consignor name search
 // and the lookup of one item, as the screens run them.

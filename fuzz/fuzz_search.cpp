@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary input to both search languages. The input is read as UTF-8
 // and cut into lines: the first line is used as an advanced search expression
 // and as a criteria string, the second as the text to search, and all lines

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build-deb/marquill_VERSION_ARCH.deb with CPack and
 # checks it with lintian. The build uses Debian's own compiler and linker
 # flags (hardening included) in a folder of its own, without the tests and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and starts the program. A new, empty shop database is
 # made beside the program the first time.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and its tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-sanitize/ and runs every test there; then
 # builds the fuzz target with clang in build-fuzz/ and runs it over its seed

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs (when missing) and builds it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Marquill runs this before every backup to create the backup folder:
 #   Makedir.sh FOLDER
 # It must leave FOLDER in place (an existing one is fine) and exit with 0.

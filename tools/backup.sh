@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Marquill runs this to copy the database: for a backup from the database to
 # the backup folder, for a restore from the backup folder to the database:
 #   backup.sh FROM TO

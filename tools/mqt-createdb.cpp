@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mqt-createdb FILE: creates an empty shop database with its three tables.
 // An existing file is never overwritten.
 

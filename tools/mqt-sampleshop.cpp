@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mqt-sampleshop FILE [CONSIGNORS ITEMS]: creates a shop database filled with
 // made-up consignors and items (default 1,000 and 100,000). An existing file
 // is never overwritten.

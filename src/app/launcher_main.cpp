@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marquill-launcher [--shop FOLDER]: what the desktop's menu entry starts.
 // It finds the shop folder as the program does, offers to make an empty shop
 // there when it has no database, and then runs the program on that folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching, listing and selecting consignors, and the choice of action.
 
 #include "consignor/frmConsignor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consignor screen's window: title and message line, the search row,
 // the grid, the entry row under the grid's columns, and the action frame
 // beside the notes box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding, changing and deleting consignors. A change of name is carried over
 // to the consignor's items, and a deleted consignor takes its items along;
 // each of these runs in one transaction, so a failure leaves the consignor

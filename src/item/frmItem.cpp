@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking a consignor up, listing its items, selecting one, and the choice of
 // action.
 

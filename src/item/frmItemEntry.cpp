@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving an entry box: the ditto mark repeats the last entry, and leaving a
 // price box works the other price out by the shop's commission.
 

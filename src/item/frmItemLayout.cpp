@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item screen's window: title, message line and Menu; the name row; the
 // action frame beside the grid; the update button and the entry row under the
 // grid's columns; the notes box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selling an item, and paying a consignor out for sold items.
 
 #include "item/frmItem.h"

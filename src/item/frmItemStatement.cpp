@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Statement" button beside "Menu": a statement for the consignor whose
 // items are listed, of a pay-out or of what is owed now.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storing an added or changed item, after the dates in the entry boxes were
 // expanded and checked.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/BackupBoxes.h"
 
 #include "common/SortsAfterBlank.h"

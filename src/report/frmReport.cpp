@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report run, the choice of sort column, and the hand-over to the item screen.
 
 #include "report/frmReport.h"

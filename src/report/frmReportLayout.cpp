@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report screen's window: the buttons, check boxes, title and advanced
 // search at the top, the selection boxes each above its grid column, and
 // the grid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's print file: named by the user, written row by row as the
 // grid fills, and put in place when the run ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop launcher's first run makes an empty shop with its helper
 // commands; a run on a folder that holds a database touches nothing.
 

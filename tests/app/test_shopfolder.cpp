@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shop folder: named on the command line, beside the executable when the
 // database is there, else the user's data folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry shortcuts of the item screen: the ditto mark and "today" in date boxes.
 
 #include "common/Ditto.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consignor screen's search, list and selection, driven through its
 // controls against a real database.
 

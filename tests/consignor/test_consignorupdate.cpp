@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding, changing and deleting consignors through the consignor screen,
 // against a real database: what is stored, what is refused, the items that
 // follow a change of name or a deletion, and writes that fail half-way.

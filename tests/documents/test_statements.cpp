@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Consignor statements: their content read from a real shop database, the
 // PDF and CSV files, and the entry point the item screen's button calls.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selling, paying out, the pricing rule and the ditto mark on the item
 // screen, driven through its controls against a real database.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item screen's lookup, list, selection, add, change and delete, driven
 // through its controls against a real database.
 

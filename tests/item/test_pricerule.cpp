@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pricing rule of the item screen: one price worked out from the other
 // through the commission, to two decimals, then to the shop's rounding step.
 

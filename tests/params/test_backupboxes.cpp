@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup location's boxes read back from a stored location, and the
 // commission as typed.
 

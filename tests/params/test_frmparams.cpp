@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameters screen against a real database: what Update stores in the
 // params row and in Settings, and what the screen shows when it opens again.
 

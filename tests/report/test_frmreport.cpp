@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item report screen driven through its controls against a real
 // database: runs, sort choice, selections, print file and the Item button.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's rows from its matching records: sorting, grouping keys,
 // subtotals and totals, without windows.
 

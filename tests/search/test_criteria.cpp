@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ItemColumns.h"
 #include "search/CriteriaEscapes.h"
 #include "search/CriteriaFromSelections.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated inputs for both search languages, from a fixed seed: every input
 // must finish, and the advanced search must give the same answer as the
 // step-by-step reduction of its signs that the search is defined by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value conversions every screen shares: numbers read from text, rounding,
 // money formats and dates.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list grid: rows, current cell, colours and clicks.
 
 #include "shell/Grid.h"

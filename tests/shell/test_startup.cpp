@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the database file, the settings row and the main menu.
 
 #include "support/RunningShop.h"

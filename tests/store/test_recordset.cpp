@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record sources against real database files: walking, changing rows
 // during a walk, row identity, and the statement dialect.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's folders form layers whose includes run one way: a file may
 // include headers of its own layer or a lower one, never of a higher one.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backup and restore with the real helper commands, in temporary folders.
 
 #include "support/RunningShop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rent charging at start-up, against a real shop database and a fixed day.
 
 #include "support/RunningShop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting paid items from the menu, against a real shop database.
 
 #include "support/RunningShop.h"

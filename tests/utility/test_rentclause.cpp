@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rent clause reader on its own: the corners the start-up tests do not
 // reach, and thousands of generated clauses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Safety copies: their names and rotation, the copies made at start-up and
 // before a restore or a purge, and the database check at start-up.
 
