@@ -12,7 +12,7 @@ const QString Ditto = QStringLiteral(
     "(Pink\" after Blue vase gives Pink vase).");
 
 const QString Dates = QStringLiteral(
-    "A date, month/day/year: 3/15/24, 3/15/2024, Mar 15 2024; or today, today+7, today-1. "
+    "A date, month/day/year: 3/15/24, 3/15/2024, Mar 15 2024; or today, today+7, today-1.\n"
     "A two-digit year is within 80 years before and 19 years after this year.");
 
 const QString Prices = QStringLiteral(
