@@ -12,19 +12,19 @@ scripts/packages.sh build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fo
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2 --target mqt-screenshots mqt-createdb mqt-helpers
 
-shop=/tmp/marquill-guide-shop
+shop=/tmp/mqguide/shop
 out=docs/guide
-rm -rf "$shop"
+rm -rf /tmp/mqguide
 mkdir -p "$shop" "$out"
 cp build/program/Makedir.sh build/program/backup.sh "$shop/"
 build/program/mqt-createdb "$shop/Marquill.mqt"
 
 # The sample shop: commission 30 %, rounding to 25 cents, a backup folder in
-# the shop's own temporary folder; a few consignors, one renting booth 4 and
+# the sample's own temporary folder; a few consignors, one renting booth 4 and
 # one whose rent clause cannot be read; their items in stock, sold, and paid.
 sqlite3 "$shop/Marquill.mqt" <<'SQL'
 INSERT INTO params (Commission, Rounding, PriceOverride, Backup)
-  VALUES (30, 0.25, 0, 'c:\tmp\marquill-guide-shop\backup\');
+  VALUES (30, 0.25, 0, 'c:\tmp\mqguide\backup\');
 INSERT INTO consignor (LastName, FirstName, Phone, Email, Street, City, State, Zip, Notes) VALUES
   ('Baker', 'Al', '555-0101', 'al.baker@example.com', '12 Elm St', 'Springfield', 'IL', '62701',
    'Booth 7 $Rent=(amount=abc,due=03/01/2025)'),
