@@ -4,6 +4,7 @@
 #include "consignor/frmConsignor.h"
 
 #include "consignor/ConsignorQueries.h"
+#include "consignor/ConsignorHints.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/Grid.h"
 #include "shell/ItemScreen.h"
@@ -35,6 +36,7 @@ bool SameName(const QString& a, const QString& b) { return FoldCase(a) == FoldCa
 
 void frmConsignor::Form_Load()
 {
+    SetConsignorHints(*this);
     Grid_->SetRow(0);
     move(TwipsToPixels(600), TwipsToPixels(600));
     txtShowLastName_->setFocus();

@@ -8,6 +8,7 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "item/ItemQueries.h"
+#include "item/ItemHints.h"
 #include "search/RecordMatchesCriteria.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/ConsignorPicker.h"
@@ -38,6 +39,7 @@ constexpr std::array<int, 9> ColumnTwips = {3860, 1260, 1260, 1170, 1170, 1300, 
 
 void frmItem::Form_Load()
 {
+    SetItemHints(*this);
     move(TwipsToPixels(900), TwipsToPixels(900));
     int width = 2 * Grid_->frameWidth() + Grid_->verticalScrollBar()->sizeHint().width();
     for (int col = 0; col < GridColumnCount; ++col) {

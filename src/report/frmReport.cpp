@@ -5,6 +5,7 @@
 
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "report/ReportHints.h"
 #include "search/AdvancedSearch.h"
 #include "search/CriteriaEscapes.h"
 #include "search/CriteriaFromSelections.h"
@@ -32,6 +33,7 @@ constexpr QRgb LightRed = qRgb(255, 192, 192);
 
 void frmReport::Form_Load()
 {
+    SetReportHints(*this);
     Grid_->SetRow(0);
     Grid_->SetRows(1);
     Grid_->SetRows(20);

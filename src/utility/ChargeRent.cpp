@@ -2,6 +2,7 @@
 #include "utility/ChargeRent.h"
 
 #include "common/Clock.h"
+#include "common/Dialogs.h"
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
 #include "shell/SharedValues.h"
@@ -53,6 +54,7 @@ void ChargeRent(SharedValues& shared)
     // and a failure leaves every clause and rent item as it was.
     Transaction transaction(shared.database.connection());
     const QDate today = shared.clock.Today();
+    QStringList unreadable;
     consignors.MoveFirst();
     while (!consignors.Eof()) {
         const QString last = consignors.Fields(QStringLiteral("LastName")).Text();
@@ -62,11 +64,17 @@ void ChargeRent(SharedValues& shared)
         if (!last.trimmed().isEmpty() && !first.trimmed().isEmpty()) {
             const std::optional<RentCharge> charge =
                 RentDue(consignors.Fields(QStringLiteral("Notes")).Text(), today);
-            if (charge) ChargeOnePeriod(shared, consignors, last, first, *charge);
+            if (charge)
+                ChargeOnePeriod(shared, consignors, last, first, *charge);
+            else if (RentClauseUnreadable(consignors.Fields(QStringLiteral("Notes")).Text(), today))
+                unreadable << QStringLiteral("Rent not charged for %1, %2: the rent clause in the notes cannot be read")
+                                  .arg(last, first);
         }
         consignors.MoveNext();
     }
     transaction.Commit();
+    // Told once, after the pass is stored, so the owner can mend the notes.
+    if (!unreadable.isEmpty()) shared.dialogs.ShowMessage(unreadable.join(u'\n'));
 }
 
 }  // namespace mqt

@@ -14,6 +14,8 @@ class SharedValues;
 // description that already exists is not booked twice. The pass is stored
 // as a whole or not at all: a failure leaves every consignor uncharged. At most one period is charged
 // per consignor and start-up. A consignor without names is left alone.
+// Consignors whose notes hold "$rent" but no clause that can be read are
+// charged nothing and named, one line each, in one message after the pass.
 // Throws StoreError when the database fails.
 void ChargeRent(SharedValues& shared);
 

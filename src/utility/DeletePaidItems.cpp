@@ -20,15 +20,24 @@ void DeletePaidItems(SharedValues& shared)
         return;
     }
     const QString dateText = FormatShortDate(*date);
-    if (shared.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText) !=
-        Yes)
+    const QString paidBefore =
+        QStringLiteral("select * from item where datesold is not null and datepaid < #") + dateText + QStringLiteral("#");
+
+    // The owner sees how many items go before answering; the question keeps
+    // its own words, with the count on a line of its own.
+    shared.Data3.RecordSource(paidBefore);
+    shared.Data3.Refresh();
+    const qint64 toDelete = shared.Data3.Recordset().RecordCount();
+    const QString count = toDelete == 1 ? QStringLiteral("1 item will be deleted")
+                                        : QStringLiteral("%1 items will be deleted").arg(toDelete);
+    if (shared.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText +
+                                u'\n' + count) != Yes)
         return;
     if (!SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
 
     qint64 deleted = 0;
     Transaction transaction(shared.database.connection());
-    shared.Data3.RecordSource(QStringLiteral("select * from item where datesold is not null and datepaid < #") +
-                              dateText + QStringLiteral("#"));
+    shared.Data3.RecordSource(paidBefore);
     shared.Data3.Refresh();
     Recordset& items = shared.Data3.Recordset();
     if (!items.Eof()) items.MoveFirst();

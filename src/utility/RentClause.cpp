@@ -23,6 +23,18 @@ double DecimalValue(float amount)
     return value;
 }
 
+// Whether the value starts with a number as Val reads one (blanks skipped,
+// an optional sign, a digit or a point and a digit): "abc", "$40" and an empty
+// value hold none, and a clause with such an amount or interval is unreadable.
+bool HoldsNumber(QString value)
+{
+    value.remove(u' ');
+    qsizetype i = 0;
+    if (i < value.size() && (value[i] == u'-' || value[i] == u'+')) ++i;
+    if (i < value.size() && value[i] == u'.') ++i;
+    return i < value.size() && value[i] >= u'0' && value[i] <= u'9';
+}
+
 }  // namespace
 
 std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& today)
@@ -43,6 +55,7 @@ std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& toda
         if (equals < 0) continue;
         const QString key = item.left(equals).toLower();
         const QString value = item.mid(equals + 1);
+        if ((key == u"amount" || key == u"interval") && !HoldsNumber(value)) return std::nullopt;
         if (key == u"amount") {
             clause.amount = float(Val(value));
         } else if (key == u"due") {
@@ -58,6 +71,11 @@ std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& toda
     }
     if (!Amount::FromDouble(DecimalValue(clause.amount))) return std::nullopt;
     return clause;
+}
+
+bool RentClauseUnreadable(const QString& notes, const QDate& today)
+{
+    return notes.contains(QStringLiteral("$rent"), Qt::CaseInsensitive) && !ReadRentClause(notes, today);
 }
 
 std::optional<RentCharge> RentDue(const QString& notes, const QDate& today)

@@ -27,9 +27,14 @@ struct RentClause {
 
 // Reads the clause from the notes. Empty when the notes hold no "$rent"
 // followed by "(" and ")", and when the clause cannot be read safely: a due
-// date that is no date, an interval that is negative or beyond 32767 months,
-// an amount too large to hold. Such a consignor is left alone.
+// date that is no date, an amount or interval that is no number ("abc",
+// "$40", nothing), an interval that is negative or beyond 32767 months, an
+// amount too large to hold. Such a consignor is left alone.
 std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& today);
+
+// Whether the notes hold "$rent" but no clause that ReadRentClause can read,
+// so the shop owner is told that no rent is charged for the consignor.
+bool RentClauseUnreadable(const QString& notes, const QDate& today);
 
 // One period of rent that has come due.
 struct RentCharge {

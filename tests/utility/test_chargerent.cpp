@@ -141,6 +141,61 @@ private slots:
         QVERIFY(run.dialogs.Errors().isEmpty());
     }
 
+    void unreadableClauseIsNamed_data()
+    {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<bool>("named");
+
+        QTest::newRow("amount that is no number") << "$Rent=(amount=abc,due=01/15/2024)" << true;
+        QTest::newRow("amount with a dollar sign") << "$Rent=(amount=$40,due=01/15/2024)" << true;
+        QTest::newRow("empty amount") << "$Rent=(amount=,due=01/15/2024)" << true;
+        QTest::newRow("due date that does not exist") << "$Rent=(amount=50,due=02/30/2024)" << true;
+        QTest::newRow("due date that is no date") << "$Rent=(amount=50,due=next week)" << true;
+        QTest::newRow("interval that is no number") << "$Rent=(amount=50,due=01/15/2024,interval=monthly)" << true;
+        QTest::newRow("interval beyond 16 bits") << "$Rent=(amount=50,due=01/15/2024,interval=40000)" << true;
+        QTest::newRow("no ( after the word") << "$rent is 50 a month" << true;
+        QTest::newRow("no ) after the (") << "$Rent=(amount=50,due=01/15/2024" << true;
+        QTest::newRow("good clause, charged") << "$Rent=(amount=50,due=01/15/2024)" << false;
+        QTest::newRow("good clause, not yet due") << "$Rent=(amount=50,due=12/15/2024)" << false;
+        QTest::newRow("amount 0 pauses the rent") << "$Rent=(amount=0,due=01/15/2024)" << false;
+        QTest::newRow("amount read up to a word") << "$Rent=(amount=50 dollars,due=01/15/2024)" << false;
+        QTest::newRow("no clause at all") << "pays by cheque" << false;
+    }
+
+    void unreadableClauseIsNamed()
+    {
+        QFETCH(QString, notes);
+        QFETCH(bool, named);
+        const QString message =
+            QStringLiteral("Rent not charged for Baker, Al: the rent clause in the notes cannot be read");
+
+        test::RunningShop run;
+        run.clock.SetToday(QDate(2024, 2, 20));
+        run.shop.AddConsignor(QStringLiteral("Baker"), QStringLiteral("Al"), notes);
+        for (int start = 0; start < 2; ++start) {
+            run.dialogs.Clear();
+            QVERIFY(run.Start());
+            QCOMPARE(run.dialogs.Messages(), named ? QStringList{message} : QStringList{});
+        }
+        if (named) {
+            QCOMPARE(Notes(run.shop, QStringLiteral("Baker")), notes);
+            QCOMPARE(Items(run.shop), QStringList{});
+        }
+    }
+
+    void unreadableClausesShareOneMessage()
+    {
+        test::RunningShop run;
+        run.shop.AddConsignor(QStringLiteral("Young"), QStringLiteral("Yan"), QStringLiteral("$Rent=(amount=x)"));
+        run.shop.AddConsignor(QStringLiteral("Adams"), QStringLiteral("Al"), QStringLiteral("$Rent=(due=13/1/2024)"));
+        run.shop.AddConsignor(Smith, Ann, QStringLiteral("$Rent=(amount=50,due=01/15/2024)"));
+        QVERIFY(run.Start());
+        QCOMPARE(run.dialogs.Messages(),
+                 QStringList{"Rent not charged for Adams, Al: the rent clause in the notes cannot be read\n"
+                             "Rent not charged for Young, Yan: the rent clause in the notes cannot be read"});
+        QCOMPARE(Items(run.shop), QStringList{"Rent - 01/15/2024|-50.0"});
+    }
+
     void existingRentItemIsNotBookedTwice()
     {
         test::RunningShop run;

@@ -81,8 +81,10 @@ private slots:
         run.Menu().lblFunction_Click(6);
 
         QCOMPARE(run.dialogs.Texts(test::ScriptedDialogs::Kind::Input), QStringList{Prompt});
+        const QString count = deleted.size() == 1 ? QStringLiteral("1 item will be deleted")
+                                                  : QStringLiteral("%1 items will be deleted").arg(deleted.size());
         QCOMPARE(run.dialogs.Questions(),
-                 QStringList{"Are you sure you want to delete all paid items prior to " + shownDate});
+                 QStringList{"Are you sure you want to delete all paid items prior to " + shownDate + "\n" + count});
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.dialogs.Messages(), QStringList{QString::number(deleted.size()) + " items deleted"});
         QCOMPARE(Remaining(run.shop), kept);

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// mqt-screenshots SHOP OUTDIR: starts the program in the shop folder on a fixed
+// day, opens every screen in the state the shop owner's guide describes, and
+// writes each window, message box and hint as a PNG into OUTDIR. Run it under
+// a display (scripts/screenshots.sh runs it under Xvfb on a sample shop).
+
+#include "app/Program.h"
+#include "common/Clock.h"
+#include "common/CommandRunner.h"
+#include "shell/Grid.h"
+#include "shell/WidgetDialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QQueue>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+
+using namespace mqt;
+
+QString outDir;
+int failures = 0;
+
+void Save(const QPixmap& picture, const QString& name)
+{
+    const QString path = outDir + u'/' + name + QStringLiteral(".png");
+    if (!picture.save(path)) {
+        QTextStream(stderr) << "mqt-screenshots: cannot write " << path << '\n';
+        ++failures;
+    }
+}
+
+// Lets the windows paint before they are photographed.
+void Settle(int ms = 300)
+{
+    QTest::qWait(ms);
+}
+
+// The guide's day, so the pictures do not change from one day to the next.
+class GuideClock final : public Clock {
+public:
+    QDateTime Now() const override { return QDateTime(QDate(2025, 3, 14), QTime(10, 30)); }
+};
+
+// The program's own message boxes, each photographed while it is open and then
+// answered as the guide's story goes on.
+class PhotographedDialogs final : public Dialogs {
+public:
+    struct Reply {
+        QString picture;  // empty: answered without a picture
+        QString input;    // typed into an input box
+        int answer = No;  // for a question
+        int choice = 0;   // for a list choice
+    };
+    void Expect(Reply reply) { replies_.enqueue(std::move(reply)); }
+
+    int AskYesNo(const QString& prompt) override { Arm(); return real_.AskYesNo(prompt); }
+    void ShowError(const QString& message) override { Arm(); real_.ShowError(message); }
+    void ShowMessage(const QString& message) override { Arm(); real_.ShowMessage(message); }
+    QString InputBox(const QString& prompt) override { Arm(); return real_.InputBox(prompt); }
+    int ChooseFromList(const QString& prompt, const QStringList& choices) override
+    {
+        Arm();
+        return real_.ChooseFromList(prompt, choices);
+    }
+
+private:
+    void Arm()
+    {
+        const Reply reply = replies_.isEmpty() ? Reply() : replies_.dequeue();
+        QTimer::singleShot(400, [reply] { Answer(reply); });
+    }
+
+    static void Answer(const Reply& reply)
+    {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            QTimer::singleShot(200, [reply] { Answer(reply); });
+            return;
+        }
+        if (auto* input = qobject_cast<QInputDialog*>(box)) {
+            if (input->comboBoxItems().isEmpty())
+                input->setTextValue(reply.input);
+            else
+                input->setTextValue(input->comboBoxItems().value(reply.choice));
+        }
+        Settle(100);
+        if (!reply.picture.isEmpty()) Save(box->grab(), reply.picture);
+        if (auto* input = qobject_cast<QInputDialog*>(box)) {
+            input->accept();
+        } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
+            QAbstractButton* button = message->button(reply.answer == Yes ? QMessageBox::Yes : QMessageBox::No);
+            if (!button) button = message->button(QMessageBox::Ok);
+            if (button) button->click();
+        }
+    }
+
+    WidgetDialogs real_;
+    QQueue<Reply> replies_;
+};
+
+// The commands of backup and restore run for real: the pictures show what a
+// shop sees.
+class Screens {
+public:
+    explicit Screens(Program& program) : program_(program) {}
+
+    QWidget* Open(int menuEntry)
+    {
+        program_.Menu().lblFunction_Click(menuEntry);
+        QWidget* window = program_.Menu().LoadedScreen(Screen(menuEntry));
+        if (!window) qFatal("menu entry %d shows no screen", menuEntry);
+        window_ = window;
+        Settle();
+        return window;
+    }
+
+    template <typename Control = QWidget>
+    Control* Find(const QString& name) const
+    {
+        Control* control = window_->findChild<Control*>(name);
+        if (!control) qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+
+    void Click(const QString& name) { Find<QAbstractButton>(name)->click(); Settle(100); }
+
+    void Type(const QString& name, const QString& text)
+    {
+        QWidget* box = Find(name);
+        box->setFocus();
+        if (auto* line = qobject_cast<QLineEdit*>(box)) line->setText(text);
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->setPlainText(text);
+    }
+
+    // Leaves the box for the next one, as the Tab key does, so its leave
+    // event runs (ditto mark, prices).
+    void Leave(const QString& name, const QString& next) { Find(name)->setFocus(); Find(next)->setFocus(); }
+
+    void ClickRow(int row)
+    {
+        auto* grid = Find<Grid>(QStringLiteral("Grid"));
+        QTest::mouseClick(grid->ClickTarget(row), Qt::LeftButton, {}, grid->CellCentre(row, 0));
+        Settle(100);
+    }
+
+    void Picture(const QString& name) { Settle(); Save(window_->grab(), name); }
+
+    // The window with the hint of one control shown beside it.
+    void Hint(const QString& control, const QString& name)
+    {
+        QWidget* box = Find(control);
+        // A tip goes away when its window is activated, its box takes the
+        // focus or the pointer enters or leaves a widget, so all of that
+        // happens first, with the pointer resting on the box.
+        window_->activateWindow();
+        box->setFocus();
+        const QPoint at = box->mapToGlobal(QPoint(box->width() / 3, box->height() / 2));
+        QCursor::setPos(window_->screen(), at);
+        Settle(500);
+        QToolTip::showText(at, box->toolTip(), box);
+        Settle(600);
+        QRect area = window_->frameGeometry();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("QTipLabel")) area = area.united(top->frameGeometry());
+        Save(window_->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()), name);
+        QToolTip::hideText();
+        Settle(100);
+    }
+
+    void Close() { window_->close(); Settle(100); }
+
+private:
+    Program& program_;
+    QWidget* window_ = nullptr;
+};
+
+void TakePictures(Program& program, PhotographedDialogs& dialogs)
+{
+    Screens screens(program);
+    Save(program.Menu().grab(), QStringLiteral("menu"));
+
+    // Parameters, as the sample shop set them.
+    screens.Open(0);
+    screens.Picture(QStringLiteral("params"));
+    screens.Close();
+
+    // Consignors: the list, and Carter's rent clause with the notes' hint.
+    screens.Open(1);
+    screens.Click(QStringLiteral("cmdShow"));
+    screens.Click(QStringLiteral("optAction(1)"));
+    screens.ClickRow(2);
+    screens.Picture(QStringLiteral("consignor"));
+    screens.Hint(QStringLiteral("txtNotes"), QStringLiteral("consignor-rent-hint"));
+
+    // Items: Carter's list, an item being added, the pay-out.
+    screens.Open(2);
+    screens.Type(QStringLiteral("txtLastName"), QStringLiteral("Carter"));
+    screens.Click(QStringLiteral("cmdShow"));
+    screens.Picture(QStringLiteral("item-list"));
+    screens.Click(QStringLiteral("optAction(0)"));
+    screens.Type(QStringLiteral("txtItemDesc"), QStringLiteral("Brass table lamp"));
+    screens.Type(QStringLiteral("txtCategory"), QStringLiteral("lighting"));
+    screens.Type(QStringLiteral("txtSubCategory"), QStringLiteral("lamps"));
+    screens.Type(QStringLiteral("txtSalePrice"), QStringLiteral("40"));
+    screens.Leave(QStringLiteral("txtSalePrice"), QStringLiteral("txtDateAdded"));
+    screens.Type(QStringLiteral("txtDateAdded"), QStringLiteral("today"));
+    screens.Picture(QStringLiteral("item-add"));
+    screens.Hint(QStringLiteral("txtDateAdded"), QStringLiteral("item-date-hint"));
+    screens.Click(QStringLiteral("cmdUpdate"));
+    screens.Click(QStringLiteral("optAction(3)"));
+    screens.ClickRow(2);
+    screens.Type(QStringLiteral("txtPayRef"), QStringLiteral("ck 1042"));
+    screens.Picture(QStringLiteral("pay"));
+    screens.Click(QStringLiteral("optAction(0)"));
+    screens.Click(QStringLiteral("cmdShow"));
+
+    // The statement of what Carter is owed now: the first choice.
+    dialogs.Expect({QStringLiteral("statement-choice"), {}, No, 0});
+    screens.Click(QStringLiteral("cmdStatement"));
+    screens.Close();
+
+    // The report: furniture with detail totals, then an advanced search.
+    screens.Open(3);
+    screens.Type(QStringLiteral("txtSelect(3)"), QStringLiteral("furn"));
+    screens.Click(QStringLiteral("chkTotals"));
+    screens.Click(QStringLiteral("cmdShow"));
+    screens.Picture(QStringLiteral("report"));
+    screens.Hint(QStringLiteral("txtSelect(3)"), QStringLiteral("report-select-hint"));
+    screens.Type(QStringLiteral("txtSelect(3)"), QString());
+    screens.Click(QStringLiteral("chkTotals"));
+    screens.Type(QStringLiteral("txtSearch"), QStringLiteral("oak and (table or chair)"));
+    screens.Click(QStringLiteral("cmdShow"));
+    screens.Picture(QStringLiteral("report-search"));
+    screens.Hint(QStringLiteral("txtSearch"), QStringLiteral("report-search-hint"));
+    screens.Close();
+
+    // The utilities: a backup, the restore question (answered No), and the
+    // purge's date and question with its count (answered No).
+    dialogs.Expect({QStringLiteral("backup-done"), {}, No, 0});
+    program.Menu().lblFunction_Click(4);
+    dialogs.Expect({QStringLiteral("restore-question"), {}, No, 0});
+    program.Menu().lblFunction_Click(5);
+    dialogs.Expect({QStringLiteral("purge-date"), QStringLiteral("1/1/2025"), No, 0});
+    dialogs.Expect({QStringLiteral("purge-question"), {}, No, 0});
+    program.Menu().lblFunction_Click(6);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marquill"));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: mqt-screenshots SHOP OUTDIR\n";
+        return 2;
+    }
+    outDir = arguments[2];
+    QDir().mkpath(outDir);
+
+    PhotographedDialogs dialogs;
+    GuideClock clock;
+    ProcessRunner commands;
+    Program program(arguments[1], dialogs, clock, commands);
+    // Start-up names the consignor whose rent clause cannot be read.
+    dialogs.Expect({QStringLiteral("rent-not-charged"), {}, No, 0});
+    if (!program.Start()) return 1;
+    Settle();
+    TakePictures(program, dialogs);
+    return failures == 0 ? 0 : 1;
+}
