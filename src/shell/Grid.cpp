@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QToolTip>
+#include <cmath>
 
 namespace mqt {
 
@@ -103,12 +104,10 @@ void Grid::FitColumnsToRow(int row)
 
 void Grid::FitColumnToText(int col, const QString& text)
 {
-    if (col < 0 || col >= int(columnPixels_.size())) return;
-    int& pixels = columnPixels_[std::size_t(col)];
-    if (text.isEmpty() || !MayExceed(text, pixels)) return;
-    const int needed = CellTextWidth(text);
-    if (needed <= pixels) return;
-    pixels = needed;
+    if (col < 0 || col >= int(columnPixels_.size()) || text.isEmpty()) return;
+    const int needed = NeededWidth(text);
+    if (needed <= columnPixels_[std::size_t(col)]) return;
+    columnPixels_[std::size_t(col)] = needed;
     ApplyColumnWidth(col);
 }
 
@@ -150,21 +149,20 @@ int Grid::CellTextWidth(const QString& text) const
     return fontMetrics().horizontalAdvance(text) + 2 * margin + (showGrid() ? 1 : 0);
 }
 
-// A report may fit a million subtotal rows, so the text is measured only
-// when the sum of its characters' advances (slack allowed for kerning and
-// margins) comes near the column's width. Other than Latin-1 is measured.
-bool Grid::MayExceed(const QString& text, int pixels) const
+// A report may fit a million subtotal rows, so a Latin-1 text is not laid
+// out: the sum of its characters' advances, with a pixel or two for
+// kerning, is never less than its laid-out width. Other text is laid out.
+int Grid::NeededWidth(const QString& text) const
 {
-    const QFontMetrics metrics = fontMetrics();
-    int estimate = 2 * metrics.averageCharWidth() + 8;
+    qreal advances = 0;
     for (const QChar c : text) {
-        if (c.unicode() > 0xFF) return true;
-        int& advance = latinAdvance_[c.unicode()];
-        if (advance == 0) advance = std::max(metrics.horizontalAdvance(c), 1);
-        estimate += advance;
-        if (estimate > pixels) return true;
+        if (c.unicode() > 0xFF) return CellTextWidth(text);
+        qreal& advance = latinAdvance_[c.unicode()];
+        if (advance < 0) advance = QFontMetricsF(font()).horizontalAdvance(c);
+        advances += advance;
     }
-    return false;
+    constexpr int KerningAllowance = 2;
+    return CellTextWidth(QString()) + int(std::ceil(advances)) + KerningAllowance;
 }
 
 // A cell's tooltip shows only where the column cuts its text.
@@ -197,7 +195,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event)
 
 void Grid::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) latinAdvance_.fill(0);
+    if (event->type() == QEvent::FontChange) latinAdvance_.fill(-1);
     QTableView::changeEvent(event);
 }
 

@@ -84,17 +84,22 @@ private:
     void ApplyColumnWidth(int col);
     int HeadingWidth(int col) const;
     int CellTextWidth(const QString& text) const;
-    // Whether the text may be wider than the pixels; never false for a
-    // text that is.
-    bool MayExceed(const QString& text, int pixels) const;
+    // At least the width a cell needs to show the text whole.
+    int NeededWidth(const QString& text) const;
 
     GridModel* model_;
     // Each column's width: designed, widened to fit, or dragged by the user.
     // The view forgets its widths whenever the rows are replaced.
     std::vector<int> columnPixels_;
     bool restoringWidths_ = false;
-    // Advances of the Latin-1 characters in the grid's font, 0 until measured.
-    mutable std::array<int, 256> latinAdvance_{};
+    // Advances of the Latin-1 characters in the grid's font, -1 until measured.
+    mutable std::array<qreal, 256> latinAdvance_ = UnmeasuredAdvances();
+    static constexpr std::array<qreal, 256> UnmeasuredAdvances()
+    {
+        std::array<qreal, 256> advances{};
+        advances.fill(-1);
+        return advances;
+    }
     int row_ = 0;
     int col_ = 0;
 };

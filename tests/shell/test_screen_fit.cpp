@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace mqt;
@@ -97,6 +99,10 @@ private slots:
             int row = 1;
             while (row < grid->Rows() && grid->TextMatrix(row, 2) != desc.first()) ++row;
             QCOMPARE(grid->CutText(row, 2), desc.first());
+            const QPoint cell = grid->CellCentre(row, 2);
+            QHelpEvent hover(QEvent::ToolTip, cell, grid->viewport()->mapToGlobal(cell));
+            QApplication::sendEvent(grid->viewport(), &hover);
+            QCOMPARE(QToolTip::text(), desc.first());
         }
     }
 
@@ -133,6 +139,9 @@ private slots:
         QCOMPARE(screen.window->minimumSizeHint().width(), minimumBefore);
         QCOMPARE(line->CutText(), cut ? line->text() : QString());
         QCOMPARE(line->ShownText().endsWith(u'…'), cut);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), line->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(line, &hover);
+        QCOMPARE(QToolTip::text(), cut ? line->text() : QString());
         if (listed)  // the files are named from the shop folder
             QVERIFY2(line->text().startsWith("Statement written to " + QDir::toNativeSeparators("statements/")),
                      qPrintable(line->text()));
