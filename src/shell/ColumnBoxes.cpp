@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegion>
 #include <QScrollBar>
 
 namespace mqt {
@@ -66,6 +67,8 @@ void ColumnBoxes::Place()
     for (int col = 0; col < int(boxes_.size()); ++col)
         boxes_[std::size_t(col)]->setGeometry(left + header->sectionViewportPosition(col), 0,
                                               header->sectionSize(col), height);
+    // Boxes show only where the grid shows its cells.
+    setMask(QRegion(left, 0, grid_.viewport()->width(), height));
 }
 
 }  // namespace mqt

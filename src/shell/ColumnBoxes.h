@@ -16,7 +16,7 @@ class Grid;
 // is dragged wider. The row sits in the same layout column as the grid. Its
 // height never changes: a hidden box leaves its place empty, so showing and
 // hiding boxes moves nothing else on the screen; and its width never widens
-// the window: boxes beyond it are cut off, as the grid's columns are.
+// the window: boxes beyond the grid's cells are cut off, as its columns are.
 class ColumnBoxes final : public QWidget {
     Q_OBJECT
 public:
