@@ -150,8 +150,8 @@ int Grid::CellTextWidth(const QString& text) const
 }
 
 // A report may fit a million subtotal rows, so a Latin-1 text is not laid
-// out: the sum of its characters' advances, with a pixel or two for
-// kerning, is never less than its laid-out width. Other text is laid out.
+// out: the sum of its characters' advances, with two pixels for kerning, is
+// at least its laid-out width. Other text is laid out.
 int Grid::NeededWidth(const QString& text) const
 {
     qreal advances = 0;

@@ -31,8 +31,11 @@ void Settle()
 // Where a control stands in its window.
 QPoint Place(const QWidget* control) { return control->mapTo(control->window(), QPoint()); }
 
-// A thousand items of 1,234.56 each, half of them with a sale date, under a
-// consignor with a long name.
+const QString LongDesc =
+    "Victorian mahogany writing desk with a leather top, three drawers and brass handles, signed";
+
+// A thousand items of 1,234.56 each, half of them with a sale date, and a
+// desk with a long description, under a consignor with a long name.
 void WideTotalsShop(const TempShop& shop)
 {
     shop.AddConsignor("Worthington-Fairweather", "Maximiliana");
@@ -40,9 +43,7 @@ void WideTotalsShop(const TempShop& shop)
               "INSERT INTO item (LastName, FirstName, ItemDesc, Category, CostPrice, SalePrice, DateAdded, DateSold) "
               "SELECT 'Worthington-Fairweather', 'Maximiliana', 'Chair ' || i, 'Furniture', 1234.56, 1234.56, "
               "'2024-12-' || (10 + i % 19), CASE WHEN i % 2 = 0 THEN '2024-12-28' END FROM n");
-    shop.AddItem("Worthington-Fairweather", "Maximiliana",
-                 "Victorian mahogany writing desk with a leather top, three drawers and brass handles, signed",
-                 {"Furniture", {}, 1.0, 2.0});
+    shop.AddItem("Worthington-Fairweather", "Maximiliana", LongDesc, {"Furniture", {}, 1.0, 2.0});
 }
 
 }  // namespace
@@ -94,15 +95,13 @@ private slots:
 
         // A detail row's long description is cut, and its tooltip is the whole of it.
         if (!checks.contains("chkSummary")) {
-            const QStringList desc = {"Victorian mahogany writing desk with a leather top, three drawers and brass "
-                                      "handles, signed"};
             int row = 1;
-            while (row < grid->Rows() && grid->TextMatrix(row, 2) != desc.first()) ++row;
-            QCOMPARE(grid->CutText(row, 2), desc.first());
+            while (row < grid->Rows() && grid->TextMatrix(row, 2) != LongDesc) ++row;
+            QCOMPARE(grid->CutText(row, 2), LongDesc);
             const QPoint cell = grid->CellCentre(row, 2);
             QHelpEvent hover(QEvent::ToolTip, cell, grid->viewport()->mapToGlobal(cell));
             QApplication::sendEvent(grid->viewport(), &hover);
-            QCOMPARE(QToolTip::text(), desc.first());
+            QCOMPARE(QToolTip::text(), LongDesc);
         }
     }
 
@@ -119,8 +118,7 @@ private slots:
         QFETCH(bool, listed);
         QFETCH(bool, cut);
         RunningShop run;
-        run.shop.AddConsignor("Worthington-Fairweather", "Maximiliana");
-        run.shop.AddItem("Worthington-Fairweather", "Maximiliana", "Lamp", {{}, {}, 5.0, 9.0});
+        WideTotalsShop(run.shop);
         ScreenDriver screen(ScreenDriver::Started(run), Items);
         Settle();
         const QSize before = screen.window->size();
@@ -142,9 +140,17 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), line->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(line, &hover);
         QCOMPARE(QToolTip::text(), cut ? line->text() : QString());
-        if (listed)  // the files are named from the shop folder
-            QVERIFY2(line->text().startsWith("Statement written to " + QDir::toNativeSeparators("statements/")),
-                     qPrintable(line->text()));
+        if (!listed) return;
+        // The files are named from the shop folder.
+        QVERIFY2(line->text().startsWith("Statement written to " + QDir::toNativeSeparators("statements/")),
+                 qPrintable(line->text()));
+        // The item list's totals show whole.
+        auto* grid = screen.Find<Grid>("Grid");
+        QCOMPARE(grid->TextMatrix(1002, 3), "1234561.00");
+        for (int col : {3, 4}) {
+            QVERIFY(grid->CutText(1002, col).isEmpty());
+            QVERIFY(grid->columnWidth(col) > grid->fontMetrics().horizontalAdvance(grid->TextMatrix(1002, col)));
+        }
     }
 
     void entryNeverMovesTheOptions_data()
