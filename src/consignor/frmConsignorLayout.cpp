@@ -130,9 +130,7 @@ QWidget* frmConsignor::BuildActionRow()
     lblNotes_ = Named(new QLabel(QStringLiteral(" Notes")), QStringLiteral("lblNotes"), LabelFont());
     txtNotes_ = Named(new QPlainTextEdit, QStringLiteral("txtNotes"), TextFont());
     txtNotes_->setFixedHeight(5 * txtNotes_->fontMetrics().lineSpacing());
-    for (QWidget* shownWithEntry : {static_cast<QWidget*>(cmdUpdate_), static_cast<QWidget*>(lblNotes_),
-                                    static_cast<QWidget*>(txtNotes_)})
-        KeepPlaceWhenHidden(shownWithEntry);
+    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_});
 
     layout->addWidget(frame, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(cmdUpdate_, 0, 1, Qt::AlignTop);

@@ -77,9 +77,7 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
     txtNotes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes_->setFixedHeight(4 * txtNotes_->fontMetrics().lineSpacing());
     txtNotes_->installEventFilter(this);
-    for (QWidget* shownWithEntry : {static_cast<QWidget*>(cmdUpdate_), static_cast<QWidget*>(lblNotes_),
-                                    static_cast<QWidget*>(txtNotes_)})
-        KeepPlaceWhenHidden(shownWithEntry);
+    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_});
     body->addWidget(lblNotes_, 2, 0, Qt::AlignRight | Qt::AlignTop);
     body->addWidget(txtNotes_, 2, 1);
     entry_.emplace(*entryRow, *txtNotes_, *lblNotes_);

@@ -3,16 +3,19 @@
 
 #include <QSizePolicy>
 #include <QWidget>
+#include <initializer_list>
 
 namespace mqt {
 
-// The control keeps its place in the layout while hidden, so showing and
-// hiding it moves no other control and never resizes the window.
-inline void KeepPlaceWhenHidden(QWidget* control)
+// The controls keep their places in the layout while hidden, so showing and
+// hiding them moves no other control and never resizes the window.
+inline void KeepPlaceWhenHidden(std::initializer_list<QWidget*> controls)
 {
-    QSizePolicy policy = control->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    control->setSizePolicy(policy);
+    for (QWidget* control : controls) {
+        QSizePolicy policy = control->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control->setSizePolicy(policy);
+    }
 }
 
 }  // namespace mqt
