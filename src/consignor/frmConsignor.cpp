@@ -186,20 +186,9 @@ void frmConsignor::ShowItems()
         items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
 }
 
-void frmConsignor::BlankTexts()
-{
-    FillEntry(ConsignorRecord());
-    for (QLineEdit* box : txtEntry_) box->show();
-    txtNotes_->show();
-    lblNotes_->show();
-}
+void frmConsignor::BlankTexts() { entry_->Blank(); }
 
-void frmConsignor::HideTexts()
-{
-    for (QLineEdit* box : txtEntry_) box->hide();
-    txtNotes_->hide();
-    lblNotes_->hide();
-}
+void frmConsignor::HideTexts() { entry_->Hide(); }
 
 void frmConsignor::txtShowLastName_Click() { txtShowLastName_->clear(); }
 
@@ -209,21 +198,9 @@ frmConsignor::Action frmConsignor::ChosenAction() const { return Action(actions_
 
 void frmConsignor::SetActionsOff() { SetOptionsOff(*actions_); }
 
-ConsignorRecord frmConsignor::EntryTexts() const
-{
-    ConsignorRecord entry;
-    for (int field = 0; field < GridColumnCount; ++field)
-        entry[std::size_t(field)] = txtEntry_[std::size_t(field)]->text();
-    entry[ConsignorField::Notes] = txtNotes_->toPlainText();
-    return entry;
-}
+ConsignorRecord frmConsignor::EntryTexts() const { return entry_->Texts<ConsignorField::Count>(); }
 
-void frmConsignor::FillEntry(const ConsignorRecord& record)
-{
-    for (int field = 0; field < GridColumnCount; ++field)
-        txtEntry_[std::size_t(field)]->setText(record[std::size_t(field)]);
-    txtNotes_->setPlainText(record[ConsignorField::Notes]);
-}
+void frmConsignor::FillEntry(const ConsignorRecord& record) { entry_->Fill(record); }
 
 // Makes the current consignor the current record of Data2 again, so that a
 // query another screen ran in between cannot send a change to another row.

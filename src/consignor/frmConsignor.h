@@ -3,10 +3,12 @@
 
 #include "consignor/ConsignorFields.h"
 #include "shell/ConsignorPicker.h"
+#include "shell/EntryBoxes.h"
 
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -28,11 +30,8 @@ class ScreenNavigator;
 // list them, select one with a click (which also puts the e-mail address on
 // the clipboard), and add, change or delete a consignor or show its items.
 //
-// The routines follow the pattern of every list screen: Show runs ShowLines,
-// which lists the query's records through GetData; a click on a row runs
-// Grid_Click, which moves the highlight (FlipGridColor) and runs the chosen
-// action (ExecAction); BlankTexts and HideTexts show and hide the entry
-// boxes, which cmdUpdate stores; the message line tells how it went.
+// The routines follow the list-screen pattern (shell/EntryBoxes.h); here
+// ShowLines lists the records of the search by the names.
 class frmConsignor final : public QWidget, public ConsignorPicker {
     Q_OBJECT
 public:
@@ -47,7 +46,7 @@ private:
     // Building the window (frmConsignorLayout.cpp).
     QWidget* BuildSearchRow();
     QWidget* BuildGrid();
-    QWidget* BuildEntryRow();
+    ColumnBoxes* BuildEntryRow();
     QWidget* BuildActionRow();
     void Connect();
     // Runs an event routine; a failure in it is shown in the error box.
@@ -99,6 +98,7 @@ private:
     std::array<QLineEdit*, GridColumnCount> txtEntry_{};
     QLabel* lblNotes_ = nullptr;
     QPlainTextEdit* txtNotes_ = nullptr;
+    std::optional<EntryBoxes> entry_;  // the boxes above with the notes
 
     int SelectedRow_ = 0;  // grid row of the selected consignor, 0 for none
     int LineCount_ = 0;    // consignors listed

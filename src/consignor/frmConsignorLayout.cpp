@@ -6,7 +6,9 @@
 #include "consignor/frmConsignor.h"
 
 #include "shell/ClickableLineEdit.h"
+#include "shell/ColumnBoxes.h"
 #include "shell/Grid.h"
+#include "shell/KeepPlace.h"
 #include "shell/MessageLine.h"
 #include "shell/NamedControl.h"
 #include "shell/ReportErrors.h"
@@ -16,13 +18,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace mqt {
 
@@ -60,8 +60,10 @@ frmConsignor::frmConsignor(SharedValues& shared, ScreenNavigator& navigator) : s
     layout->addLayout(titleRow);
     layout->addWidget(BuildSearchRow());
     layout->addWidget(BuildGrid(), 1);
-    layout->addWidget(BuildEntryRow());
+    ColumnBoxes* entryRow = BuildEntryRow();
+    layout->addWidget(entryRow);
     layout->addWidget(BuildActionRow());
+    entry_.emplace(*entryRow, *txtNotes_, *lblNotes_);
 
     Connect();
     Form_Load();
@@ -93,33 +95,17 @@ QWidget* frmConsignor::BuildGrid()
     Grid_ = Named(new Grid, QStringLiteral("Grid"), TextFont());
     Grid_->SetFormatString(QLatin1String(GridFormat));
     Grid_->SetRows(10);
-    int width = 2 * Grid_->frameWidth() + Grid_->verticalScrollBar()->sizeHint().width();
-    for (int col = 0; col < GridColumnCount; ++col) {
-        Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
-        width += TwipsToPixels(ColumnTwips[std::size_t(col)]);
-    }
-    Grid_->setMinimumSize(
-        width, Grid_->horizontalHeader()->sizeHint().height() + 10 * Grid_->verticalHeader()->defaultSectionSize());
+    for (int col = 0; col < GridColumnCount; ++col) Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
+    Grid_->SetMinimumToShow(10);
     return Grid_;
 }
 
-QWidget* frmConsignor::BuildEntryRow()
+ColumnBoxes* frmConsignor::BuildEntryRow()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(Grid_->frameWidth(), 0, 0, 0);
-    layout->setSpacing(0);
-    for (int field = 0; field < GridColumnCount; ++field) {
-        QLineEdit* box = Named(new QLineEdit, QStringLiteral("txt") + ConsignorFieldName(field), TextFont());
-        box->setFixedWidth(TwipsToPixels(ColumnTwips[std::size_t(field)]));
-        layout->addWidget(box);
-        txtEntry_[std::size_t(field)] = box;
-    }
-    layout->addStretch();
-    // Each box stays as wide as the column above it.
-    connect(Grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int pixels) {
-        if (col < GridColumnCount) txtEntry_[std::size_t(col)]->setFixedWidth(pixels);
-    });
+    QStringList names;
+    for (int field = 0; field < GridColumnCount; ++field) names << QStringLiteral("txt") + ConsignorFieldName(field);
+    auto* row = new ColumnBoxes(*Grid_, names, TextFont());
+    for (int field = 0; field < GridColumnCount; ++field) txtEntry_[std::size_t(field)] = row->Box(field);
     return row;
 }
 
@@ -144,6 +130,7 @@ QWidget* frmConsignor::BuildActionRow()
     lblNotes_ = Named(new QLabel(QStringLiteral(" Notes")), QStringLiteral("lblNotes"), LabelFont());
     txtNotes_ = Named(new QPlainTextEdit, QStringLiteral("txtNotes"), TextFont());
     txtNotes_->setFixedHeight(5 * txtNotes_->fontMetrics().lineSpacing());
+    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_});
 
     layout->addWidget(frame, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(cmdUpdate_, 0, 1, Qt::AlignTop);

@@ -66,8 +66,11 @@ StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, co
         return StatementOutcome::Failed;
     }
     if (viewer) viewer(written.pdfPath);
+    // The files are named from the shop folder, so the message stays short.
+    const QDir shopFolder(shared.ProgramFolder);
     message = QStringLiteral("Statement written to %1 and %2")
-                  .arg(QDir::toNativeSeparators(written.pdfPath), QDir::toNativeSeparators(written.csvPath));
+                  .arg(QDir::toNativeSeparators(shopFolder.relativeFilePath(written.pdfPath)),
+                       QDir::toNativeSeparators(shopFolder.relativeFilePath(written.csvPath)));
     return StatementOutcome::Written;
 }
 

@@ -27,7 +27,8 @@ void OpenWithDesktopViewer(const QString& pdfPath);
 // Otherwise the user chooses which statement: what is owed now, or one of
 // the consignor's pay-outs, newest first. The statement is written as a PDF
 // and a CSV file into the folder "statements" of the program folder, the PDF
-// is handed to the viewer, and the message tells where both files are. A
+// is handed to the viewer, and the message names both files from the program
+// folder ("statements/..."). A
 // database failure or a file that cannot be written is shown in the error
 // box, and the message says that no statement was written. Nothing in the
 // database and none of the shared record sources is changed.

@@ -20,13 +20,11 @@
 #include "shell/Twips.h"
 
 #include <QButtonGroup>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <optional>
 
 namespace mqt {
@@ -41,13 +39,8 @@ void frmItem::Form_Load()
 {
     SetItemHints(*this);
     move(TwipsToPixels(900), TwipsToPixels(900));
-    int width = 2 * Grid_->frameWidth() + Grid_->verticalScrollBar()->sizeHint().width();
-    for (int col = 0; col < GridColumnCount; ++col) {
-        if (col < int(ColumnTwips.size())) Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
-        width += Grid_->columnWidth(col);
-    }
-    Grid_->setMinimumSize(
-        width, Grid_->horizontalHeader()->sizeHint().height() + 15 * Grid_->verticalHeader()->defaultSectionSize());
+    for (int col = 0; col < int(ColumnTwips.size()); ++col) Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
+    Grid_->SetMinimumToShow(15);
     cmdUpdate_->hide();
     HideTexts();
     txtLastName_->setFocus();
@@ -158,6 +151,7 @@ void frmItem::ShowTotals()
 {
     Grid_->SetTextMatrix(LineCount_ + 1, ItemField::CostPrice, TotalCost_.Format());
     Grid_->SetTextMatrix(LineCount_ + 1, ItemField::SalePrice, TotalSale_.Format());
+    Grid_->FitColumnsToRow(LineCount_ + 1);  // totals are never cut off
 }
 
 void frmItem::GetData()
@@ -289,20 +283,9 @@ void frmItem::DeleteItem()
     ShowLines();
 }
 
-void frmItem::BlankTexts()
-{
-    FillEntry(ItemRecord());
-    for (QLineEdit* box : txtEntry_) box->show();
-    txtNotes_->show();
-    lblNotes_->show();
-}
+void frmItem::BlankTexts() { entry_->Blank(); }
 
-void frmItem::HideTexts()
-{
-    for (QLineEdit* box : txtEntry_) box->hide();
-    txtNotes_->hide();
-    lblNotes_->hide();
-}
+void frmItem::HideTexts() { entry_->Hide(); }
 
 void frmItem::txtLastName_Click()
 {
@@ -324,18 +307,8 @@ void frmItem::SetActionOn(Action action)
     ExecAction();
 }
 
-ItemRecord frmItem::EntryTexts() const
-{
-    ItemRecord entry;
-    for (int field = 0; field < ItemField::Notes; ++field) entry[std::size_t(field)] = Box(field)->text();
-    entry[ItemField::Notes] = txtNotes_->toPlainText();
-    return entry;
-}
+ItemRecord frmItem::EntryTexts() const { return entry_->Texts<ItemField::Count>(); }
 
-void frmItem::FillEntry(const ItemRecord& record)
-{
-    for (int field = 0; field < ItemField::Notes; ++field) Box(field)->setText(record[std::size_t(field)]);
-    txtNotes_->setPlainText(record[ItemField::Notes]);
-}
+void frmItem::FillEntry(const ItemRecord& record) { entry_->Fill(record); }
 
 }  // namespace mqt

@@ -4,6 +4,7 @@
 #include "common/Amount.h"
 #include "item/ItemFields.h"
 #include "item/PriceRule.h"
+#include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
 
 #include <QWidget>
@@ -34,11 +35,8 @@ class SharedValues;
 // sold items. Leaving an entry box repeats the last entry on a ditto mark,
 // and leaving a price box works the other price out by the commission.
 //
-// The routines follow the pattern of every list screen: Show runs ShowLines,
-// which looks the consignor up and lists its items through GetData; a click on
-// a row runs Grid_Click, which moves the highlight (FlipGridColor) and runs
-// the chosen action (ExecAction); BlankTexts and HideTexts show and hide the
-// entry boxes, which cmdUpdate stores; the message line tells how it went.
+// The routines follow the list-screen pattern (shell/EntryBoxes.h); here
+// ShowLines looks the consignor up and lists its items.
 class frmItem final : public QWidget, public ItemScreen {
     Q_OBJECT
 public:
@@ -51,13 +49,12 @@ protected:
 
 private:
     enum class Action { None = -1, Add, Change, Delete, Pay, Sell };
-    static constexpr int GridColumnCount = 10;
 
     // Building the window (frmItemLayout.cpp).
     QWidget* BuildNameRow();
     QWidget* BuildActionFrame();
     QWidget* BuildGrid();
-    QWidget* BuildEntryRow();
+    ColumnBoxes* BuildEntryRow();
     void SetTabOrder();
     void Connect();
     // Runs an event routine; a failure in it is shown in the error box.
@@ -140,6 +137,7 @@ private:
     std::array<QLineEdit*, ItemField::Notes> txtEntry_{};
     QLabel* lblNotes_ = nullptr;
     QPlainTextEdit* txtNotes_ = nullptr;
+    std::optional<EntryBoxes> entry_;  // the boxes above with the notes
 
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed

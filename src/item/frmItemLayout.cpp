@@ -6,7 +6,9 @@
 #include "item/frmItem.h"
 
 #include "shell/ClickableLineEdit.h"
+#include "shell/ColumnBoxes.h"
 #include "shell/Grid.h"
+#include "shell/KeepPlace.h"
 #include "shell/MessageLine.h"
 #include "shell/NamedControl.h"
 #include "shell/ReportErrors.h"
@@ -17,13 +19,11 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace mqt {
 
@@ -70,14 +70,17 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
     body->addWidget(BuildGrid(), 0, 1);
     cmdUpdate_ = Named(new QPushButton, QStringLiteral("cmdUpdate"), LabelFont());
     body->addWidget(cmdUpdate_, 1, 0);
-    body->addWidget(BuildEntryRow(), 1, 1);
+    ColumnBoxes* entryRow = BuildEntryRow();
+    body->addWidget(entryRow, 1, 1);
     lblNotes_ = Named(new QLabel(QStringLiteral(" Notes")), QStringLiteral("lblNotes"), LabelFont());
     txtNotes_ = Named(new QPlainTextEdit, QStringLiteral("txtNotes"), TextFont());
     txtNotes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes_->setFixedHeight(4 * txtNotes_->fontMetrics().lineSpacing());
     txtNotes_->installEventFilter(this);
+    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_});
     body->addWidget(lblNotes_, 2, 0, Qt::AlignRight | Qt::AlignTop);
     body->addWidget(txtNotes_, 2, 1);
+    entry_.emplace(*entryRow, *txtNotes_, *lblNotes_);
     body->setRowStretch(0, 1);
     body->setColumnStretch(1, 1);
 
@@ -141,31 +144,20 @@ QWidget* frmItem::BuildGrid()
     return Grid_;
 }
 
-QWidget* frmItem::BuildEntryRow()
+ColumnBoxes* frmItem::BuildEntryRow()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(Grid_->frameWidth(), 0, 0, 0);
-    layout->setSpacing(0);
+    QStringList names;
+    for (const char* name : BoxNames) names << QLatin1String(name);
+    auto* row = new ColumnBoxes(*Grid_, names, TextFont());
     for (int field = 0; field < ItemField::Notes; ++field) {
-        QLineEdit* box = Named(new QLineEdit, QLatin1String(BoxNames[std::size_t(field)]), TextFont());
+        QLineEdit* box = row->Box(field);
         if (field == ItemField::CostPrice || field == ItemField::SalePrice)
             box->setAlignment(Qt::AlignRight);
         else if (field >= ItemField::DateAdded && field <= ItemField::DatePaid)
             box->setAlignment(Qt::AlignHCenter);
         box->installEventFilter(this);
-        // A hidden box keeps its place, so the others stay under their columns.
-        QSizePolicy policy = box->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        box->setSizePolicy(policy);
-        layout->addWidget(box);
         txtEntry_[std::size_t(field)] = box;
     }
-    layout->addStretch();
-    // Each box stays as wide as the column above it.
-    connect(Grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int pixels) {
-        if (col < ItemField::Notes) Box(col)->setFixedWidth(pixels);
-    });
     return row;
 }
 

@@ -119,6 +119,9 @@ void frmReport::AddRow(ReportRowKind kind, ReportCells& cells)
     if (printFile_) PrintGridRow(cells);  // the row as the grid will show it
     for (int col = 0; col < ReportGridColumns; ++col)
         Grid_->SetTextMatrix(row, col, std::move(cells[std::size_t(col)]));
+    if (kind == ReportRowKind::Detail) return;
+    // Subtotals and totals are never cut off.
+    Grid_->FitColumnsToRow(row);
     if (kind == ReportRowKind::Subtotal) PaintCurrentRow(RowColour_);
     if (kind == ReportRowKind::Total) {
         RowColour_ = LightRed;

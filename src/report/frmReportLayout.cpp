@@ -5,6 +5,8 @@
 
 #include "report/frmReport.h"
 
+#include "common/DateText.h"
+#include "shell/ColumnBoxes.h"
 #include "shell/Grid.h"
 #include "shell/NamedControl.h"
 #include "shell/ReportErrors.h"
@@ -12,12 +14,11 @@
 #include "shell/Twips.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace mqt {
 
@@ -114,31 +115,22 @@ QWidget* frmReport::BuildGrid()
     Grid_ = Named(new Grid, QStringLiteral("Grid"), TextFont());
     Grid_->SetFormatString(QLatin1String(GridFormat));
     // The "Count" column keeps the width its heading gives it.
-    for (int col = 0; col < SelectionCount; ++col) Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
-    int width = 2 * Grid_->frameWidth() + Grid_->verticalScrollBar()->sizeHint().width();
-    for (int col = 0; col < Grid_->Cols(); ++col) width += Grid_->horizontalHeader()->sectionSize(col);
-    Grid_->setMinimumSize(width, Grid_->horizontalHeader()->sizeHint().height() +
-                                     VisibleRows * Grid_->verticalHeader()->defaultSectionSize());
+    for (int col = 0; col < SelectionCount; ++col) {
+        Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
+        // A date column shows the widest date whole.
+        if (shared_.ItemColumns.ColumnTypes[std::size_t(col + 1)] == u'D')
+            Grid_->FitColumnToText(col, FormatShortDate(QDate(2088, 12, 28)));
+    }
+    Grid_->SetMinimumToShow(VisibleRows);
     return Grid_;
 }
 
 QWidget* frmReport::BuildSelectionRow()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(Grid_->frameWidth(), 0, 0, 0);
-    layout->setSpacing(0);
-    for (int i = 0; i < SelectionCount; ++i) {
-        QLineEdit* box = Named(new QLineEdit, QStringLiteral("txtSelect(%1)").arg(i), TextFont());
-        box->setFixedWidth(Grid_->horizontalHeader()->sectionSize(i));
-        layout->addWidget(box);
-        txtSelect_[std::size_t(i)] = box;
-    }
-    layout->addStretch();
-    // Each box stays as wide as the column under it.
-    connect(Grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int pixels) {
-        if (col < SelectionCount) txtSelect_[std::size_t(col)]->setFixedWidth(pixels);
-    });
+    QStringList names;
+    for (int i = 0; i < SelectionCount; ++i) names << QStringLiteral("txtSelect(%1)").arg(i);
+    auto* row = new ColumnBoxes(*Grid_, names, TextFont());
+    for (int i = 0; i < SelectionCount; ++i) txtSelect_[std::size_t(i)] = row->Box(i);
     return row;
 }
 

@@ -4,7 +4,11 @@
 #include "shell/Twips.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QScrollBar>
 #include <QStringList>
+#include <QToolTip>
+#include <cmath>
 
 namespace mqt {
 
@@ -26,10 +30,18 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this))
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex&) { emit DblClick(); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int col) { CellClicked(0, col); });
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int) { emit DblClick(); });
-    // Column widths set before the view knew the columns are applied afterwards.
+    horizontalHeader()->viewport()->installEventFilter(this);
+    // A column the user drags keeps its new width.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int col, int, int pixels) {
+        if (!restoringWidths_ && col < int(columnPixels_.size())) columnPixels_[std::size_t(col)] = pixels;
+    });
+    // Replacing the rows makes the view forget its widths; they are applied
+    // again, as are widths set before the view knew the columns.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { restoringWidths_ = true; });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         for (int c = 0; c < model_->columnCount() && c < int(columnPixels_.size()); ++c)
             setColumnWidth(c, columnPixels_[std::size_t(c)]);
+        restoringWidths_ = false;
     });
 }
 
@@ -50,6 +62,11 @@ void Grid::SetFormatString(const QString& format)
     for (int c = 0; c < headings.size(); ++c)
         columnPixels_[std::size_t(c)] = fontMetrics().horizontalAdvance(headings[c].mid(1)) + 8;
     Publish();
+    // Never narrower than the heading as the header draws it.
+    for (int c = 0; c < headings.size(); ++c) {
+        columnPixels_[std::size_t(c)] = std::max(columnPixels_[std::size_t(c)], HeadingWidth(c));
+        ApplyColumnWidth(c);
+    }
 }
 
 void Grid::SetRows(int rows)
@@ -76,8 +93,110 @@ void Grid::PaintRow(int row, QRgb colour)
 void Grid::SetColWidth(int col, int twips)
 {
     if (col < 0 || col >= int(columnPixels_.size())) return;
-    columnPixels_[std::size_t(col)] = TwipsToPixels(twips);
+    columnPixels_[std::size_t(col)] = std::max(TwipsToPixels(twips), HeadingWidth(col));
+    ApplyColumnWidth(col);
+}
+
+void Grid::FitColumnsToRow(int row)
+{
+    for (int col = 0; col < model_->Cols(); ++col) FitColumnToText(col, model_->Text(row, col));
+}
+
+void Grid::FitColumnToText(int col, const QString& text)
+{
+    if (col < 0 || col >= int(columnPixels_.size()) || text.isEmpty()) return;
+    const int needed = NeededWidth(text);
+    if (needed <= columnPixels_[std::size_t(col)]) return;
+    columnPixels_[std::size_t(col)] = needed;
+    ApplyColumnWidth(col);
+}
+
+void Grid::SetMinimumToShow(int rows)
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int pixels : columnPixels_) width += pixels;
+    setMinimumSize(width, horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize());
+}
+
+QString Grid::CutText(int row, int col) const
+{
+    if (row < 0 || row >= model_->Rows() || col < 0 || col >= model_->Cols()) return {};
+    if (row == 0) {
+        const QString heading = model_->Text(0, col).trimmed();
+        return horizontalHeader()->sectionSize(col) < HeadingWidth(col) ? heading : QString();
+    }
+    const QString& text = model_->Text(row, col);
+    return !text.isEmpty() && CellTextWidth(text) > columnWidth(col) ? text : QString();
+}
+
+void Grid::ApplyColumnWidth(int col)
+{
     if (col < model_->columnCount()) setColumnWidth(col, columnPixels_[std::size_t(col)]);
+}
+
+// The heading's width as the header draws it, with its margins.
+int Grid::HeadingWidth(int col) const
+{
+    if (col < model_->columnCount()) return horizontalHeader()->sectionSizeHint(col);
+    return CellTextWidth(model_->Text(0, col).trimmed());
+}
+
+// The width a cell needs to show the text whole: the style's text margin on
+// either side and the grid line.
+int Grid::CellTextWidth(const QString& text) const
+{
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(text) + 2 * margin + (showGrid() ? 1 : 0);
+}
+
+// A report may fit a million subtotal rows, so a Latin-1 text is not laid
+// out: the sum of its characters' advances, with two pixels for kerning, is
+// at least its laid-out width. Other text is laid out.
+int Grid::NeededWidth(const QString& text) const
+{
+    qreal advances = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) return CellTextWidth(text);
+        qreal& advance = latinAdvance_[c.unicode()];
+        if (advance < 0) advance = QFontMetricsF(font()).horizontalAdvance(c);
+        advances += advance;
+    }
+    constexpr int KerningAllowance = 2;
+    return CellTextWidth(QString()) + int(std::ceil(advances)) + KerningAllowance;
+}
+
+// A cell's tooltip shows only where the column cuts its text.
+bool Grid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const QModelIndex index = indexAt(static_cast<QHelpEvent*>(event)->pos());
+        if (!index.isValid() || CutText(index.row() + 1, index.column()).isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+    }
+    return QTableView::viewportEvent(event);
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString cut = CutText(0, horizontalHeader()->logicalIndexAt(help->pos()));
+        if (cut.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), cut, horizontalHeader());
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void Grid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) latinAdvance_.fill(-1);
+    QTableView::changeEvent(event);
 }
 
 void Grid::CellClicked(int row, int col)

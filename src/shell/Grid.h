@@ -4,6 +4,7 @@
 #include "shell/GridModel.h"
 
 #include <QTableView>
+#include <array>
 
 namespace mqt {
 
@@ -47,7 +48,18 @@ public:
     // Paints every cell of the row, without moving the current cell.
     void PaintRow(int row, QRgb colour);
 
+    // A column's designed width; it is never narrower than its heading.
     void SetColWidth(int col, int twips);
+    // Widens each column that the row's text does not fit, measured with
+    // the grid's font. Columns never narrow by it.
+    void FitColumnsToRow(int row);
+    void FitColumnToText(int col, const QString& text);
+    // The smallest size that shows every column whole and the given number
+    // of rows below the heading.
+    void SetMinimumToShow(int rows);
+    // The cell's whole text where its column cuts it; empty where it shows
+    // whole. Row 0 is the heading.
+    QString CutText(int row, int col) const;
 
     // Shows every change made so far at once (otherwise done when control
     // returns to the event loop).
@@ -57,6 +69,11 @@ public:
     QPoint CellCentre(int row, int col);
     QWidget* ClickTarget(int row);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 signals:
     // A cell was clicked; it is the current cell when this is raised.
     void Click();
@@ -64,9 +81,25 @@ signals:
 
 private:
     void CellClicked(int row, int col);
+    void ApplyColumnWidth(int col);
+    int HeadingWidth(int col) const;
+    int CellTextWidth(const QString& text) const;
+    // At least the width a cell needs to show the text whole.
+    int NeededWidth(const QString& text) const;
 
     GridModel* model_;
+    // Each column's width: designed, widened to fit, or dragged by the user.
+    // The view forgets its widths whenever the rows are replaced.
     std::vector<int> columnPixels_;
+    bool restoringWidths_ = false;
+    // Advances of the Latin-1 characters in the grid's font, -1 until measured.
+    mutable std::array<qreal, 256> latinAdvance_ = UnmeasuredAdvances();
+    static constexpr std::array<qreal, 256> UnmeasuredAdvances()
+    {
+        std::array<qreal, 256> advances{};
+        advances.fill(-1);
+        return advances;
+    }
     int row_ = 0;
     int col_ = 0;
 };

@@ -96,6 +96,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || row >= rows_ || col >= cols_) return {};
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole:  // the grid shows it only where the column cuts the text
         return Text(row, col);
     case Qt::BackgroundRole:
         return QBrush(QColor::fromRgb(BackColor(row, col)));

@@ -2,6 +2,9 @@
 // The list grid: rows, current cell, colours and clicks.
 
 #include "shell/Grid.h"
+#include "shell/Twips.h"
+
+#include <QHeaderView>
 
 #include <QtTest>
 
@@ -114,6 +117,64 @@ private slots:
         QCOMPARE(Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask,
                  Qt::Alignment(Qt::AlignRight));
         QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("B"));
+    }
+    // Column widths against the texts they show: designed width, fitting,
+    // dragging, and the tooltip of a cut cell.
+    void columnShowsItsTextWhole_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("twips");   // designed width
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fit");    // FitColumnsToRow on the text's row
+        QTest::addColumn<int>("dragged");  // pixels the user drags the column to, 0 for none
+        QTest::addColumn<bool>("textCut");
+        QTest::addColumn<bool>("headingCut");
+        QTest::newRow("short text in its designed width") << "<Name" << 1500 << "Al" << false << 0 << false << false;
+        QTest::newRow("long text not fitted is cut") << "<Name" << 600 << "Christopherson-Wellington" << false << 0
+                                                     << true << false;
+        QTest::newRow("fitted long text shows whole") << "<Name" << 600 << "Christopherson-Wellington" << true << 0
+                                                      << false << false;
+        QTest::newRow("total of ten digits fitted") << ">Cost Price" << 300 << "1234560.00" << true << 0 << false
+                                                    << false;
+        QTest::newRow("text beyond Latin-1 fitted") << "<Name" << 300 << "東京都渋谷区神宮前六丁目" << true << 0 << false
+                                                    << false;
+        QTest::newRow("heading wider than its designed width") << "<Subcategory of the item" << 150 << "" << false
+                                                               << 0 << false << false;
+        QTest::newRow("dragged narrower: heading and text cut") << "<Description" << 3000 << "Oak chair" << true << 12
+                                                                << true << true;
+    }
+
+    void columnShowsItsTextWhole()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, twips);
+        QFETCH(QString, text);
+        QFETCH(bool, fit);
+        QFETCH(int, dragged);
+        QFETCH(bool, textCut);
+        QFETCH(bool, headingCut);
+        Grid grid;
+        grid.SetFormatString(format + "|<Next");
+        grid.SetColWidth(0, twips);
+        grid.SetRows(3);
+        grid.SetTextMatrix(1, 0, text);
+        grid.Publish();
+        if (fit) grid.FitColumnsToRow(1);
+        if (dragged > 0) grid.horizontalHeader()->resizeSection(0, dragged);
+
+        const int width = grid.columnWidth(0);
+        QCOMPARE(grid.CutText(1, 0), textCut ? text : QString());
+        QCOMPARE(grid.CutText(0, 0), headingCut ? format.mid(1) : QString());
+        if (!textCut) QVERIFY(width > grid.fontMetrics().horizontalAdvance(text));
+        if (!headingCut) QVERIFY(width > grid.horizontalHeader()->fontMetrics().horizontalAdvance(format.mid(1)));
+        if (dragged == 0) QVERIFY(width >= TwipsToPixels(twips));  // never below its design
+        QCOMPARE(grid.model()->index(0, 0).data(Qt::ToolTipRole).toString(), text);
+
+        // New rows keep what the column was fitted or dragged to.
+        grid.SetRows(1);
+        grid.SetRows(5);
+        grid.Publish();
+        QCOMPARE(grid.columnWidth(0), width);
     }
 };
 
