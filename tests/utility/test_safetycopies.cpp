@@ -2,6 +2,7 @@
 // Safety copies: their names and rotation, the copies made at start-up and
 // before a restore or a purge, and the database check at start-up.
 
+#include "store/IntegrityCheck.h"
 #include "support/RunningShop.h"
 #include "utility/BackupRestore.h"
 #include "utility/SafetyCopies.h"
@@ -46,12 +47,6 @@ QStringList Rows(const QString& path)
         }
     }
     return rows;
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The shop's real helper commands, run for real.
@@ -109,6 +104,9 @@ private slots:
             << Dailies(15) + QStringList{restore30} << QStringList{Daily(14)};
         QTest::newRow("pre-purge copies: 91 days old goes, 89 days old stays")
             << QStringList{purge91, purge89} << QStringList{purge91};
+        QTest::newRow("of two copies in one second the second is the newer")
+            << Dailies(13) + QStringList{NameSafetyCopy(Now.addDays(-13), SafetyReason::Daily, 2), Daily(13)}
+            << QStringList{Daily(13)};
         QTest::newRow("other files stay")
             << Dailies(15) + QStringList{"Marquill.mqt", "notes.txt", Daily(300) + ".part", "Marquill-2020-02-30-093000.mqt",
                                          "Marquill-2020-01-01-093000-before-lunch.mqt"}
@@ -207,6 +205,52 @@ private slots:
         QCOMPARE(Rows(run.shop.Folder() + QStringLiteral("/safety/") + copy), before);
     }
 
+    void stepsInOneSecondEachMakeTheirCopy_data()
+    {
+        QTest::addColumn<QList<int>>("entries");  // 6: Delete Paid Items; 5: Restore, which ends the program
+        QTest::addColumn<QStringList>("copies");  // besides the day's copy
+
+        QTest::newRow("two purges") << QList<int>{6, 6}
+                                    << QStringList{"Marquill-2024-02-20-100000-2-before-purge.mqt",
+                                                   "Marquill-2024-02-20-100000-before-purge.mqt"};
+        QTest::newRow("three purges") << QList<int>{6, 6, 6}
+                                      << QStringList{"Marquill-2024-02-20-100000-2-before-purge.mqt",
+                                                     "Marquill-2024-02-20-100000-3-before-purge.mqt",
+                                                     "Marquill-2024-02-20-100000-before-purge.mqt"};
+        QTest::newRow("a purge, then a restore") << QList<int>{6, 5}
+                                                 << QStringList{"Marquill-2024-02-20-100000-before-purge.mqt",
+                                                                "Marquill-2024-02-20-100000-before-restore.mqt"};
+    }
+
+    void stepsInOneSecondEachMakeTheirCopy()
+    {
+        QFETCH(QList<int>, entries);
+        QFETCH(QStringList, copies);
+        QTemporaryDir backup;
+        test::RunningShop run;
+        InstallHelpers(run);
+        PrepareShop(run, backup);
+        // The working file of a copy under way elsewhere is not this program's to touch.
+        QVERIFY(QDir().mkpath(run.shop.Folder() + QStringLiteral("/safety")));
+        const QString foreign = run.shop.Folder() + QStringLiteral("/safety/Marquill-2024-02-20-100000.mqt.part");
+        QFile part(foreign);
+        QVERIFY(part.open(QIODevice::WriteOnly));
+        part.write("half a copy");
+        part.close();
+        QVERIFY(run.Start());
+        run.dialogs.Clear();
+        for (int entry : entries) RunStep(run, entry);
+
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QStringList expected = copies;
+        expected << "Marquill-2024-02-20-100000.mqt" << "Marquill-2024-02-20-100000.mqt.part";
+        expected.sort();
+        QCOMPARE(SafetyFiles(run), expected);
+        QCOMPARE(test::FileContents(foreign), QByteArray("half a copy"));
+        for (const QString& copy : copies)
+            QCOMPARE(IntegrityCheckFindings(run.shop.Folder() + QStringLiteral("/safety/") + copy), QString());
+    }
+
     void damagedDatabaseIsRefusedAndLeftUnchanged_data()
     {
         QTest::addColumn<bool>("earlierCopy");
@@ -229,7 +273,7 @@ private slots:
             run.program.reset();
         }
         run.shop.DamageATablePage();
-        const QByteArray damaged = Contents(run.shop.DatabasePath());
+        const QByteArray damaged = test::FileContents(run.shop.DatabasePath());
         const QStringList copies = SafetyFiles(run);
 
         run.clock.SetToday(QDate(2024, 2, 21));
@@ -241,7 +285,7 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("page")), qPrintable(error));  // the engine's finding
         QVERIFY2(error.contains(named), qPrintable(error));
         QVERIFY(!run.Menu().isVisible());
-        QCOMPARE(Contents(run.shop.DatabasePath()), damaged);
+        QCOMPARE(test::FileContents(run.shop.DatabasePath()), damaged);
         QCOMPARE(SafetyFiles(run), copies);
     }
 };
