@@ -8,7 +8,7 @@
 namespace mqt {
 
 ShopLock::ShopLock(const QString& shopFolder)
-    : path_(QDir(shopFolder).filePath(QStringLiteral("Marquill.lock"))), file_(path_)
+    : path_(QDir(shopFolder).filePath(QStringLiteral(".Marquill.lock"))), file_(path_)
 {
     // A program may run for days: only a holder that is gone frees the lock.
     file_.setStaleLockTime(0);

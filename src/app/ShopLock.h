@@ -6,7 +6,7 @@
 
 namespace mqt {
 
-// The lock file "Marquill.lock" in the shop folder, held while a program (or
+// The lock file ".Marquill.lock" in the shop folder, held while a program (or
 // the launcher preparing the shop) works on the shop: a shop file has one
 // till. The lock names the computer and the process that holds it; the lock
 // of a program that died is cleared by the next one to start, whatever its

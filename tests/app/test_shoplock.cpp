@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One program per shop: a second start on a shop that is open is refused and
+// One program per shop: a second start on an open shop is refused and
 // touches nothing, the lock of a program that died is cleared, and a folder
 // without a shop says what to do.
 
 #include "app/ShopLauncher.h"
 #include "support/RunningShop.h"
 
-#include <QCryptographicHash>
 #include <QProcess>
 #include <QSysInfo>
 #include <QtTest>
@@ -15,76 +14,38 @@ using namespace mqt;
 
 namespace {
 
-constexpr int LockWaitMs = 60 * 1000;  // the real program starts on a busy machine too
-
-// Every file below a folder, with its contents' hash.
-QStringList Snapshot(const QString& folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (!file.open(QIODevice::ReadOnly)) return {file.fileName() + QStringLiteral(" unreadable")};
-        files << file.fileName() + u' ' +
-                     QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
-    }
-    files.sort();
-    return files;
-}
-
-// The real program, started on a shop in a process of its own.
-class OtherProcess {
-public:
-    explicit OtherProcess(const QString& shop) : shop_(shop)
+// The real program in a process of its own on a shop with a params row and
+// no rent, where the day's safety copy is its last write at start-up.
+struct OtherProgram {
+    explicit OtherProgram(const QString& shop) : shop(shop)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(MQT_PROGRAM_DIR "/marquill"), {QStringLiteral("--shop"), shop});
-        process_.waitForStarted();
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(MQT_PROGRAM_DIR "/marquill"), {QStringLiteral("--shop"), shop});
+        process.waitForStarted();
     }
-    ~OtherProcess()
+    ~OtherProgram()
     {
-        process_.kill();
-        process_.waitForFinished();
+        process.kill();
+        process.waitForFinished();
     }
-    // Whether it holds the shop's lock and has made the day's safety copy,
-    // its last write at start-up on a shop with a params row and no rent.
     bool Started()
     {
         QElapsedTimer waited;
         waited.start();
-        while (!HasStarted() && process_.state() == QProcess::Running && waited.elapsed() < LockWaitMs)
+        while (SafetyCopies().isEmpty() && process.state() == QProcess::Running && waited.elapsed() < 60000)
             QTest::qWait(20);
-        return HasStarted() && process_.state() == QProcess::Running;
+        return !SafetyCopies().isEmpty() && QFile::exists(shop + QStringLiteral("/.Marquill.lock"));
     }
-    void Kill()
+    QStringList SafetyCopies() const
     {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    qint64 Id() const { return process_.processId(); }
-
-private:
-    bool HasStarted() const
-    {
-        return QFile::exists(shop_ + QStringLiteral("/Marquill.lock")) &&
-               !QDir(shop_ + QStringLiteral("/safety")).entryList({QStringLiteral("Marquill-*.mqt")}).isEmpty();
+        return QDir(shop + QStringLiteral("/safety")).entryList(QStringList{"Marquill-*.mqt"});
     }
 
-    QString shop_;
-    QProcess process_;
+    QString shop;
+    QProcess process;
 };
-
-QString AlreadyOpen(qint64 process)
-{
-    return QStringLiteral("Marquill is already open on this shop (on %1, process %2)")
-        .arg(QSysInfo::machineHostName())
-        .arg(process);
-}
-
-enum FirstProgram { InThisProcess, InAnotherProcess };
-enum SecondStart { Program_, Launcher };
 
 }  // namespace
 
@@ -94,53 +55,44 @@ class TestShopLock : public QObject {
 private slots:
     void secondStartOnAnOpenShopIsRefused_data()
     {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::newRow("second program beside one in this process") << int(InThisProcess) << int(Program_);
-        QTest::newRow("second program beside one in another process") << int(InAnotherProcess) << int(Program_);
-        QTest::newRow("launcher while the program runs") << int(InThisProcess) << int(Launcher);
+        QTest::addColumn<bool>("firstInThisProcess");
+        QTest::addColumn<bool>("launcher");  // else a second program
+        QTest::newRow("second program beside one in this process") << true << false;
+        QTest::newRow("second program beside one in another process") << false << false;
+        QTest::newRow("launcher while the program runs") << true << true;
     }
 
     void secondStartOnAnOpenShopIsRefused()
     {
-        QFETCH(int, first);
-        QFETCH(int, second);
+        QFETCH(bool, firstInThisProcess);
+        QFETCH(bool, launcher);
         test::RunningShop run;
         run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ' ')"));
-        std::unique_ptr<OtherProcess> other;
-        qint64 holder = QCoreApplication::applicationPid();
-        if (first == InThisProcess) {
-            // Rent falls due again on 03/15/2024: a second program on 03/20 would charge it.
-            run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"),
-                                  QStringLiteral("$Rent=(amount=50,due=02/15/2024,interval=1)"));
+        std::unique_ptr<OtherProgram> other;
+        if (firstInThisProcess) {
             QVERIFY(run.Start());
         } else {
-            other = std::make_unique<OtherProcess>(run.shop.Folder());
+            other = std::make_unique<OtherProgram>(run.shop.Folder());
             QVERIFY(other->Started());
-            holder = other->Id();
         }
-        const QStringList before = Snapshot(run.shop.Folder());
+        const QByteArray database = test::FileContents(run.shop.DatabasePath());
+        const QStringList copies = QDir(run.shop.Folder() + QStringLiteral("/safety")).entryList(QDir::Files);
 
         test::ScriptedDialogs dialogs;
-        if (second == Launcher) {
+        if (launcher) {
             QCOMPARE(PrepareShop(run.shop.Folder(), QStringLiteral(MQT_PROGRAM_DIR), dialogs), LaunchOutcome::Failed);
         } else {
-            test::FixedClock later(QDate(2024, 3, 20));  // a day with rent due and no safety copy yet
+            test::FixedClock nextDay(QDate(2024, 2, 21));  // would make the day's safety copy
             test::RecordingRunner runner;
-            Program program(run.shop.Folder(), dialogs, later, runner);
-            QVERIFY(!program.Start());
-            QVERIFY(!program.Menu().isVisible());
-            QVERIFY(!program.Shared().database.IsOpen());
+            QVERIFY(!Program(run.shop.Folder(), dialogs, nextDay, runner).Start());
         }
-        QCOMPARE(dialogs.Errors(), QStringList{AlreadyOpen(holder)});
-        QCOMPARE(dialogs.Questions(), QStringList());
-        QCOMPARE(Snapshot(run.shop.Folder()), before);
-        if (first == InThisProcess) {  // the first goes on
-            QVERIFY(run.Menu().isVisible());
-            run.Shared().Data2.RecordSource(QStringLiteral("select * from consignor"));
-            run.Shared().Data2.Refresh();
-            QVERIFY(!run.Shared().Data2.Recordset().Eof());
-        }
+        const qint64 holder = other ? other->process.processId() : QCoreApplication::applicationPid();
+        QCOMPARE(dialogs.shown().size(), 1);
+        const QString open = QStringLiteral("Marquill is already open on this shop (on %1, process %2)");
+        QCOMPARE(dialogs.Errors(), QStringList{open.arg(QSysInfo::machineHostName()).arg(holder)});
+        QCOMPARE(test::FileContents(run.shop.DatabasePath()), database);
+        QCOMPARE(QDir(run.shop.Folder() + QStringLiteral("/safety")).entryList(QDir::Files), copies);
+        if (firstInThisProcess) QVERIFY(run.Menu().isVisible() && run.Shared().database.IsOpen());
     }
 
     void lockOfAProgramThatDiedIsCleared()
@@ -148,14 +100,14 @@ private slots:
         test::RunningShop run;
         run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ' ')"));
         {
-            OtherProcess died(run.shop.Folder());
+            OtherProgram died(run.shop.Folder());
             QVERIFY(died.Started());
-            died.Kill();
+            died.process.kill();
+            died.process.waitForFinished();
         }
-        QVERIFY(QFile::exists(run.shop.Folder() + QStringLiteral("/Marquill.lock")));
+        QVERIFY(QFile::exists(run.shop.Folder() + QStringLiteral("/.Marquill.lock")));
         QVERIFY(run.Start());
         QCOMPARE(run.dialogs.Errors(), QStringList());
-        QVERIFY(run.Menu().isVisible());
     }
 
     void folderWithoutAShopSaysWhatToDo_data()
@@ -168,25 +120,18 @@ private slots:
     void folderWithoutAShopSaysWhatToDo()
     {
         QFETCH(bool, folderExists);
-        QTemporaryDir home;
-        const QString folder = home.path() + QStringLiteral("/shop");
+        test::RunningShop run(false);
+        const QString folder = run.shop.Folder() + QStringLiteral("/shop");
         if (folderExists) QVERIFY(QDir().mkpath(folder));
-        test::ScriptedDialogs dialogs;
-        test::FixedClock clock;
-        test::RecordingRunner runner;
-        Program program(folder, dialogs, clock, runner);
-        QVERIFY(!program.Start());
+        QVERIFY(!Program(folder, run.dialogs, run.clock, run.runner).Start());
 
-        QCOMPARE(dialogs.Errors().size(), 1);
-        const QStringList lines = dialogs.Errors().first().split(u'\n');
+        const QStringList lines = run.dialogs.Errors().value(0).split(u'\n');
         QVERIFY2(lines.first().endsWith(QStringLiteral("unable to open database file")), qPrintable(lines.first()));
         QCOMPARE(lines.mid(1), QStringList{QStringLiteral("There is no shop in %1. Start marquill-launcher to create "
                                                           "a shop, or give --shop FOLDER")
                                                .arg(folder)});
-        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 folderExists ? QStringList{"shop"} : QStringList());
-        if (folderExists)
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(folder).exists(), folderExists);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 };
 
