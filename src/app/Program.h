@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/ShopLock.h"
 #include "app/frmMenu.h"
 #include "shell/SharedValues.h"
 
@@ -13,15 +14,17 @@ class Program {
 public:
     Program(const QString& programFolder, Dialogs& dialogs, const Clock& clock, CommandRunner& commands);
 
-    // Runs the menu's start-up sequence and shows the menu. A failure is shown
-    // in the error box with the database's own text; then false is returned
-    // and the program is to end.
+    // Takes the shop's lock, runs the menu's start-up sequence and shows the
+    // menu. A failure is shown in the error box (the database's with its own
+    // text); then false is returned, the lock is let go and the program is to
+    // end. While another program has the shop open nothing at all is done.
     bool Start();
 
     SharedValues& Shared() { return shared_; }
     frmMenu& Menu() { return *menu_; }
 
 private:
+    ShopLock lock_;  // released last, after the database is closed
     SharedValues shared_;
     std::unique_ptr<frmMenu> menu_;
 };

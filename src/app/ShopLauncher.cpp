@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ShopLauncher.h"
 
+#include "app/ShopLock.h"
 #include "common/Dialogs.h"
 #include "store/NewDatabase.h"
 #include "store/StoreError.h"
@@ -45,6 +46,13 @@ QString DefaultHelperFolder(const QString& executableFolder)
 LaunchOutcome PrepareShop(const QString& shopFolder, const QString& helperFolder, Dialogs& dialogs)
 {
     const QDir shop(shopFolder);
+    ShopLock lock(shopFolder);
+    if (shop.exists()) {
+        if (const QString why = lock.Take(); !why.isEmpty()) {
+            dialogs.ShowError(why);
+            return LaunchOutcome::Failed;
+        }
+    }
     const QString database = shop.filePath(QStringLiteral("Marquill.mqt"));
     if (QFileInfo::exists(database)) return LaunchOutcome::Ready;
 

@@ -1,9 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/CommandRunner.h"
 
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 
 namespace mqt {
+
+namespace {
+
+// Waits for a started process to end, at most `timeoutMs`, in an event loop
+// that keeps the windows painting but leaves the user's input for later.
+// Returns whether it ended in time.
+bool WaitPainting(QProcess& process, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(timeoutMs);
+    if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return process.state() == QProcess::NotRunning;
+}
+
+}  // namespace
 
 CommandResult ProcessRunner::Run(const QString& program, const QStringList& arguments, int timeoutMs)
 {
@@ -16,7 +37,7 @@ CommandResult ProcessRunner::Run(const QString& program, const QStringList& argu
         return result;
     }
     result.started = true;
-    if (!process.waitForFinished(timeoutMs)) {
+    if (!WaitPainting(process, timeoutMs)) {
         result.errorText = QStringLiteral("%1 did not finish within %2 seconds")
                                .arg(program).arg(timeoutMs / 1000);
         process.kill();

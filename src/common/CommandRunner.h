@@ -16,7 +16,9 @@ struct CommandResult {
 };
 
 // Starts a helper command (backup and restore) and waits for it, with each
-// argument passed whole, so paths with blanks stay one argument.
+// argument passed whole, so paths with blanks stay one argument. While it
+// waits the windows keep painting; what the user types or clicks meanwhile
+// waits until the command has ended (the caller shows the busy cursor).
 class CommandRunner {
 public:
     virtual ~CommandRunner() = default;

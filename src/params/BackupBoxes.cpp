@@ -17,6 +17,13 @@ QString BuildBackup(const BackupBoxes& boxes)
     return backup;
 }
 
+std::optional<int> FolderWithComma(const BackupBoxes& boxes)
+{
+    for (int i = 0; i < BackupBoxes::FolderCount; ++i)
+        if (boxes.folders[std::size_t(i)].contains(u',')) return i;
+    return std::nullopt;
+}
+
 BackupBoxes SplitBackup(const QString& backup)
 {
     BackupBoxes boxes;

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace mqt {
 
@@ -20,6 +21,12 @@ struct BackupBoxes {
 // backslashes and followed by one, up to the first box that is not filled.
 // A box counts as filled when it sorts after a single blank.
 QString BuildBackup(const BackupBoxes& boxes);
+
+// The first folder box holding a comma, counted from 0; empty when none
+// does. The location's folder levels are read back as a comma list, so a
+// comma in a name would become two levels at the next load (and the next
+// Update would store those).
+std::optional<int> FolderWithComma(const BackupBoxes& boxes);
 
 // The boxes for a stored location: its first character as the drive, and
 // its folder levels split as a comma list once the backslashes have become

@@ -133,6 +133,12 @@ void frmParams::cmdUpdate_Click()
     BackupBoxes boxes;
     boxes.drive = txtDrive_->text();
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) boxes.folders[i] = txtFolder_[i]->text();
+    if (const std::optional<int> box = FolderWithComma(boxes)) {
+        shared_.dialogs.ShowError(QStringLiteral("Folder %1 holds a comma: a folder name cannot hold one")
+                                      .arg(*box + 1));
+        txtFolder_[std::size_t(*box)]->setFocus();
+        return;
+    }
 
     ShopSettings settings;
     settings.Commission = *commission;

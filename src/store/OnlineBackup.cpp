@@ -37,7 +37,9 @@ void CopyPages(const Connection& source, const QString& target)
 
 void CopyDatabase(const Connection& source, const QString& target)
 {
-    if (QFileInfo::exists(target)) throw StoreError(QStringLiteral("%1 exists already").arg(target));
+    const QFileInfo existing(target);
+    if (existing.exists() && (!existing.isFile() || existing.size() > 0))
+        throw StoreError(QStringLiteral("%1 exists already").arg(target));
     try {
         CopyPages(source, target);
     } catch (const StoreError&) {

@@ -3,7 +3,9 @@
 
 #include "common/CommandRunner.h"
 #include "common/Dialogs.h"
+#include "shell/BusyCursor.h"
 #include "shell/SharedValues.h"
+#include "store/ShopFileCheck.h"
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"
 #include "utility/SafetyCopies.h"
@@ -11,6 +13,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace mqt {
 
@@ -57,6 +60,7 @@ bool SameContent(const QString& first, const QString& second)
 // an older copy left in place by a command that copied nothing is no success.
 QString CopyFile(SharedValues& shared, const QString& from, const QString& to)
 {
+    const BusyCursor busy;
     const CommandResult result = shared.commands.Run(Helper(shared, CopyFileCommand), {from, to}, CopyTimeoutMs);
     if (!result.Succeeded())
         return result.errorText.isEmpty() ? QStringLiteral("The copy command failed") : result.errorText;
@@ -80,6 +84,36 @@ struct FileState {
     QDateTime modified;
 };
 
+// What the shop's own check finds in a backup copy, under the busy cursor:
+// a large copy takes seconds to read.
+QString Checked(const QString& copy)
+{
+    const BusyCursor busy;
+    return ShopFileFindings(copy);
+}
+
+// Makes the backup copy in `folder`, under the busy cursor. Empty when the
+// folder cannot be made or takes no file; else why the copy is no backup,
+// empty text when it is one.
+std::optional<QString> MakeBackupCopy(SharedValues& shared, const QString& folder)
+{
+    const BusyCursor busy;
+    // The folder command is waited for; a trial file written into the folder
+    // then shows that the folder is there and takes files. The command's own
+    // outcome does not matter when the folder exists already. The trial file
+    // is created new under a name no file of the shop's can have, so no
+    // file in the folder is touched, and it is removed again.
+    shared.commands.Run(Helper(shared, MakeFolderCommand), {folder}, MakeFolderTimeoutMs);
+    if (!QTemporaryFile(folder + QStringLiteral("/.Marquill-trial-XXXXXX")).open()) return std::nullopt;
+
+    // A copy onto the database itself would replace the open file.
+    const QString copy = folder + QStringLiteral("/Marquill.mqt");
+    if (QFileInfo(folder) == QFileInfo(shared.ProgramFolder))
+        return QStringLiteral("The backup folder is the program folder");
+    const QString fault = CopyFile(shared, shared.DatabasePath, copy);
+    return fault.isEmpty() ? DamageInCopy(copy) : fault;
+}
+
 bool Reopen(SharedValues& shared)
 {
     try {
@@ -96,30 +130,13 @@ void BackupDatabase(SharedValues& shared, const QString& root)
 {
     const std::optional<QString> folder = BackupFolderOrComplain(shared, root);
     if (!folder) return;
-
-    // The folder command is waited for; a test file written into the folder
-    // then shows that the folder is there and takes files. The command's own
-    // outcome does not matter when the folder exists already.
-    QFile test(*folder + QStringLiteral("/test"));
-    test.remove();
-    shared.commands.Run(Helper(shared, MakeFolderCommand), {*folder}, MakeFolderTimeoutMs);
-    if (!test.open(QIODevice::WriteOnly)) {
+    const std::optional<QString> fault = MakeBackupCopy(shared, *folder);
+    if (!fault)
         shared.dialogs.ShowError(QStringLiteral("Backup Destination not found"));
-        return;
-    }
-    test.close();
-    test.remove();
-
-    // A copy onto the database itself would replace the open file.
-    const QString copy = *folder + QStringLiteral("/Marquill.mqt");
-    QString fault = QFileInfo(*folder) == QFileInfo(shared.ProgramFolder)
-                        ? QStringLiteral("The backup folder is the program folder")
-                        : CopyFile(shared, shared.DatabasePath, copy);
-    if (fault.isEmpty()) fault = DamageInCopy(copy);
-    if (fault.isEmpty())
+    else if (fault->isEmpty())
         shared.dialogs.ShowMessage(QStringLiteral("File Backed up in ") + *folder);
     else
-        shared.dialogs.ShowError(QStringLiteral("File not backed up in ") + *folder + u'\n' + fault);
+        shared.dialogs.ShowError(QStringLiteral("File not backed up in ") + *folder + u'\n' + *fault);
 }
 
 bool RestoreDatabase(SharedValues& shared, const QString& root)
@@ -129,6 +146,12 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
     const QString source = *folder + QStringLiteral("/Marquill.mqt");
     if (!QFileInfo(source).isFile()) {
         shared.dialogs.ShowError(QStringLiteral("Backup Source not found"));
+        return false;
+    }
+    // Only a sound shop database may replace the shop's.
+    if (const QString findings = Checked(source); !findings.isEmpty()) {
+        shared.dialogs.ShowError(QStringLiteral("Backup Source is not a sound shop database - nothing restored\n") +
+                                 source + u'\n' + findings);
         return false;
     }
     if (shared.dialogs.AskYesNo(QStringLiteral("You will lose all data entered since the last backup") + u'\n' +

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace mqt {
 
@@ -38,6 +39,23 @@ QString Damage(const SharedValues& shared, const QString& findings)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
 }
 
+// Gives the checked copy its name: the first of the copies of that second
+// that is still free. The rename never replaces a file.
+bool TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTime& now, SafetyReason reason)
+{
+    constexpr int MostCopiesASecond = 100;
+    for (int number = 1; number <= MostCopiesASecond; ++number) {
+        const QString copy = folder + u'/' + NameSafetyCopy(now, reason, number);
+        if (QFileInfo::exists(copy)) continue;
+        if (QFile::rename(working.fileName(), copy)) {
+            working.setAutoRemove(false);
+            return true;
+        }
+        if (!QFileInfo::exists(copy)) return false;  // not taken by another: the folder refuses it
+    }
+    return false;
+}
+
 // Makes a safety copy named by the clock's time. Returns why it could not be
 // made, empty when it was.
 QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
@@ -46,27 +64,24 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return QStringLiteral("The folder %1 cannot be created").arg(folder);
 
-    // The copy is written and checked under a working name, so that a copy
-    // that fails half-way never looks like a safety copy.
+    // The copy is written and checked under a working name of its own,
+    // created new, so that a copy that fails half-way never looks like a
+    // safety copy and no other copy's working file is ever touched. It is
+    // removed on every way out but the rename.
     const QDateTime now = shared.clock.Now();
-    const QString copy = folder + u'/' + NameSafetyCopy(now, reason);
-    if (QFileInfo::exists(copy)) return QStringLiteral("%1 exists already").arg(copy);
-    const QString working = copy + QStringLiteral(".part");
-    QFile::remove(working);
+    QTemporaryFile working(folder + QStringLiteral("/Marquill-XXXXXX.part"));
+    if (!working.open()) return QStringLiteral("A file cannot be created in %1: %2").arg(folder, working.errorString());
+    working.close();
+    working.setPermissions(QFileInfo(shared.DatabasePath).permissions());
     try {
-        CopyDatabase(shared.database.connection(), working);
+        CopyDatabase(shared.database.connection(), working.fileName());
     } catch (const StoreError& error) {
         return error.Message();
     }
-    const QString findings = IntegrityCheckFindings(working);
-    if (!findings.isEmpty()) {
-        QFile::remove(working);
-        return QStringLiteral("The copy failed its check:\n") + findings;
-    }
-    if (!QFile::rename(working, copy)) {
-        QFile::remove(working);
-        return QStringLiteral("%1 cannot be written").arg(copy);
-    }
+    const QString findings = IntegrityCheckFindings(working.fileName());
+    if (!findings.isEmpty()) return QStringLiteral("The copy failed its check:\n") + findings;
+    if (!TakeFreeName(working, folder, now, reason))
+        return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason));
     RemoveOldCopies(folder, now);
     return {};
 }

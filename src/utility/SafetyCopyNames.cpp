@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace mqt {
@@ -30,33 +31,38 @@ std::vector<NamedCopy> NewestFirst(const QStringList& fileNames)
     std::vector<NamedCopy> copies;
     for (const QString& name : fileNames)
         if (const std::optional<SafetyCopyName> copy = ReadSafetyCopyName(name)) copies.push_back({name, *copy});
-    std::stable_sort(copies.begin(), copies.end(),
-                     [](const NamedCopy& a, const NamedCopy& b) { return a.copy.made > b.copy.made; });
+    std::stable_sort(copies.begin(), copies.end(), [](const NamedCopy& a, const NamedCopy& b) {
+        return std::pair(a.copy.made, a.copy.number) > std::pair(b.copy.made, b.copy.number);
+    });
     return copies;
 }
 
 }  // namespace
 
-QString NameSafetyCopy(const QDateTime& made, SafetyReason reason)
+QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number)
 {
     const auto suffix = std::find_if(Suffixes.begin(), Suffixes.end(),
                                      [reason](const auto& entry) { return entry.first == reason; });
-    return QStringLiteral("Marquill-") + made.toString(TimeFormat) + QLatin1String(suffix->second) +
+    const QString count = number > 1 ? u'-' + QString::number(number) : QString();
+    return QStringLiteral("Marquill-") + made.toString(TimeFormat) + count + QLatin1String(suffix->second) +
            QStringLiteral(".mqt");
 }
 
 std::optional<SafetyCopyName> ReadSafetyCopyName(const QString& fileName)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^Marquill-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(-before-restore|-before-purge)?\\.mqt$"));
+    static const QRegularExpression pattern(QStringLiteral(
+        "^Marquill-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-([2-9]|[1-9]\\d+))?(-before-restore|-before-purge)?\\.mqt$"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch()) return std::nullopt;
     const QDateTime made = QDateTime::fromString(match.captured(1), TimeFormat);
     if (!made.isValid()) return std::nullopt;
-    const QString suffix = match.captured(2);
+    const QString suffix = match.captured(3);
     const auto entry = std::find_if(Suffixes.begin(), Suffixes.end(),
                                     [&](const auto& e) { return suffix == QLatin1String(e.second); });
-    return SafetyCopyName{made, entry->first};
+    bool isNumber = true;
+    const int number = match.hasCaptured(2) ? match.captured(2).toInt(&isNumber) : 1;
+    if (!isNumber) return std::nullopt;
+    return SafetyCopyName{made, entry->first, number};
 }
 
 QStringList SafetyCopiesToRemove(const QStringList& fileNames, const QDateTime& now)

@@ -11,18 +11,21 @@ namespace mqt {
 // Why a safety copy was made. A daily copy is named by its date and time
 // alone ("Marquill-2026-12-07-093000.mqt"); a copy made before a restore or a
 // purge says so after the time ("Marquill-2026-12-07-093000-before-restore.mqt").
+// A second copy made in the same second carries its number after the time
+// ("Marquill-2026-12-07-093000-2-before-purge.mqt"), so neither is refused.
 enum class SafetyReason { Daily, BeforeRestore, BeforePurge };
 
 struct SafetyCopyName {
     QDateTime made;  // to the second
     SafetyReason reason;
+    int number = 1;  // of the copies made in that second
 };
 
 inline constexpr int DailyCopiesKept = 14;
 inline constexpr int BeforeStepCopyDays = 90;
 
-// The file name of a copy made at `made` for `reason`.
-QString NameSafetyCopy(const QDateTime& made, SafetyReason reason);
+// The file name of the `number`th copy made at `made` for `reason`.
+QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number = 1);
 
 // What a file name says about its copy; empty for any other file.
 std::optional<SafetyCopyName> ReadSafetyCopyName(const QString& fileName);

@@ -76,8 +76,6 @@ private slots:
                                           << "0|0.0|1|d:\\a\\b\\c\\e\\";
         QTest::newRow("blank drive becomes c") << QStringList{"0", "0", " ", "x", "", "", ""} << "c:\\x\\"
                                                << "0|0.0|1|c:\\x\\";
-        QTest::newRow("comma kept in the stored folder") << QStringList{"0", "0", "d", "a,b", "", "", ""} << "d:\\a,b\\"
-                                                         << "0|0.0|1|d:\\a,b\\";
         QTest::newRow("commission 12.5 is 12") << QStringList{"12.5", "0", "c", "", "", "", ""} << "c:\\"
                                                << "12|0.0|1|c:\\";
         QTest::newRow("commission 13.5 is 14") << QStringList{"13.5", "0", "c", "", "", "", ""} << "c:\\"
@@ -135,6 +133,35 @@ private slots:
         QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
         QCOMPARE(run.Shared().Settings.Backup, " ");
         QVERIFY(screen.window->isVisible());  // open for a correction
+    }
+
+    void folderWithACommaIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<int>("box");  // the one named, from 0
+        QTest::newRow("folder 1") << QStringList{"a,b", "", "", ""} << 0;
+        QTest::newRow("folder 4 of four") << QStringList{"a", "b", "c", "d,"} << 3;
+        QTest::newRow("a lone comma") << QStringList{"shop", ",", "", ""} << 1;
+        QTest::newRow("first of two") << QStringList{"shop", "x,y", "2024,", ""} << 1;
+    }
+
+    void folderWithACommaIsRefused()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(int, box);
+        RunningShop run;
+        run.shop.Exec("INSERT INTO params VALUES (5, 0, 0, 'd:\\shop\\')");
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtCommission", "10");
+        TypeBoxes(screen, QStringList{"e"} + folders);
+        screen.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors(),
+                 QStringList{QStringLiteral("Folder %1 holds a comma: a folder name cannot hold one").arg(box + 1)});
+        QCOMPARE(StoredRow(run.shop), "5|0.0|0|d:\\shop\\");
+        QCOMPARE(run.Shared().Settings.Backup, "d:\\shop\\");
+        QVERIFY(screen.window->isVisible());  // open for a correction
+        QCOMPARE(screen.Text("txtFolder(" + QString::number(box) + ")"), folders[box]);
     }
 };
 

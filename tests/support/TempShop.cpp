@@ -7,6 +7,12 @@
 
 namespace mqt::test {
 
+QByteArray FileContents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TempShop::TempShop(bool createDatabase)
 {
     if (!dir_.isValid()) qFatal("no temporary folder");

@@ -9,6 +9,9 @@
 
 namespace mqt::test {
 
+// The bytes of a file; empty when it cannot be read.
+QByteArray FileContents(const QString& path);
+
 // A program folder in a temporary directory holding a new, empty
 // "Marquill.mqt", with plain SQL access for setting up and checking data
 // behind the program's back.

@@ -5,7 +5,10 @@
 #include "utility/BackupLocation.h"
 #include "utility/BackupRestore.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 using namespace mqt;
@@ -272,28 +275,47 @@ private slots:
 
     void restoreNotDone_data()
     {
-        QTest::addColumn<bool>("backupExists");
+        QTest::addColumn<QByteArray>("backup");  // "none", "shop" (a copy of the shop's), "tableless", or its bytes
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("errors");  // <copy>: the backup copy's path
         QTest::addColumn<QStringList>("questions");
 
-        QTest::newRow("no backup copy") << false << int(Yes) << QStringList{"Backup Source not found"} << QStringList();
-        QTest::newRow("user answers No") << true << int(No) << QStringList() << QStringList{RestoreQuestion};
+        const QString refused =
+            QStringLiteral("Backup Source is not a sound shop database - nothing restored\n<copy>\n");
+        const QStringList none;
+        QTest::newRow("no backup copy") << QByteArray("none") << int(Yes) << QStringList{"Backup Source not found"}
+                                        << none;
+        QTest::newRow("user answers No") << QByteArray("shop") << int(No) << none << QStringList{RestoreQuestion};
+        QTest::newRow("garbage copy refused") << QByteArray("backup.sh was here\n").repeated(300) << int(Yes)
+                                              << QStringList{refused + "file is not a database"} << none;
+        QTest::newRow("empty copy refused") << QByteArray() << int(Yes)
+                                            << QStringList{refused + "It has no table params"} << none;
+        QTest::newRow("table-less database refused") << QByteArray("tableless") << int(Yes)
+                                                     << QStringList{refused + "It has no table params"} << none;
     }
 
     void restoreNotDone()
     {
-        QFETCH(bool, backupExists);
+        QFETCH(QByteArray, backup);
         QFETCH(int, answer);
         QFETCH(QStringList, errors);
         QFETCH(QStringList, questions);
         QTemporaryDir tmp;
-        if (backupExists) QVERIFY(QFile::copy(QStringLiteral(MQT_PROGRAM_DIR "/backup.sh"), tmp.path() + "/Marquill.mqt"));
-
+        const QString copy = tmp.path() + "/Marquill.mqt";
+        errors.replaceInStrings(QStringLiteral("<copy>"), copy);
         test::RunningShop run;
+        if (backup == "shop") {
+            QVERIFY(QFile::copy(run.shop.DatabasePath(), copy));
+        } else if (backup == "tableless") {
+            Connection::Open(copy, true).Execute(QStringLiteral("CREATE TABLE other (x)"));
+        } else if (backup != "none") {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(backup) == backup.size());
+        }
         InstallHelpers(run, RealHelpers);
         SetLocation(run, OnDriveC(tmp.path()));
         QVERIFY(run.Start());
+        const QByteArray database = test::FileContents(run.shop.DatabasePath());
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(answer);
         run.Menu().lblFunction_Click(5);
@@ -304,6 +326,54 @@ private slots:
         QCOMPARE(run.runner.calls.size(), 0);
         QCOMPARE(ended.size(), 0);
         QVERIFY(run.Shared().database.IsOpen());
+        QCOMPARE(test::FileContents(run.shop.DatabasePath()), database);
+    }
+
+    void backupLeavesAFileNamedTestAlone()
+    {
+        QTemporaryDir tmp;
+        QFile notes(tmp.path() + QStringLiteral("/test"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("the shop's own notes") > 0);
+        notes.close();
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        SetLocation(run, OnDriveC(tmp.path()));
+        QVERIFY(run.Start());
+        run.Menu().lblFunction_Click(4);
+
+        QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + tmp.path()});
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{"Marquill.mqt", "test"}));
+        QCOMPARE(test::FileContents(notes.fileName()), QByteArray("the shop's own notes"));
+    }
+
+    void windowsKeepPaintingWhileACommandRuns()
+    {
+        QTemporaryDir tmp;
+        test::RunningShop run;
+        InstallHelpers(run, RealHelpers);
+        const QString copy = run.shop.Folder() + u'/' + QLatin1String(CopyFileCommand);
+        QVERIFY(QFile::rename(copy, copy + QStringLiteral(".real")));
+        WriteScript(copy, "sleep 1\nexec \"$0.real\" \"$@\"");
+        SetLocation(run, OnDriveC(tmp.path()));
+        QVERIFY(run.Start());
+
+        // A timer, as the windows' painting, runs while the copy command
+        // does, under the busy cursor.
+        QList<bool> busy;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busy << (cursor && cursor->shape() == Qt::WaitCursor);
+        });
+        tick.start(100);
+        run.Menu().lblFunction_Click(4);
+        tick.stop();
+
+        QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + tmp.path()});
+        QVERIFY2(busy.size() >= 5, qPrintable(QString::number(busy.size())));
+        QVERIFY(!busy.contains(false));
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void restoreCopyFailure_data()

@@ -2,6 +2,7 @@
 // Safety copies: their names and rotation, the copies made at start-up and
 // before a restore or a purge, and the database check at start-up.
 
+#include "store/IntegrityCheck.h"
 #include "support/RunningShop.h"
 #include "utility/BackupRestore.h"
 #include "utility/SafetyCopies.h"
@@ -46,12 +47,6 @@ QStringList Rows(const QString& path)
         }
     }
     return rows;
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The shop's real helper commands, run for real.
@@ -109,6 +104,9 @@ private slots:
             << Dailies(15) + QStringList{restore30} << QStringList{Daily(14)};
         QTest::newRow("pre-purge copies: 91 days old goes, 89 days old stays")
             << QStringList{purge91, purge89} << QStringList{purge91};
+        QTest::newRow("of two copies in one second the second is the newer")
+            << Dailies(13) + QStringList{NameSafetyCopy(Now.addDays(-13), SafetyReason::Daily, 2), Daily(13)}
+            << QStringList{Daily(13)};
         QTest::newRow("other files stay")
             << Dailies(15) + QStringList{"Marquill.mqt", "notes.txt", Daily(300) + ".part", "Marquill-2020-02-30-093000.mqt",
                                          "Marquill-2020-01-01-093000-before-lunch.mqt"}
@@ -207,6 +205,30 @@ private slots:
         QCOMPARE(Rows(run.shop.Folder() + QStringLiteral("/safety/") + copy), before);
     }
 
+    void twoPurgesInOneSecondEachMakeTheirCopy()
+    {
+        QTemporaryDir backup;
+        test::RunningShop run;
+        PrepareShop(run, backup);
+        // The working file of a copy under way elsewhere is not this program's to touch.
+        QVERIFY(QDir().mkpath(run.shop.Folder() + QStringLiteral("/safety")));
+        QFile foreign(run.shop.Folder() + QStringLiteral("/safety/Marquill-2024-02-20-100000.mqt.part"));
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("half a copy") > 0);
+        foreign.close();
+        QVERIFY(run.Start());
+        RunStep(run, 6);
+        RunStep(run, 6);
+
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        const QStringList copies{"Marquill-2024-02-20-100000-2-before-purge.mqt",
+                                 "Marquill-2024-02-20-100000-before-purge.mqt"};
+        QCOMPARE(SafetyFiles(run),
+                 copies + QStringList({"Marquill-2024-02-20-100000.mqt", "Marquill-2024-02-20-100000.mqt.part"}));
+        QCOMPARE(test::FileContents(foreign.fileName()), QByteArray("half a copy"));
+        for (const QString& copy : copies)
+            QCOMPARE(IntegrityCheckFindings(run.shop.Folder() + QStringLiteral("/safety/") + copy), QString());
+    }
+
     void damagedDatabaseIsRefusedAndLeftUnchanged_data()
     {
         QTest::addColumn<bool>("earlierCopy");
@@ -229,7 +251,7 @@ private slots:
             run.program.reset();
         }
         run.shop.DamageATablePage();
-        const QByteArray damaged = Contents(run.shop.DatabasePath());
+        const QByteArray damaged = test::FileContents(run.shop.DatabasePath());
         const QStringList copies = SafetyFiles(run);
 
         run.clock.SetToday(QDate(2024, 2, 21));
@@ -241,7 +263,7 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("page")), qPrintable(error));  // the engine's finding
         QVERIFY2(error.contains(named), qPrintable(error));
         QVERIFY(!run.Menu().isVisible());
-        QCOMPARE(Contents(run.shop.DatabasePath()), damaged);
+        QCOMPARE(test::FileContents(run.shop.DatabasePath()), damaged);
         QCOMPARE(SafetyFiles(run), copies);
     }
 };
