@@ -71,20 +71,21 @@ void frmItem::StartPay()
 }
 
 // The clicked row was turned yellow (chosen) or white (left out): the totals
-// row follows.
+// row follows. The sums are taken anew over the chosen rows, so a price too
+// large to be held leaves the totals once its row is left out.
 void frmItem::UpdatePayTotals()
 {
-    const int row = Grid_->Row();
-    if (row < 1 || row > LineCount_) return;
-    const Amount cost = AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice));
-    const Amount sale = AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice));
-    if (Grid_->CellBackColor() == RowYellow) {
-        TotalCost_ += cost;
-        TotalSale_ += sale;
-    } else {
-        TotalCost_ += -cost;
-        TotalSale_ += -sale;
+    const int clicked = Grid_->Row();
+    if (clicked < 1 || clicked > LineCount_) return;
+    TotalCost_ = MoneySum();
+    TotalSale_ = MoneySum();
+    for (int row = 1; row <= LineCount_; ++row) {
+        Grid_->SetRow(row);
+        if (Grid_->CellBackColor() != RowYellow) continue;
+        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice)));
+        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice)));
     }
+    Grid_->SetRow(clicked);
     ShowTotals();
 }
 
