@@ -219,8 +219,9 @@ void frmItem::ExecAction()
     if (WaitsForRow()) return;
     const Action action = ChosenAction();
     if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
-        FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
-        if (shared_.Data3.Query(FormQuery_).Eof()) {
+        const BoundStatement item = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
+        FormQuery_ = item.text;
+        if (shared_.Data3.Query(item).Eof()) {
             lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
             return;
         }
