@@ -109,6 +109,7 @@ private:
     void StartPay();
     void UpdatePayTotals();
     void PayItems();
+    bool DebtSettled();
     void ShowTotals();
 
     // Statements for the listed consignor (frmItemStatement.cpp).

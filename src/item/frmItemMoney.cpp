@@ -14,6 +14,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 
 namespace mqt {
@@ -46,8 +47,13 @@ void frmItem::SellItem()
 void frmItem::StartPay()
 {
     shared_.SearchCriteria = PayableItems;
-    const bool listed = ShowLines();
-    shared_.SearchCriteria.clear();
+    bool listed = false;
+    {
+        // The criteria go also when the listing fails, so no later list is
+        // narrowed to payable items.
+        const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+        listed = ShowLines();
+    }
     if (!listed) {
         // The name boxes named no single consignor: nothing is left to pay.
         SetActionsOff();
@@ -89,6 +95,18 @@ void frmItem::UpdatePayTotals()
     ShowTotals();
 }
 
+// A pay-out whose chosen items total less than zero is a debt of the
+// consignor: it is paid only when the consignor has settled it.
+bool frmItem::DebtSettled()
+{
+    const std::optional<Amount> total = TotalCost_.Value();
+    if (!total || total->Units() >= 0) return true;
+    const QString question = QStringLiteral("The chosen items total %1: %2, %3 owes the shop %4. Has it been paid?")
+                                 .arg(total->Format(), shared_.CurrentLastName, shared_.CurrentFirstName,
+                                      (-*total).Format());
+    return shared_.dialogs.AskYesNo(question) == Yes;
+}
+
 // Gives every chosen item the date paid and the pay reference, all in one
 // transaction. Only the consignor's items that are still unpaid are written,
 // so no item is ever paid twice.
@@ -105,6 +123,7 @@ void frmItem::PayItems()
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() == RowYellow) chosen.insert(Grid_->TextMatrix(row, ItemField::ItemDesc));
     }
+    if (!chosen.isEmpty() && !DebtSettled()) return;
     int paid = 0;
     if (!chosen.isEmpty()) {
         const QString payRef = Box(ItemField::PayRef)->text();
