@@ -5,10 +5,13 @@
 #include "item/frmItem.h"
 #include "params/frmParams.h"
 #include "report/frmReport.h"
+#include "shell/OneLineBoxes.h"
 
 namespace mqt {
 
-QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigator)
+namespace {
+
+QWidget* NewScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigator)
 {
     switch (screen) {
     case Screen::Params:
@@ -21,6 +24,15 @@ QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navi
         return new frmReport(shared, navigator);
     }
     return nullptr;
+}
+
+}  // namespace
+
+QWidget* CreateScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigator)
+{
+    QWidget* window = NewScreen(screen, shared, navigator);
+    if (window) KeepBoxesOnOneLine(*window);
+    return window;
 }
 
 }  // namespace mqt

@@ -84,7 +84,7 @@ QString Amount::Format() const
     return QString::fromLatin1(start, length);
 }
 
-Amount AmountOfText(const QString& text) { return Amount::FromDouble(Val(text)).value_or(Amount()); }
+std::optional<Amount> AmountOfText(const QString& text) { return Amount::FromDouble(Val(text)); }
 
 QString FormatMoney(double value)
 {

@@ -42,9 +42,10 @@ private:
     std::int64_t units_ = 0;
 };
 
-// The amount of a text: the number it begins with, as Val reads it; 0 when
-// the text holds no number or one too large to be held.
-Amount AmountOfText(const QString& text);
+// The amount of a text: the number it begins with, as Val reads it (0 when
+// the text holds no number). Empty when the number is too large to be held,
+// so that a total can tell.
+std::optional<Amount> AmountOfText(const QString& text);
 
 // A stored price shown with the money format: through the Amount, so the
 // rounding works on the decimal value.

@@ -26,12 +26,19 @@ int MonthFromName(const QString& name)
     return 0;
 }
 
-// Year from its typed digits: two digits (or one) are windowed, four are taken
-// as they are; three digits are refused. 0 means no valid year.
-int YearFromDigits(const QString& digits)
+// Year from its typed digits: two digits (or one) are the year ending in them
+// that lies within today's year - 80 to today's year + 19, so a date written
+// "mm/dd/yy" reads back in its own century; four are taken as they are; three
+// digits are refused. 0 means no valid year.
+int YearFromDigits(const QString& digits, const QDate& today)
 {
     const int value = digits.toInt();
-    if (digits.size() <= 2) return value < 30 ? 2000 + value : 1900 + value;
+    if (digits.size() <= 2) {
+        const int first = today.year() - 80;
+        const int firstCentury = first - first % 100;
+        const int year = firstCentury + value;
+        return year < first ? year + 100 : year;
+    }
     if (digits.size() == 4 && value >= 100) return value;
     return 0;
 }
@@ -79,7 +86,7 @@ std::optional<QDate> ReadDayPart(const QString& text, const QDate& today)
     } else if ((m = numericMdy.match(text)).hasMatch()) {
         month = m.captured(1).toInt();
         day = m.captured(3).toInt();
-        year = YearFromDigits(m.captured(4));
+        year = YearFromDigits(m.captured(4), today);
     } else if ((m = numericMd.match(text)).hasMatch()) {
         month = m.captured(1).toInt();
         day = m.captured(2).toInt();
@@ -87,11 +94,11 @@ std::optional<QDate> ReadDayPart(const QString& text, const QDate& today)
     } else if ((m = nameFirst.match(text)).hasMatch()) {
         month = MonthFromName(m.captured(1));
         day = m.captured(2).toInt();
-        year = m.capturedLength(3) ? YearFromDigits(m.captured(3)) : today.year();
+        year = m.capturedLength(3) ? YearFromDigits(m.captured(3), today) : today.year();
     } else if ((m = dayFirst.match(text)).hasMatch()) {
         day = m.captured(1).toInt();
         month = MonthFromName(m.captured(2));
-        year = m.capturedLength(3) ? YearFromDigits(m.captured(3)) : today.year();
+        year = m.capturedLength(3) ? YearFromDigits(m.captured(3), today) : today.year();
     } else {
         return std::nullopt;
     }

@@ -18,9 +18,11 @@ struct DateValue {
 //   m/d/yyyy, m/d/yy, m/d (this year), with "-" as separator too; yyyy-mm-dd;
 //   month names: "Mar 15, 2024", "15-Mar-2024", "March 15 2024";
 //   an optional time of day after the date ("3/1/2024 10:30", "... 2:15 PM").
-// Two-digit years 00 to 29 are 2000 to 2029, 30 to 99 are 1930 to 1999.
-// A day that does not exist, a month above 12, a time alone and any other
-// characters are not dates. `today` supplies the year of "m/d".
+// A two-digit year is the year ending in those digits that lies within
+// today's year - 80 to today's year + 19 (in 2024: 44 to 99 are 1944 to 1999,
+// 00 to 43 are 2000 to 2043). A day that does not exist, a month above 12, a
+// time alone and any other characters are not dates. `today` supplies the
+// year of "m/d" and the window of two-digit years.
 std::optional<DateValue> ReadDate(const QString& text, const QDate& today);
 
 // Whether ReadDate accepts the text.

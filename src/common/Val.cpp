@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Val.h"
 
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -46,6 +47,12 @@ double Val(const QString& text)
         value = !large ? 0.0 : number.front() == '-' ? -huge : huge;
     }
     return value == 0.0 ? 0.0 : value;  // no negative zero
+}
+
+bool IsNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?(?:\\d+\\.?\\d*|\\.\\d+)$"));
+    return number.match(QString(text).remove(u' ')).hasMatch();
 }
 
 namespace {

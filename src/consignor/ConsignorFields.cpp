@@ -23,15 +23,19 @@ ConsignorRecord ReadConsignor(Recordset& consignors)
     return record;
 }
 
-void WriteConsignor(Recordset& consignors, const ConsignorRecord& entry)
+void WriteConsignor(Recordset& consignors, const ConsignorRecord& entry, EmptyBox empty)
 {
     consignors.Fields(ConsignorFieldName(ConsignorField::LastName))
         .SetValue(StoredName(entry[ConsignorField::LastName]));
     consignors.Fields(ConsignorFieldName(ConsignorField::FirstName))
         .SetValue(StoredName(entry[ConsignorField::FirstName]));
-    for (int field = ConsignorField::Phone; field < ConsignorField::Count; ++field)
-        if (!entry[std::size_t(field)].isEmpty())
-            consignors.Fields(ConsignorFieldName(field)).SetValue(entry[std::size_t(field)]);
+    for (int field = ConsignorField::Phone; field < ConsignorField::Count; ++field) {
+        const QString& text = entry[std::size_t(field)];
+        if (!text.isEmpty())
+            consignors.Fields(ConsignorFieldName(field)).SetValue(text);
+        else if (empty == EmptyBox::ClearsField)
+            consignors.Fields(ConsignorFieldName(field)).SetValue(QVariant());
+    }
 }
 
 QString StoredName(const QString& typed)

@@ -22,11 +22,16 @@ QString ConsignorFieldName(int field);
 // The current record of a consignor result; a null field reads as empty text.
 ConsignorRecord ReadConsignor(Recordset& consignors);
 
+// What an empty entry box does to its field.
+enum class EmptyBox {
+    WritesNothing,  // an add: the new record's field stays null
+    ClearsField     // a change: the box was emptied, so the field becomes null
+};
+
 // Writes the entry into the record being added or edited: the two names as
-// StoredName makes them, every other field only when its text is not empty.
-// An empty box therefore leaves the field null on an add and as it was on a
-// change.
-void WriteConsignor(Recordset& consignors, const ConsignorRecord& entry);
+// StoredName makes them, every other field from its box; an empty box writes
+// nothing or clears the field, as `empty` says.
+void WriteConsignor(Recordset& consignors, const ConsignorRecord& entry, EmptyBox empty);
 
 // A typed name as the consignor file holds it: without surrounding blanks
 // and with each run of apostrophes made one, which is the name that a

@@ -63,7 +63,7 @@ void frmConsignor::AddConsignor(const ConsignorRecord& entry)
     }
     const bool added = Store(QStringLiteral("Add"), [&] {
         found.AddNew();
-        WriteConsignor(found, entry);
+        WriteConsignor(found, entry, EmptyBox::WritesNothing);
         found.Update();
     });
     if (!added) return;
@@ -94,7 +94,7 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
         Transaction transaction(shared_.database.connection());
         Recordset& consignor = SelectCurrentConsignor();
         consignor.Edit();
-        WriteConsignor(consignor, entry);
+        WriteConsignor(consignor, entry, EmptyBox::ClearsField);
         consignor.Update();
         if (rename) RenameItems(entry);
         transaction.Commit();

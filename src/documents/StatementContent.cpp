@@ -9,7 +9,7 @@ namespace mqt {
 
 namespace {
 
-Amount ValueOf(const std::optional<Amount>& amount) { return amount.value_or(Amount()); }
+MoneySum ValueOf(const std::optional<MoneySum>& price) { return price.value_or(MoneySum()); }
 
 // Lines in the order a consignor reads them: items before rent, each by the
 // day sold (undated last) and then by description.
@@ -50,7 +50,7 @@ ConsignorStatements::ConsignorStatements(QString lastName, QString firstName, QS
         payOut.datePaid = item.datePaid;
         payOut.dateText = item.datePaidText;
         payOut.payRef = item.payRef;
-        payOut.amount += ValueOf(item.line.share);
+        payOut.amount.Add(ValueOf(item.line.share));
         ++payOut.itemCount;
     }
     for (auto& entry : byKey) payOuts_.push_back(entry.second);
@@ -62,11 +62,11 @@ ConsignorStatements::ConsignorStatements(QString lastName, QString firstName, QS
     });
 }
 
-Amount ConsignorStatements::OwedAmount() const
+MoneySum ConsignorStatements::OwedAmount() const
 {
-    Amount owed;
+    MoneySum owed;
     for (const StatementItem& item : items_)
-        if (item.payable) owed += ValueOf(item.line.share);
+        if (item.payable) owed.Add(ValueOf(item.line.share));
     return owed;
 }
 
@@ -107,10 +107,11 @@ StatementContent ConsignorStatements::Build(bool owedNow, const QString& subject
     for (const StatementItem& item : items_) {
         if (!takes(item)) continue;
         content.lines.push_back(item.line);
-        content.totalSales += ValueOf(item.line.salePrice);
-        content.totalShares += ValueOf(item.line.share);
+        content.totalSales.Add(ValueOf(item.line.salePrice));
+        content.totalShares.Add(ValueOf(item.line.share));
     }
-    content.shopPart = content.totalSales + -content.totalShares;
+    content.shopPart = content.totalSales;
+    content.shopPart.Subtract(content.totalShares);
     return content;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/Amount.h"
+#include "common/MoneySum.h"
 
 #include <QDate>
 #include <QString>
@@ -14,12 +14,13 @@ namespace mqt {
 
 // One line of a statement: an item sold, or a rent charge (category "$Rent")
 // whose share is negative. Prices are taken to the cent as the item list shows
-// them, so the lines add up to the sums exactly.
+// them, so the lines add up to the sums exactly; a price too large to be
+// held shows, and makes its sums show, "too large".
 struct StatementLine {
     QString description;
-    QString dateSold;                 // the short date form; empty when none
-    std::optional<Amount> salePrice;  // empty when the item has none
-    std::optional<Amount> share;      // the cost price: the consignor's share
+    QString dateSold;                   // the short date form; empty when none
+    std::optional<MoneySum> salePrice;  // empty when the item has none
+    std::optional<MoneySum> share;      // the cost price: the consignor's share
     bool rent = false;
 };
 
@@ -35,9 +36,9 @@ struct StatementContent {
     QString subject;      // "Pay-out of 3/1/2024, reference 1042" or "Owed now"
     QString fileTag;      // what the file name adds: "paid 2024-03-01 1042", "owed 2024-03-05"
     std::vector<StatementLine> lines;
-    Amount totalSales;
-    Amount totalShares;
-    Amount shopPart;      // sales minus shares
+    MoneySum totalSales;
+    MoneySum totalShares;
+    MoneySum shopPart;    // sales minus shares
 
     QString ConsignorName() const { return firstName + u' ' + lastName; }
     // "Amount paid" for a pay-out, "Amount owed" for what is owed now; the
@@ -50,7 +51,7 @@ struct PayOut {
     QDate datePaid;     // invalid when the stored date cannot be read
     QString dateText;   // the date paid as shown
     QString payRef;     // empty when none
-    Amount amount;      // the sum of the shares paid
+    MoneySum amount;    // the sum of the shares paid
     int itemCount = 0;
 
     // The entry offered in the choice of statements.
@@ -78,7 +79,7 @@ public:
     StatementContent OwedNow(const QString& programName, const QDate& made) const;
     StatementContent ForPayOut(const PayOut& payOut, const QString& programName, const QDate& made) const;
     // What is owed now, for the choice of statements.
-    Amount OwedAmount() const;
+    MoneySum OwedAmount() const;
 
 private:
     StatementContent Build(bool owedNow, const QString& subject, const QString& programName, const QDate& made,

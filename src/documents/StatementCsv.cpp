@@ -20,7 +20,7 @@ QString CsvField(const QString& text)
     return u'"' + quoted + u'"';
 }
 
-QString Money(const std::optional<Amount>& amount) { return amount ? amount->Format() : QString(); }
+QString Money(const std::optional<MoneySum>& price) { return price ? price->Format() : QString(); }
 
 }  // namespace
 

@@ -198,7 +198,7 @@ private:
         return y + 2 * pt_;
     }
 
-    static QString Money(const std::optional<Amount>& amount) { return amount ? amount->Format() : QString(); }
+    static QString Money(const std::optional<MoneySum>& price) { return price ? price->Format() : QString(); }
 
     double Row(const TableRow& row, double y)
     {

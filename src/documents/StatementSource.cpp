@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/StatementSource.h"
 
-#include "common/Amount.h"
+#include "common/MoneySum.h"
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
-#include "common/Val.h"
 #include "search/RecordMatchesCriteria.h"
 #include "shell/SharedValues.h"
 #include "store/DataControl.h"
@@ -35,10 +34,10 @@ QString ShownText(Recordset& record, const QString& name, QChar type)
 }
 
 // The amount of a shown price, as the item list totals it; empty for none.
-std::optional<Amount> AmountOf(const QString& shown)
+std::optional<MoneySum> AmountOf(const QString& shown)
 {
     if (shown.isEmpty()) return std::nullopt;
-    return Amount::FromDouble(Val(shown));
+    return MoneySum(AmountOfText(shown));
 }
 
 QDate DateOf(Recordset& record, const QString& name)

@@ -4,14 +4,25 @@
 #include "common/Amount.h"
 #include "common/DateText.h"
 #include "common/TrimBlanks.h"
-#include "common/Val.h"
+#include "item/PriceEntry.h"
 #include "store/Recordset.h"
+#include "store/StoreError.h"
 
 namespace mqt {
 
 namespace {
 
 bool IsPrice(int field) { return field == ItemField::CostPrice || field == ItemField::SalePrice; }
+
+// A price box's value: null for no price, else the amount it holds.
+QVariant PriceValue(int field, const QString& text)
+{
+    const PriceEntry price = ReadPriceEntry(text);
+    if (!price.valid)
+        throw StoreError(field == ItemField::CostPrice ? QStringLiteral("Invalid Cost Price")
+                                                       : QStringLiteral("Invalid Sale Price"));
+    return price.amount ? QVariant(price.amount->ToDouble()) : QVariant();
+}
 
 }  // namespace
 
@@ -49,7 +60,10 @@ void WriteItem(Recordset& items, const QString& lastName, const QString& firstNa
     for (int field = ItemField::Category; field < ItemField::Count; ++field) {
         const QString& text = entry[std::size_t(field)];
         QVariant value;
-        if (!text.isEmpty()) value = IsPrice(field) ? QVariant(Val(text)) : QVariant(text);
+        if (IsPrice(field))
+            value = PriceValue(field, text);
+        else if (!text.isEmpty())
+            value = text;
         items.Fields(ItemFieldName(field)).SetValue(value);
     }
 }

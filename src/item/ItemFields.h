@@ -26,7 +26,10 @@ ItemRecord ReadItem(Recordset& items);
 
 // Writes the entry into the item being added or edited, every field: the
 // consignor's names, the description without surrounding blanks, the prices
-// as the numbers their texts begin with, and null for every empty box.
+// as the amounts their boxes hold (see ReadPriceEntry; blanks only is no
+// price), and null for every empty box. A price box that holds no amount
+// throws StoreError "Invalid Cost Price" or "Invalid Sale Price" (cost
+// first) before anything is stored.
 void WriteItem(Recordset& items, const QString& lastName, const QString& firstName, const ItemRecord& entry);
 
 }  // namespace mqt

@@ -3,6 +3,7 @@
 
 #include "common/SortsAfterBlank.h"
 #include "common/SqlQuote.h"
+#include "common/TrimBlanks.h"
 
 namespace mqt {
 
@@ -32,22 +33,25 @@ QString ListItems(const QString& lastName, const QString& firstName)
            QStringLiteral(" and firstname =") + Quoted(firstName) + QStringLiteral(" order by itemdesc asc");
 }
 
-QString SelectItem(const QString& lastName, const QString& firstName, const QString& itemDesc)
+BoundStatement SelectItem(const QString& lastName, const QString& firstName, const QString& itemDesc)
 {
-    return QStringLiteral("select * from item where ") + Names(lastName, firstName) +
-           QStringLiteral(" and itemdesc =") + Quoted(itemDesc);
+    return {QStringLiteral("select * from item where ") + Names(lastName, firstName) +
+                QStringLiteral(" and itemdesc = ?"),
+            {itemDesc}};
 }
 
-QString FindDuplicateItem(const QString& lastName, const QString& firstName, const QString& itemDesc)
+BoundStatement FindDuplicateItem(const QString& lastName, const QString& firstName, const QString& typedDesc)
 {
-    return QStringLiteral("select * from  item where ") + Names(lastName, firstName) +
-           QStringLiteral(" and itemdesc = ") + Quoted(itemDesc);
+    return {QStringLiteral("select * from  item where ") + Names(lastName, firstName) +
+                QStringLiteral(" and itemdesc = ?"),
+            {TrimBlanks(typedDesc).toString()}};
 }
 
-QString FindItemDesc(const QString& lastName, const QString& firstName, const QString& itemDesc)
+BoundStatement FindItemDesc(const QString& lastName, const QString& firstName, const QString& typedDesc)
 {
-    return QStringLiteral("select itemdesc from item where ") + Names(lastName, firstName) +
-           QStringLiteral(" and itemdesc = ") + Quoted(itemDesc);
+    return {QStringLiteral("select itemdesc from item where ") + Names(lastName, firstName) +
+                QStringLiteral(" and itemdesc = ?"),
+            {TrimBlanks(typedDesc).toString()}};
 }
 
 QString FindConsignor(const QString& lastName, const QString& firstName)

@@ -105,8 +105,8 @@ void frmItem::ListItems()
 {
     shared_.CallerMode.clear();
     if (QWidget* consignors = navigator_.LoadedScreen(Screen::Consignor)) consignors->hide();
-    TotalCost_ = Amount();
-    TotalSale_ = Amount();
+    TotalCost_ = MoneySum();
+    TotalSale_ = MoneySum();
     Grid_->SetRow(0);
     Grid_->SetRows(1);
     Grid_->SetRows(10);
@@ -135,8 +135,8 @@ void frmItem::ListItems()
         for (int col = 0; col < ItemField::Notes; ++col)
             Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
         if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
-        TotalCost_ += AmountOfText(RecordBuffer_[ItemField::CostPrice]);
-        TotalSale_ += AmountOfText(RecordBuffer_[ItemField::SalePrice]);
+        TotalCost_.Add(AmountOfText(RecordBuffer_[ItemField::CostPrice]));
+        TotalSale_.Add(AmountOfText(RecordBuffer_[ItemField::SalePrice]));
     }
     LineCount_ = row;
     lblCount_->setText(QString::number(LineCount_));
@@ -215,8 +215,9 @@ void frmItem::ExecAction()
     if (WaitsForRow()) return;
     const Action action = ChosenAction();
     if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
-        FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
-        if (shared_.Data3.Query(FormQuery_).Eof()) {
+        const BoundStatement item = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
+        FormQuery_ = item.text;
+        if (shared_.Data3.Query(item).Eof()) {
             lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
             return;
         }

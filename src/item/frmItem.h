@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/Amount.h"
+#include "common/MoneySum.h"
 #include "item/ItemFields.h"
 #include "item/PriceRule.h"
 #include "shell/EntryBoxes.h"
@@ -106,6 +106,7 @@ private:
     void StartPay();
     void UpdatePayTotals();
     void PayItems();
+    bool DebtSettled();
     void ShowTotals();
 
     // Statements for the listed consignor (frmItemStatement.cpp).
@@ -141,8 +142,8 @@ private:
 
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed
-    Amount TotalCost_;
-    Amount TotalSale_;
+    MoneySum TotalCost_;
+    MoneySum TotalSale_;
     ItemRecord RecordBuffer_;
     ItemRecord LastEntry_;
     QString FormQuery_;

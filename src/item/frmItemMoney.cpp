@@ -14,6 +14,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 
 namespace mqt {
@@ -46,8 +47,13 @@ void frmItem::SellItem()
 void frmItem::StartPay()
 {
     shared_.SearchCriteria = PayableItems;
-    const bool listed = ShowLines();
-    shared_.SearchCriteria.clear();
+    bool listed = false;
+    {
+        // The criteria go also when the listing fails, so no later list is
+        // narrowed to payable items.
+        const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
+        listed = ShowLines();
+    }
     if (!listed) {
         // The name boxes named no single consignor: nothing is left to pay.
         SetActionsOff();
@@ -71,21 +77,34 @@ void frmItem::StartPay()
 }
 
 // The clicked row was turned yellow (chosen) or white (left out): the totals
-// row follows.
+// row follows. The sums are taken anew over the chosen rows, so a price too
+// large to be held leaves the totals once its row is left out.
 void frmItem::UpdatePayTotals()
 {
-    const int row = Grid_->Row();
-    if (row < 1 || row > LineCount_) return;
-    const Amount cost = AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice));
-    const Amount sale = AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice));
-    if (Grid_->CellBackColor() == RowYellow) {
-        TotalCost_ += cost;
-        TotalSale_ += sale;
-    } else {
-        TotalCost_ += -cost;
-        TotalSale_ += -sale;
+    const int clicked = Grid_->Row();
+    if (clicked < 1 || clicked > LineCount_) return;
+    TotalCost_ = MoneySum();
+    TotalSale_ = MoneySum();
+    for (int row = 1; row <= LineCount_; ++row) {
+        Grid_->SetRow(row);
+        if (Grid_->CellBackColor() != RowYellow) continue;
+        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice)));
+        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice)));
     }
+    Grid_->SetRow(clicked);
     ShowTotals();
+}
+
+// A pay-out whose chosen items total less than zero is a debt of the
+// consignor: it is paid only when the consignor has settled it.
+bool frmItem::DebtSettled()
+{
+    const std::optional<Amount> total = TotalCost_.Value();
+    if (!total || total->Units() >= 0) return true;
+    const QString question = QStringLiteral("The chosen items total %1: %2, %3 owes the shop %4. Has it been paid?")
+                                 .arg(total->Format(), shared_.CurrentLastName, shared_.CurrentFirstName,
+                                      (-*total).Format());
+    return shared_.dialogs.AskYesNo(question) == Yes;
 }
 
 // Gives every chosen item the date paid and the pay reference, all in one
@@ -104,6 +123,7 @@ void frmItem::PayItems()
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() == RowYellow) chosen.insert(Grid_->TextMatrix(row, ItemField::ItemDesc));
     }
+    if (!chosen.isEmpty() && !DebtSettled()) return;
     int paid = 0;
     if (!chosen.isEmpty()) {
         const QString payRef = Box(ItemField::PayRef)->text();

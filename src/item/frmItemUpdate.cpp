@@ -99,8 +99,9 @@ void frmItem::AddItem()
     // description is unique among that consignor's items.
     const QString lastName = consignor.Fields(QStringLiteral("LastName")).Text();
     const QString firstName = consignor.Fields(QStringLiteral("FirstName")).Text();
-    FormQuery_ = FindDuplicateItem(lastName, firstName, desc);
-    Recordset& items = shared_.Data3.Query(FormQuery_);
+    const BoundStatement duplicate = FindDuplicateItem(lastName, firstName, desc);
+    FormQuery_ = duplicate.text;
+    Recordset& items = shared_.Data3.Query(duplicate);
     if (!items.Eof()) {
         refuse(QStringLiteral("Duplicate Item Descriptions - not added"));
         ClosingStep();
@@ -136,16 +137,18 @@ void frmItem::ChangeItem()
         return;
     }
     if (desc.toLower() != shared_.CurrentItemDesc.toLower()) {
-        FormQuery_ = FindItemDesc(shared_.CurrentLastName, shared_.CurrentFirstName, desc);
-        if (shared_.Data3.Query(FormQuery_).RecordCount() >= 1) {
+        const BoundStatement duplicate = FindItemDesc(shared_.CurrentLastName, shared_.CurrentFirstName, desc);
+        FormQuery_ = duplicate.text;
+        if (shared_.Data3.Query(duplicate).RecordCount() >= 1) {
             refuse(QStringLiteral("Duplicate item description - not changed"));
             return;
         }
     }
     // The item is selected again right before the edit: another screen may
     // have run a query on the items since it was looked up.
-    FormQuery_ = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
-    Recordset& item = shared_.Data3.Query(FormQuery_);
+    const BoundStatement selected = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
+    FormQuery_ = selected.text;
+    Recordset& item = shared_.Data3.Query(selected);
     if (item.Eof()) {
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;

@@ -125,6 +125,14 @@ void frmParams::Form_Load()
 
 void frmParams::cmdUpdate_Click()
 {
+    if (!IsNumber(txtCommission_->text())) {
+        shared_.dialogs.ShowError(QStringLiteral("Commission must be a number"));
+        return;
+    }
+    if (!IsNumber(txtRounding_->text())) {
+        shared_.dialogs.ShowError(QStringLiteral("Round to nearest must be a number of dollars"));
+        return;
+    }
     const std::optional<std::int16_t> commission = ReadCommission(txtCommission_->text());
     if (!commission) {
         shared_.dialogs.ShowError(QLatin1String(CommissionRangeMessage));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportRows.h"
 
-#include "common/Val.h"
 
 namespace mqt {
 
@@ -26,11 +25,12 @@ std::optional<Amount> MoneyText(const QString& text)
     return Amount::FromUnits((start ? -cents : cents) * (Amount::Scale / 100));
 }
 
-// The shown price as an amount, as Val reads it; empty text counts 0.
-Amount ShownPrice(const QString& text)
+// The shown price as an amount, as Val reads it; empty text counts 0. Empty
+// when the price is too large to be held.
+std::optional<Amount> ShownPrice(const QString& text)
 {
-    if (const std::optional<Amount> money = MoneyText(text)) return *money;
-    return Amount::FromDouble(Val(text)).value_or(Amount());
+    if (const std::optional<Amount> money = MoneyText(text)) return money;
+    return AmountOfText(text);
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ void ReportRows::Add(const ItemColumnValues& values)
         for (int col = 0; col < CountColumn; ++col) cells[std::size_t(col)] = values[std::size_t(col + 1)];
         sink_(ReportRowKind::Detail, cells);
     }
-    groupCost_ += ShownPrice(values[CostCell + 1]);
-    groupSale_ += ShownPrice(values[SaleCell + 1]);
+    groupCost_.Add(ShownPrice(values[CostCell + 1]));
+    groupSale_.Add(ShownPrice(values[SaleCell + 1]));
     ++groupCount_;
 }
 
@@ -86,10 +86,10 @@ void ReportRows::AddSubtotal()
 // Adds the ended group's sums to the totals and starts the next group.
 void ReportRows::CarryOver()
 {
-    totalCost_ += groupCost_;
-    totalSale_ += groupSale_;
+    totalCost_.Add(groupCost_);
+    totalSale_.Add(groupSale_);
     totalCount_ += groupCount_;
-    groupCost_ = groupSale_ = Amount();
+    groupCost_ = groupSale_ = MoneySum();
     groupCount_ = 0;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/Amount.h"
+#include "common/MoneySum.h"
 #include "report/ReportSort.h"
 
 #include <cstdint>
@@ -23,7 +23,8 @@ struct ReportOptions {
 // consecutive records with the same GroupKey (with Summary or detail totals),
 // and at the end a total row when anything matched. Subtotal and total rows
 // hold the sums of cost and sale price (the shown two-decimal prices; an
-// empty price counts 0) and the item count. Counts and sums are 64 bits wide.
+// empty price counts 0) and the item count. Counts and sums are 64 bits wide;
+// a sum that cannot be held shows "too large".
 class ReportRows {
 public:
     // Receives each row; it may take the texts out of the cells.
@@ -48,7 +49,7 @@ private:
     QDate today_;
     Sink sink_;
     GroupKey groupKey_;
-    Amount groupCost_, groupSale_, totalCost_, totalSale_;
+    MoneySum groupCost_, groupSale_, totalCost_, totalSale_;
     std::int64_t groupCount_ = 0;
     std::int64_t totalCount_ = 0;
     std::int64_t matchCount_ = 0;

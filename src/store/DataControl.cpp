@@ -39,18 +39,19 @@ void ReadRow(const Statement& statement, const ResultColumns& columns, std::vect
 // A statement of the program's dialect, translated and prepared, with the
 // table it reads and its result columns.
 struct PreparedSelect {
-    PreparedSelect(Database* database, const QString& sql)
-        : select(Translated(database, sql)),
+    PreparedSelect(Database* database, const QString& sql, const QStringList& values)
+        : select(Translated(database, sql, values)),
           table(FindTable(select.table)),
           statement(database->connection(), select.sql),
           columns(ColumnsOf(statement, table))
     {
+        for (int i = 0; i < select.bindings.size(); ++i) statement.Bind(i + 1, select.bindings[i]);
     }
 
-    static TranslatedSelect Translated(Database* database, const QString& sql)
+    static TranslatedSelect Translated(Database* database, const QString& sql, const QStringList& values)
     {
         if (!database || !database->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
-        return TranslateSelect(sql, database->clock().Today());
+        return TranslateSelect(sql, database->clock().Today(), values);
     }
 
     TranslatedSelect select;
@@ -64,7 +65,7 @@ struct PreparedSelect {
 void DataControl::Refresh()
 {
     result_ = mqt::Recordset();
-    PreparedSelect prepared(database_, statement_);
+    PreparedSelect prepared(database_, statement_, values_);
     Statement& statement = prepared.statement;
     const ResultColumns& columns = prepared.columns;
     mqt::Recordset result(*database_, prepared.table, columns.names);
@@ -79,7 +80,7 @@ void DataControl::Refresh()
 void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
 {
     result_ = mqt::Recordset();
-    PreparedSelect prepared(database_, statement_);
+    PreparedSelect prepared(database_, statement_, values_);
     Statement& statement = prepared.statement;
     const ResultColumns& columns = prepared.columns;
     mqt::Recordset record(*database_, prepared.table, columns.names);

@@ -4,11 +4,19 @@
 #include "store/Recordset.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace mqt {
 
 class Database;
+
+// A statement with the values of its "?" marks, each taken exactly as it is:
+// a look-up by a stored text finds it whatever characters it holds.
+struct BoundStatement {
+    QString text;
+    QStringList values;
+};
 
 // A record source: one SQL statement and the result it last produced. The
 // three of them (Data1 for params, Data2 for consignors, Data3 for items)
@@ -17,8 +25,12 @@ class DataControl {
 public:
     // Names the database the source works on.
     void DatabaseName(Database& database) { database_ = &database; }
-    // Stores the statement; runs nothing yet.
-    void RecordSource(const QString& statement) { statement_ = statement; }
+    // Stores the statement, with the values of its "?" marks; runs nothing yet.
+    void RecordSource(const QString& statement, const QStringList& values = {})
+    {
+        statement_ = statement;
+        values_ = values;
+    }
     const QString& RecordSource() const { return statement_; }
     // Runs the stored statement; its result replaces the previous one and is
     // positioned on its first record (Eof when it is empty). On failure the
@@ -37,10 +49,17 @@ public:
         Refresh();
         return result_;
     }
+    mqt::Recordset& Query(const BoundStatement& statement)
+    {
+        RecordSource(statement.text, statement.values);
+        Refresh();
+        return result_;
+    }
 
 private:
     Database* database_ = nullptr;
     QString statement_;
+    QStringList values_;
     mqt::Recordset result_;
 };
 

@@ -16,13 +16,15 @@ namespace {
 struct Token {
     enum Kind { Word, String, Date, Space, Symbol } kind;
     QString text;  // as written; for String the unquoted value, for Date the inside
+    bool bound = false;  // a String that a "?" stands for
 };
 
 bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == u'_' || ch == u'$' || ch == u'.'; }
 
-std::vector<Token> Tokenize(const QString& sql)
+std::vector<Token> Tokenize(const QString& sql, const QStringList& values)
 {
     std::vector<Token> tokens;
+    qsizetype nextValue = 0;
     qsizetype i = 0;
     const qsizetype n = sql.size();
     while (i < n) {
@@ -54,6 +56,10 @@ std::vector<Token> Tokenize(const QString& sql)
             if (close < 0) throw StoreError(QStringLiteral("Missing closing # in: %1").arg(sql));
             tokens.push_back({Token::Date, sql.mid(i + 1, close - i - 1)});
             i = close + 1;
+        } else if (ch == u'?') {
+            if (nextValue >= values.size()) throw StoreError(QStringLiteral("No value for a ? in: %1").arg(sql));
+            tokens.push_back({Token::String, values[nextValue++], true});
+            ++i;
         } else if (IsWordChar(ch)) {
             qsizetype j = i;
             while (j < n && IsWordChar(sql[j])) ++j;
@@ -64,6 +70,7 @@ std::vector<Token> Tokenize(const QString& sql)
             ++i;
         }
     }
+    if (nextValue != values.size()) throw StoreError(QStringLiteral("More values than ? in: %1").arg(sql));
     return tokens;
 }
 
@@ -107,19 +114,20 @@ QString DateLiteral(const QString& inside, const QDate& today)
 // the names index. Other texts are compared folded, after the index has
 // narrowed the rows to those that begin with the text's leading ASCII part
 // (a letter beyond ASCII only folds to another letter beyond ASCII).
-QString CaseBlindEquals(const QString& column, const QString& text)
+template <typename WriteValue>
+QString CaseBlindEquals(const QString& column, const QString& text, WriteValue value)
 {
-    if (IsAscii(text)) return column + QStringLiteral(" = ") + Quote(text) + QStringLiteral(" COLLATE NOCASE");
+    if (IsAscii(text)) return column + QStringLiteral(" = ") + value(text) + QStringLiteral(" COLLATE NOCASE");
     qsizetype asciiLength = 0;
     while (text[asciiLength].unicode() < 128) ++asciiLength;
     const QString low = text.left(asciiLength).toLower();
-    QString range = column + QStringLiteral(" >= ") + Quote(low + QChar(0x80)) + QStringLiteral(" COLLATE NOCASE");
+    QString range = column + QStringLiteral(" >= ") + value(low + QChar(0x80)) + QStringLiteral(" COLLATE NOCASE");
     if (!low.isEmpty()) {
         QString high = low;
         high.back() = QChar(high.back().unicode() + 1);
-        range += QStringLiteral(" AND ") + column + QStringLiteral(" < ") + Quote(high) + QStringLiteral(" COLLATE NOCASE");
+        range += QStringLiteral(" AND ") + column + QStringLiteral(" < ") + value(high) + QStringLiteral(" COLLATE NOCASE");
     }
-    return u'(' + range + QStringLiteral(" AND mqt_fold(") + column + QStringLiteral(") = ") + Quote(FoldCase(text)) + u')';
+    return u'(' + range + QStringLiteral(" AND mqt_fold(") + column + QStringLiteral(") = ") + value(FoldCase(text)) + u')';
 }
 
 // Rewrites "order by a asc, b asc" so texts sort without regard to case and
@@ -148,15 +156,23 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
 
 }  // namespace
 
-TranslatedSelect TranslateSelect(const QString& statement, const QDate& today)
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values)
 {
-    const std::vector<Token> tokens = Tokenize(statement);
+    const std::vector<Token> tokens = Tokenize(statement, values);
     std::size_t i = NextSignificant(tokens, 0);
     if (i == tokens.size() || !IsKeyword(tokens[i], "select"))
         throw StoreError(QStringLiteral("Only select statements can be run: %1").arg(statement));
 
     TranslatedSelect result;
     QString& out = result.sql;
+    // A text value: a literal, or a bound "?" for one that stood for a value.
+    const auto valueOf = [&result](const Token& token) {
+        return [&result, bound = token.bound](const QString& text) {
+            if (!bound) return Quote(text);
+            result.bindings << text;
+            return QStringLiteral("?");
+        };
+    };
     out = QStringLiteral("select rowid AS mqt_rowid,");
     for (++i; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
@@ -165,7 +181,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today)
             out += token.text;
             break;
         case Token::String:
-            out += Quote(token.text);
+            out += valueOf(token)(token.text);
             break;
         case Token::Date:
             out += DateLiteral(token.text, today);
@@ -200,7 +216,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today)
             const std::size_t value = op < tokens.size() ? NextSignificant(tokens, op + 1) : op;
             if (value < tokens.size() && tokens[op].kind == Token::Symbol && tokens[op].text == u"=" && tokens[value].kind == Token::String) {
                 const QString& text = tokens[value].text;
-                out += CaseBlindEquals(token.text, text);
+                out += CaseBlindEquals(token.text, text, valueOf(tokens[value]));
                 i = value;
                 break;
             }

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace mqt {
 
@@ -12,6 +13,7 @@ class Connection;
 struct TranslatedSelect {
     QString sql;    // selects the row identity as its first column, mqt_rowid
     QString table;  // the one table it reads
+    QStringList bindings;  // the values of the "?" marks in sql, in order
 };
 
 // Translates the statements the screens build into SQLite's dialect:
@@ -21,9 +23,13 @@ struct TranslatedSelect {
 //  - "like" keeps its pattern: the connection's like() treats "*" as the only
 //    wildcard (see RegisterDialectFunctions);
 //  - "order by" sorts texts without regard to case, equal texts kept together;
-//  - only one select statement is accepted.
-// Throws StoreError for anything else. `today` completes dates without a year.
-TranslatedSelect TranslateSelect(const QString& statement, const QDate& today);
+//  - only one select statement is accepted;
+//  - each "?" outside quotes stands for the next of `values`, taken exactly
+//    as it is (no quoting, trimming or collapsing), and is bound, never
+//    written into the statement.
+// Throws StoreError for anything else, and when the "?" marks and the values
+// differ in number. `today` completes dates without a year.
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values = {});
 
 // Whether a like pattern matches a value: "*" matches any run of characters,
 // including none; every other character stands for itself; letter case is

@@ -22,11 +22,11 @@ void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& 
     consignor.Update();
 
     const QString description = QStringLiteral("Rent - ") + FormatDateMmDdYyyy(charge.due);
-    shared.Data3.RecordSource(QStringLiteral("select * from  item where lastname = '") + SqlQuote(last) +
-                              QStringLiteral("' and firstname = '") + SqlQuote(first) +
-                              QStringLiteral("' and itemdesc = '") + SqlQuote(description) + QStringLiteral("'"));
-    shared.Data3.Refresh();
-    Recordset& items = shared.Data3.Recordset();
+    // The description is bound, so the look-up finds it exactly as stored.
+    Recordset& items = shared.Data3.Query({QStringLiteral("select * from  item where lastname = '") + SqlQuote(last) +
+                                               QStringLiteral("' and firstname = '") + SqlQuote(first) +
+                                               QStringLiteral("' and itemdesc = ?"),
+                                           {description}});
     if (items.Eof()) {
         items.AddNew();
         items.Fields(QStringLiteral("LastName")).SetValue(last);

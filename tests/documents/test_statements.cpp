@@ -108,13 +108,15 @@ StatementContent Lines(int count, bool longDescriptions = false)
     content.subject = QStringLiteral("Owed now");
     content.owedNow = true;
     for (int i = 1; i <= count; ++i) {
-        const Amount share = Amount::FromUnits(i * 100);
+        const MoneySum share(Amount::FromUnits(i * 100));
+        const MoneySum sale(Amount::FromUnits(2 * i * 100));
         content.lines.push_back({QStringLiteral("Item number %1").arg(i) + more, QStringLiteral("3/1/2024"),
-                                 share + share, share, false});
-        content.totalSales += share + share;
-        content.totalShares += share;
+                                 sale, share, false});
+        content.totalSales.Add(sale);
+        content.totalShares.Add(share);
     }
-    content.shopPart = content.totalSales + -content.totalShares;
+    content.shopPart = content.totalSales;
+    content.shopPart.Subtract(content.totalShares);
     return content;
 }
 
@@ -177,8 +179,8 @@ private slots:
             lineShares += Amount::FromDouble(line.share->Format().toDouble()).value();
             QCOMPARE(line.rent, line.description.startsWith("Rent"));
         }
-        QCOMPARE(lineSales, content.totalSales);
-        QCOMPARE(lineShares, content.totalShares);
+        QCOMPARE(lineSales, content.totalSales.Value().value());
+        QCOMPARE(lineShares, content.totalShares.Value().value());
     }
 
     // Owed now lists exactly what the item screen's Pay lists.

@@ -80,8 +80,8 @@ private slots:
                                                << "12|0.0|1|c:\\";
         QTest::newRow("commission 13.5 is 14") << QStringList{"13.5", "0", "c", "", "", "", ""} << "c:\\"
                                                << "14|0.0|1|c:\\";
-        QTest::newRow("commission and rounding abc are 0") << QStringList{"abc", "abc", "c", "", "", "", ""} << "c:\\"
-                                                           << "0|0.0|1|c:\\";
+        QTest::newRow("blanks around numbers") << QStringList{" 25 ", " .5", "c", "", "", "", ""} << "c:\\"
+                                               << "25|0.5|1|c:\\";
     }
 
     void update()
@@ -119,6 +119,39 @@ private slots:
         const ScreenDriver restarted(run, Parameters);
         QCOMPARE(Boxes(restarted), (QStringList{"D", "Shop", "2024", "", ""}));
         QCOMPARE(restarted.Text("txtRounding"), "0.1");
+    }
+
+    // Text that is not a number is refused in both boxes, and nothing is stored.
+    void wordsAreRefused_data()
+    {
+        QTest::addColumn<QString>("commission");
+        QTest::addColumn<QString>("rounding");
+        QTest::addColumn<QString>("error");
+        const QString commissionError = "Commission must be a number";
+        const QString roundingError = "Round to nearest must be a number of dollars";
+        QTest::newRow("commission forty") << "forty" << "0" << commissionError;
+        QTest::newRow("commission with a percent sign") << "30 %" << "0" << commissionError;
+        QTest::newRow("commission emptied") << "" << "0" << commissionError;
+        QTest::newRow("rounding abc") << "30" << "abc" << roundingError;
+        QTest::newRow("rounding with an exponent") << "30" << "1e3" << roundingError;
+        QTest::newRow("both: commission first") << "abc" << "abc" << commissionError;
+    }
+
+    void wordsAreRefused()
+    {
+        QFETCH(QString, commission);
+        QFETCH(QString, rounding);
+        QFETCH(QString, error);
+        RunningShop run;
+        QVERIFY(run.Start());
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtCommission", commission);
+        screen.Type("txtRounding", rounding);
+        TypeBoxes(screen, {"d", "x", "", "", ""});
+        screen.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors(), QStringList{error});
+        QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
+        QVERIFY(screen.window->isVisible());  // open for a correction
     }
 
     void commissionOf100IsRefused()

@@ -110,7 +110,9 @@ private slots:
         QTest::newRow("m/d/yyyy") << "3/1/2024" << QDate(2024, 3, 1);
         QTest::newRow("mm/dd/yy") << "03/01/24" << QDate(2024, 3, 1);
         QTest::newRow("two-digit year 29") << "1/1/29" << QDate(2029, 1, 1);
-        QTest::newRow("two-digit year 30") << "1/1/30" << QDate(1930, 1, 1);
+        QTest::newRow("two-digit year 30 is ahead") << "1/1/30" << QDate(2030, 1, 1);
+        QTest::newRow("two-digit year 43, nineteen ahead") << "1/1/43" << QDate(2043, 1, 1);
+        QTest::newRow("two-digit year 44, eighty back") << "1/1/44" << QDate(1944, 1, 1);
         QTest::newRow("m/d takes this year") << "3/15" << QDate(2024, 3, 15);
         QTest::newRow("dashes") << "3-1-2024" << QDate(2024, 3, 1);
         QTest::newRow("iso") << "2024-03-01" << QDate(2024, 3, 1);
@@ -140,6 +142,29 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         const std::optional<DateValue> read = ReadDate(text, QDate(2024, 2, 20));
+        QCOMPARE(read ? read->date : QDate(), date);
+    }
+
+    // A two-digit year lies within today's year - 80 to today's year + 19.
+    void twoDigitYearsFollowTheClock_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("2031: 1/1/31 is this year") << QDate(2031, 3, 10) << "1/1/31" << QDate(2031, 1, 1);
+        QTest::newRow("2031: month name") << QDate(2031, 3, 10) << "Mar 15, 31" << QDate(2031, 3, 15);
+        QTest::newRow("2031: day first") << QDate(2031, 3, 10) << "15-Mar-31" << QDate(2031, 3, 15);
+        QTest::newRow("2099: 00 is the next century") << QDate(2099, 6, 1) << "1/1/00" << QDate(2100, 1, 1);
+        QTest::newRow("2099: 19 is 2019") << QDate(2099, 6, 1) << "1/1/19" << QDate(2019, 1, 1);
+        QTest::newRow("four digits stay") << QDate(2031, 3, 10) << "1/1/1931" << QDate(1931, 1, 1);
+    }
+
+    void twoDigitYearsFollowTheClock()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        const std::optional<DateValue> read = ReadDate(text, today);
         QCOMPARE(read ? read->date : QDate(), date);
     }
 
