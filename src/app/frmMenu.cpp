@@ -7,6 +7,7 @@
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
+#include "store/Migration.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
@@ -100,6 +101,10 @@ void frmMenu::Form_Load()
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
     MakeDailySafetyCopy(shared_);
+    // An older file is brought up to date once the day's copy holds it as it
+    // was; the settings are read again with the fields it gained.
+    MigrateSchema(shared_.database.connection());
+    shared_.Data1.Refresh();
     ReadSettings();
 
     shared_.Data2.DatabaseName(shared_.database);

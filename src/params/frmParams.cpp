@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <charconv>
 
@@ -95,7 +96,8 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
     cmdUpdate_ = new QPushButton(QStringLiteral("Update"), this);
     cmdUpdate_->setObjectName(QStringLiteral("cmdUpdate"));
     cmdUpdate_->setFont(QFont(QStringLiteral("Georgia"), 10, QFont::Bold));
-    layout->addWidget(cmdUpdate_, 6 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
+    AddShopBoxes(*layout, 6 + BackupBoxes::FolderCount);
+    layout->addWidget(cmdUpdate_, 8 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
     connect(cmdUpdate_, &QPushButton::clicked, this,
             [this] { RunReportingErrors(shared_.dialogs, [this] { cmdUpdate_Click(); }); });
 
@@ -107,6 +109,8 @@ void frmParams::SetTabOrder()
 {
     std::vector<QWidget*> order{txtCommission_, txtRounding_, txtDrive_};
     order.insert(order.end(), txtFolder_.begin(), txtFolder_.end());
+    order.push_back(txtShopName_);
+    order.push_back(txtShopAddress_);
     order.push_back(cmdUpdate_);
     order.push_back(chkPriceOverride_);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -121,6 +125,7 @@ void frmParams::Form_Load()
     const BackupBoxes backup = SplitBackup(settings.Backup);
     txtDrive_->setText(backup.drive);
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) txtFolder_[i]->setText(backup.folders[i]);
+    FillShopBoxes();
 }
 
 void frmParams::cmdUpdate_Click()
@@ -164,6 +169,7 @@ void frmParams::cmdUpdate_Click()
     // upper from lower case, and a backup made today must be found by a
     // restore after the next start-up.
     params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup);
+    TakeShopBoxes(params);
     params.Update();
     shared_.Settings = settings;
     close();
