@@ -15,6 +15,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -117,7 +118,7 @@ private:
 
     // Item numbers: the selected item's number and the find box
     // (frmItemNumber.cpp).
-    void AddItemNumberControls();
+    void AddItemNumberControls(QGridLayout& body);
     // The selected item's number; none when no item row is selected.
     std::optional<std::int64_t> SelectedItemNo() const;
     void ShowSelectedItemNo();

@@ -90,7 +90,7 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
     layout->addWidget(BuildNameRow());
     layout->addLayout(body, 1);
 
-    AddItemNumberControls();
+    AddItemNumberControls(*body);
     AddTagsButton();
     SetTabOrder();
     Connect();

@@ -14,7 +14,6 @@
 #include "store/ItemNumbers.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,15 +21,14 @@
 
 namespace mqt {
 
-void frmItem::AddItemNumberControls()
+void frmItem::AddItemNumberControls(QGridLayout& body)
 {
     const QFont font(QStringLiteral("Georgia"), 10);
     lblItemNo_ = Named(new QLabel, QStringLiteral("lblItemNo"), font);
     lblItemNo_->setMinimumWidth(lblItemNo_->fontMetrics().horizontalAdvance(QStringLiteral("Item 0000000000")));
     lblItemNo_->setIndent(lblItemNo_->fontMetrics().horizontalAdvance(u' '));
-    // Beside the last entry box, before the row's free room.
-    auto* entryRow = static_cast<QHBoxLayout*>(Box(0)->parentWidget()->layout());
-    entryRow->insertWidget(entryRow->count() - 1, lblItemNo_);
+    // Beside the row of entry boxes, right of the grid's columns.
+    body.addWidget(lblItemNo_, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
 
     txtFindItemNo_ = Named(new QLineEdit, QStringLiteral("txtFindItemNo"), QFont(QStringLiteral("Times New Roman"), 10));
     txtFindItemNo_->setFixedWidth(TwipsToPixels(1100));

@@ -79,16 +79,14 @@ QString SqlType(FieldKind kind)
     return QStringLiteral("TEXT");
 }
 
-// The fields that the schema's migration steps add to the first tables;
-// a new file gets them from those steps, as an old one does.
+}  // namespace
+
 bool AddedByMigration(const FieldDefinition& field)
 {
     static const QStringList later = {QStringLiteral("ShopName"), QStringLiteral("ShopAddress"),
                                       QStringLiteral("ItemNo")};
     return later.contains(field.name);
 }
-
-}  // namespace
 
 void CreateSchema(Connection& connection)
 {

@@ -29,6 +29,11 @@ const std::vector<TableDefinition>& Tables();
 // The table of that name, compared without regard to case; null when none.
 const TableDefinition* FindTable(const QString& tableName);
 
+// Whether the schema's migration steps add the field to the first tables; a
+// new file gets it from those steps, as an old one does, and a file of an
+// older version may lack it.
+bool AddedByMigration(const FieldDefinition& field);
+
 // Creates the three tables and their lookup indexes in an empty database.
 void CreateSchema(Connection& connection);
 

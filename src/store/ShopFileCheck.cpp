@@ -2,6 +2,7 @@
 #include "store/ShopFileCheck.h"
 
 #include "store/IntegrityCheck.h"
+#include "store/Migration.h"
 #include "store/Schema.h"
 #include "store/Sqlite.h"
 #include "store/StoreError.h"
@@ -13,7 +14,9 @@ namespace mqt {
 namespace {
 
 // The first table or field of the shop's that the file lacks; empty when it
-// has them all. Tables and fields of its own beyond them do no harm.
+// has them all. Tables and fields of its own beyond them do no harm, and the
+// fields that migration adds may be missing: a file of an older version is
+// brought up to date when the program opens it.
 QString MissingTableOrField(const Connection& connection)
 {
     for (const TableDefinition& table : Tables()) {
@@ -22,7 +25,7 @@ QString MissingTableOrField(const Connection& connection)
         while (info.Step()) fields << info.Column(1).toString();
         if (fields.isEmpty()) return QStringLiteral("It has no table %1").arg(table.name);
         for (const FieldDefinition& field : table.fields)
-            if (!fields.contains(field.name, Qt::CaseInsensitive))
+            if (!AddedByMigration(field) && !fields.contains(field.name, Qt::CaseInsensitive))
                 return QStringLiteral("Its table %1 has no field %2").arg(table.name, field.name);
     }
     return {};
@@ -33,7 +36,9 @@ QString MissingTableOrField(const Connection& connection)
 QString ShopFileFindings(const QString& path)
 {
     try {
-        const QString missing = MissingTableOrField(Connection::OpenReadOnly(path));
+        const Connection connection = Connection::OpenReadOnly(path);
+        RefuseNewerSchema(connection);
+        const QString missing = MissingTableOrField(connection);
         if (!missing.isEmpty()) return missing;
     } catch (const StoreError& error) {
         return error.Message();

@@ -7,7 +7,8 @@ namespace mqt {
 
 // What keeps the file at `path` from being a sound shop database: not a
 // database at all, a missing table params, consignor or item or a missing
-// field of one, or what PRAGMA integrity_check finds. Empty when it is sound.
+// field of one, a file made by a newer version of Marquill, or what PRAGMA
+// integrity_check finds. Empty when it is sound.
 // The file is opened read-only and never changed.
 QString ShopFileFindings(const QString& path);
 

@@ -275,7 +275,9 @@ private slots:
 
     void restoreNotDone_data()
     {
-        QTest::addColumn<QByteArray>("backup");  // "none", "shop" (a copy of the shop's), "tableless", or its bytes
+        // "none", "shop" (a copy of the shop's), "newer" (the same made by a newer version),
+        // "tableless", or its bytes
+        QTest::addColumn<QByteArray>("backup");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("errors");  // <copy>: the backup copy's path
         QTest::addColumn<QStringList>("questions");
@@ -290,6 +292,9 @@ private slots:
                                               << QStringList{refused + "file is not a database"} << none;
         QTest::newRow("empty copy refused") << QByteArray() << int(Yes)
                                             << QStringList{refused + "It has no table params"} << none;
+        QTest::newRow("copy of a newer version refused")
+            << QByteArray("newer") << int(Yes)
+            << QStringList{refused + "This shop file was made by a newer version of Marquill"} << none;
         QTest::newRow("table-less database refused") << QByteArray("tableless") << int(Yes)
                                                      << QStringList{refused + "It has no table params"} << none;
     }
@@ -304,8 +309,9 @@ private slots:
         const QString copy = tmp.path() + "/Marquill.mqt";
         errors.replaceInStrings(QStringLiteral("<copy>"), copy);
         test::RunningShop run;
-        if (backup == "shop") {
+        if (backup == "shop" || backup == "newer") {
             QVERIFY(QFile::copy(run.shop.DatabasePath(), copy));
+            if (backup == "newer") Connection::Open(copy, false).Execute(QStringLiteral("PRAGMA user_version = 99"));
         } else if (backup == "tableless") {
             Connection::Open(copy, true).Execute(QStringLiteral("CREATE TABLE other (x)"));
         } else if (backup != "none") {
