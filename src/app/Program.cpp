@@ -17,6 +17,7 @@ bool Program::Start()
         return false;
     }
     menu_->show();
+    menu_->StartSafetyCopyCheck();
     return true;
 }
 

@@ -99,13 +99,18 @@ void frmMenu::Form_Load()
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
-    MakeDailySafetyCopy(shared_);
+    safetyCopyCheck_ = MakeDailySafetyCopy(shared_);
     ReadSettings();
 
     shared_.Data2.DatabaseName(shared_.database);
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
     ChargeRent(shared_);
+}
+
+void frmMenu::StartSafetyCopyCheck()
+{
+    if (safetyCopyCheck_) safetyCopyCheck_->Start();
 }
 
 void frmMenu::ReadSettings()

@@ -38,18 +38,21 @@ QString Damage(const SharedValues& shared, const QString& findings)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
 }
 
-// Makes a safety copy named by the clock's time. Returns why it could not be
-// made, empty when it was.
-QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
+QString CheckFailed(const QString& findings) { return QStringLiteral("The copy failed its check:\n") + findings; }
+
+// Makes a safety copy named by the clock's time, and with `checkNow` checks
+// it before it takes its name. Returns why it could not be made, empty when
+// it was; `copy` is its path.
+QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow, QString& copy)
 {
     const QString folder = SafetyFolder(shared);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return QStringLiteral("The folder %1 cannot be created").arg(folder);
 
-    // The copy is written and checked under a working name, so that a copy
+    // The copy is written (and checked) under a working name, so that a copy
     // that fails half-way never looks like a safety copy.
     const QDateTime now = shared.clock.Now();
-    const QString copy = folder + u'/' + NameSafetyCopy(now, reason);
+    copy = folder + u'/' + NameSafetyCopy(now, reason);
     if (QFileInfo::exists(copy)) return QStringLiteral("%1 exists already").arg(copy);
     const QString working = copy + QStringLiteral(".part");
     QFile::remove(working);
@@ -58,17 +61,28 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
     } catch (const StoreError& error) {
         return error.Message();
     }
-    const QString findings = IntegrityCheckFindings(working);
+    const QString findings = checkNow ? IntegrityCheckFindings(working) : QString();
     if (!findings.isEmpty()) {
         QFile::remove(working);
-        return QStringLiteral("The copy failed its check:\n") + findings;
+        return CheckFailed(findings);
     }
     if (!QFile::rename(working, copy)) {
         QFile::remove(working);
         return QStringLiteral("%1 cannot be written").arg(copy);
     }
-    RemoveOldCopies(folder, now);
+    if (checkNow) RemoveOldCopies(folder, now);
     return {};
+}
+
+QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
+{
+    QString copy;
+    return MakeSafetyCopy(shared, reason, true, copy);
+}
+
+void ShowNoDailyCopy(SharedValues& shared, const QString& fault)
+{
+    shared.dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
 }
 
 }  // namespace
@@ -79,12 +93,20 @@ void CheckDatabaseAtStartUp(SharedValues& shared)
     if (!findings.isEmpty()) throw StoreError(Damage(shared, findings));
 }
 
-void MakeDailySafetyCopy(SharedValues& shared)
+std::unique_ptr<SafetyCopyCheck> MakeDailySafetyCopy(SharedValues& shared)
 {
-    if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return;
-    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily);
-    if (!fault.isEmpty())
-        shared.dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
+    if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return nullptr;
+    QString copy;
+    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily, false, copy);
+    if (!fault.isEmpty()) {
+        ShowNoDailyCopy(shared, fault);
+        return nullptr;
+    }
+    // Older copies go only once this one has shown that it is sound.
+    return std::make_unique<SafetyCopyCheck>(copy, [&shared, made = shared.clock.Now()](const QString& findings) {
+        if (findings.isEmpty()) RemoveOldCopies(SafetyFolder(shared), made);
+        else ShowNoDailyCopy(shared, CheckFailed(findings));
+    });
 }
 
 QString DamageInCopy(const QString& copy)

@@ -141,6 +141,31 @@ private slots:
         QCOMPARE(run.dialogs.Errors(), QStringList());
     }
 
+    void dailyCopyFailingItsCheckIsDeleted()
+    {
+        test::RunningShop run;
+        run.shop.AddItem(QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("lamp"), {"lighting", "desk"});
+        {
+            // An index whose entries disagree with its table: the start-up's
+            // quick_check passes, the copy's integrity_check does not.
+            Connection connection = Connection::Open(run.shop.DatabasePath());
+            connection.Execute(QStringLiteral("CREATE INDEX item_category ON item (Category)"));
+            connection.Execute(QStringLiteral("PRAGMA writable_schema = ON"));
+            connection.Execute(QStringLiteral("UPDATE sqlite_schema SET sql = 'CREATE INDEX item_category ON item "
+                                              "(Subcategory)' WHERE name = 'item_category'"));
+        }
+
+        QVERIFY(run.Start());
+        QVERIFY(run.Menu().isVisible());
+        QTRY_COMPARE(run.dialogs.Errors().size(), 1);
+        const QString error = run.dialogs.Errors().first();
+        QCOMPARE(error.section(u'\n', 0, 1),
+                 QStringLiteral("Safety copy not made - the program goes on without one\nThe copy failed its check:"));
+        QVERIFY2(error.contains(QStringLiteral("item_category")), qPrintable(error));
+        QCOMPARE(SafetyFiles(run), QStringList());
+        QVERIFY(run.Shared().database.IsOpen());
+    }
+
     void noCopyNoStep_data()
     {
         QTest::addColumn<int>("entry");  // 0: start-up alone; 5: Restore; 6: Delete Paid Items
