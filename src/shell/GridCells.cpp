@@ -114,8 +114,9 @@ void GridCells::SetText(int row, int col, QString&& text)
 void GridCells::Open(int row)
 {
     Close();
-    open_.assign(std::size_t(cols_), QString());
-    for (int c = 0; c < cols_; ++c) open_[std::size_t(c)] = Text(row, c);
+    open_.resize(std::size_t(cols_));
+    if (rows_[std::size_t(row)])
+        for (int c = 0; c < cols_; ++c) open_[std::size_t(c)] = Text(row, c);
     Forget(rows_[std::size_t(row)]);
     rows_[std::size_t(row)] = nullptr;
     openRow_ = row;
@@ -126,7 +127,7 @@ void GridCells::Close()
     if (openRow_ < 0) return;
     rows_[std::size_t(openRow_)] = Encode(open_.data(), cols_);
     openRow_ = -1;
-    open_.clear();
+    for (QString& text : open_) text = QString();
     Compact();
 }
 
