@@ -17,7 +17,7 @@ constexpr std::size_t BatchesAhead = 8;
 }  // namespace
 
 ReportReadAhead::ReportReadAhead(DataControl& source, const ItemColumnTable& columns)
-    : worker_([this, &source, &columns] { Read(source, columns); })
+    : text_(columns), worker_([this, &source, &columns] { Read(source, columns); })
 {
 }
 
@@ -46,7 +46,7 @@ bool ReportReadAhead::Next(ItemColumnValues& values)
         lock.unlock();
         changed_.notify_all();
     }
-    values = std::move(current_[position_++]);
+    values = text_.Shown(current_[position_++]);
     return true;
 }
 
@@ -60,7 +60,7 @@ void ReportReadAhead::Read(DataControl& source, const ItemColumnTable& columns)
         batch.reserve(BatchRecords);
         source.Walk([&](const Recordset& items) {
             if (!reader) reader.emplace(items, columns);
-            batch.push_back(reader->Read());
+            batch.push_back(reader->Stored());
             if (batch.size() == BatchRecords) Hand(batch);
         });
         if (!batch.empty()) Hand(batch);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/ItemColumns.h"
+#include "report/ItemRecordText.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -16,9 +17,8 @@ namespace mqt {
 class DataControl;
 
 // Reads a report run's records on a worker thread, ahead of the run: the
-// engine's reading and the records' conversion to the texts the report shows
-// take most of a run, and the filters, the sums and the grid the rest, so
-// the two go on at once. The records come in query order, in batches, with
+// engine's reading takes most of a run, and the texts the report shows, the
+// filters, the sums and the grid the rest, so the two go on at once. The records come in query order, in batches, with
 // a few batches read ahead at most. While the worker reads, the record
 // source and its database connection are the worker's alone: the run's own
 // thread touches no record source until the reading has ended.
@@ -37,7 +37,7 @@ public:
     bool Next(ItemColumnValues& values);
 
 private:
-    using Batch = std::vector<ItemColumnValues>;
+    using Batch = std::vector<ItemStoredValues>;
     struct Stopped {};
 
     void Read(DataControl& source, const ItemColumnTable& columns);
@@ -51,6 +51,7 @@ private:
     std::exception_ptr failure_;
     Batch current_;
     std::size_t position_ = 0;
+    ItemRecordText text_;
     std::thread worker_;
 };
 

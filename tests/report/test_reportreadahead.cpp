@@ -39,9 +39,10 @@ QStringList Walked(OpenShop& open)
 {
     QStringList records;
     std::optional<ItemRecordReader> reader;
+    ItemRecordText text(open.columns);
     open.source.Walk([&](const Recordset& items) {
         if (!reader) reader.emplace(items, open.columns);
-        const ItemColumnValues values = reader->Read();
+        const ItemColumnValues values = text.Shown(reader->Stored());
         records << QStringList(values.begin(), values.end()).join(u'|');
     });
     return records;
