@@ -9,6 +9,8 @@ namespace mqt {
 
 namespace {
 
+// Blocks grow from 64 kB to 1 MB, so a short list takes little memory.
+constexpr std::size_t FirstBlockSize = std::size_t(1) << 16;
 constexpr std::size_t BlockSize = std::size_t(1) << 20;
 
 // Lengths are written seven bits a byte, low bits first; a set high bit
@@ -184,7 +186,7 @@ char* GridCells::Allocate(std::size_t size)
 {
     if (blocks_.empty() || blocks_.back().size - blocks_.back().used < size) {
         Block block;
-        block.size = std::max(size, BlockSize);
+        block.size = std::max(size, std::min(BlockSize, FirstBlockSize << std::min<std::size_t>(blocks_.size(), 4)));
         block.bytes = std::make_unique_for_overwrite<char[]>(block.size);
         blocks_.push_back(std::move(block));
     }

@@ -14,8 +14,8 @@ namespace mqt {
 // connection of its own and touches nothing else. A copy that fails the
 // check is deleted. When the check ends, `checked` runs on the thread that
 // started it, with the findings (empty when the copy is sound); when the
-// check is destroyed first, it waits for the worker, deletes a failing copy,
-// and runs nothing.
+// check is destroyed first, it waits for the worker (or, when it was never
+// started, checks the copy itself), deletes a failing copy, and runs nothing.
 class SafetyCopyCheck final : public QObject {
     Q_OBJECT
 public:
@@ -23,11 +23,6 @@ public:
     ~SafetyCopyCheck() override;
 
     void Start();
-    bool Running() const { return worker_.joinable(); }
-
-signals:
-    // After `checked` has run.
-    void Finished();
 
 private:
     void Finish();
@@ -36,6 +31,7 @@ private:
     std::function<void(const QString&)> checked_;
     std::thread worker_;
     QString findings_;  // written by the worker, read once it has ended
+    bool finished_ = false;
 };
 
 }  // namespace mqt
