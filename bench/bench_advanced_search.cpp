@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the report's filters take for 100,000 items, beside the time the
-// record source needs to read those items from SQLite.
+// How long the report's filters take for 100,000 items (or as many as the
+// argument ITEMS says), beside the time the record source needs to read those
+// items from SQLite.
 #include "common/Clock.h"
 #include "common/ItemColumns.h"
 #include "search/AdvancedSearch.h"
@@ -25,7 +26,7 @@ using namespace mqt;
 
 namespace {
 
-constexpr int itemCount = 100000;
+int itemCount = 100000;
 
 struct Item {
     QString last, first, desc, category, subcategory;
@@ -113,6 +114,7 @@ void Measure(const char* what, const std::function<int()>& countMatches)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1) itemCount = std::max(QByteArray(argv[1]).toInt(), 1);
     const std::vector<Item> items = GenerateItems();
     std::vector<QString> texts;
     texts.reserve(items.size());

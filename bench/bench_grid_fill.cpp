@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fills 100,000 rows of 12 columns the way the item report does (the row count
-// grows by 5 as rows are added) and times it against a QTableWidget filled
-// cell by cell; and the same fill with every row fitted as the report fits its
-// subtotal rows (a summary with a group per item is the worst case). Run with
+// Fills 100,000 rows (or as many as the argument ROWS says) of 12 columns the
+// way the item report does (the row count grows by 5 as rows are added) and
+// times it against a QTableWidget filled cell by cell; and the same fill with
+// every row fitted as the report fits its subtotal rows (a summary with a
+// group per item is the worst case). Run with
 // QT_QPA_PLATFORM=offscreen.
 
 #include "shell/Grid.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr int Rows = 100000;
+int Rows = 100000;
 constexpr int Cols = 12;
 
 // The cell texts are made beforehand, so only the filling is timed.
@@ -84,6 +85,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
+    if (argc > 1) Rows = std::max(QByteArray(argv[1]).toInt(), 1);
     CellTexts();
     const qint64 grid = FillGrid(false);
     const qint64 fitted = FillGrid(true);

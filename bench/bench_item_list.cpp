@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times the item screen listing one consignor's 1,000 items (the query, the
 // criteria test of every record, the grid fill and the totals) in a shop of
-// 1,000 consignors and 100,000 more items, as Show Items from the consignor
+// 1,000 consignors and 100,000 more items (other sizes from the arguments,
+// see BenchShop.h), as Show Items from the consignor
 // screen runs it; and the pay-out list of the same consignor.
 // Run with QT_QPA_PLATFORM=offscreen.
 
-#include "SampleShop.h"
+#include "BenchShop.h"
 #include "UnattendedDialogs.h"
 #include "app/Program.h"
 #include "common/Clock.h"
@@ -22,9 +23,9 @@ using namespace mqt;
 
 namespace {
 
-void FillShop(const QString& path)
+void FillShop(const BenchShop& shop, const QString& path)
 {
-    Connection connection = CreateSampleShop(path, 1000, 100000);
+    Connection connection = shop.Make(path);
     Transaction transaction(connection);
     Statement add(connection, QStringLiteral("INSERT INTO consignor (LastName, FirstName) VALUES ('Busy', 'Bea')"));
     add.Step();
@@ -47,8 +48,10 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
+    const BenchShop shop = BenchShop::FromArguments(1000, 100000);
     QTemporaryDir folder;
-    FillShop(folder.filePath(QStringLiteral("Marquill.mqt")));
+    FillShop(shop, folder.filePath(QStringLiteral("Marquill.mqt")));
+    out << "a shop of " << shop.Described() << " and one consignor's 1,000 more\n";
 
     UnattendedDialogs dialogs;
     SystemClock clock;

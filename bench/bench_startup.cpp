@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times start-up on a shop of 10,000 consignors, 2,000 of them with rent
-// due, and 100,000 items: from process start to the menu shown, each time on
-// a fresh copy of the shop, so every start charges the 2,000 rents. The
+// Times start-up on a shop of 10,000 consignors, a fifth of them with rent
+// due, and 100,000 items (other sizes from the arguments, see BenchShop.h): from process start to the menu shown, each time on
+// a fresh copy of the shop, so every start charges all those rents. The
 // start-up runs in a child process; the parent times it from the moment it
 // starts the process to the moment the process has ended.
 // Run with QT_QPA_PLATFORM=offscreen.
 
-#include "SampleShop.h"
+#include "BenchShop.h"
 #include "app/Program.h"
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
@@ -25,8 +25,6 @@ using namespace mqt;
 namespace {
 
 constexpr int Repeats = 3;
-constexpr int Consignors = 10000;
-constexpr int Items = 100000;
 
 // In the child: the program's start-up until the menu is painted.
 int StartUp(const QString& folder, QElapsedTimer& sinceStart)
@@ -54,11 +52,13 @@ int main(int argc, char* argv[])
     }
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    const BenchShop sample = BenchShop::FromArguments(10000, 100000);
+    out << "a shop of " << sample.Described() << '\n';
     QTemporaryDir folder;
     const QString shop = folder.filePath(QStringLiteral("shop.mqt"));
     {
-        Connection connection = CreateSampleShop(shop, Consignors, Items);
-        // Every fifth consignor rents, due long ago: 2,000 charges.
+        Connection connection = sample.Make(shop);
+        // Every fifth consignor rents, due long ago.
         connection.Execute(QStringLiteral("UPDATE consignor SET Notes = CASE WHEN rowid % 5 = 0 THEN "
                                        "'Booth $Rent=(amount=50,Due=01/15/2024,interval=1)' ELSE NULL END"));
     }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times a consignor statement in a shop of 1,000 consignors and 100,000 items,
+// Times a consignor statement in a shop of 1,000 consignors and 100,000 items
+// (other sizes from the arguments, see BenchShop.h),
 // for a consignor with 2,000 items paid in one pay-out: reading the
 // consignor's items, building the content, and writing the CSV and the PDF.
 // Run on the offscreen platform: QT_QPA_PLATFORM=offscreen build/bench/bench_statement
 
-#include "SampleShop.h"
+#include "BenchShop.h"
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/SharedValues.h"
@@ -24,11 +25,13 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
+    const BenchShop shop = BenchShop::FromArguments(1000, 100000);
+    out << "a shop of " << shop.Described() << '\n';
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Marquill.mqt"));
     constexpr int Lines = 2000;
     {
-        Connection connection = CreateSampleShop(path, 1000, 100000);
+        Connection connection = shop.Make(path);
         connection.Execute(QStringLiteral("INSERT INTO consignor (LastName, FirstName) VALUES ('Statement', 'Sam')"));
         Statement add(connection, QStringLiteral("INSERT INTO item (LastName, FirstName, ItemDesc, CostPrice, SalePrice, "
                                                  "DateSold, DatePaid, PayRef) VALUES ('Statement', 'Sam', ?, ?, ?, "

@@ -54,6 +54,7 @@ bool Program::Start()
         return false;
     }
     menu_->show();
+    menu_->StartSafetyCopyCheck();
     return true;
 }
 

@@ -100,7 +100,7 @@ void frmMenu::Form_Load()
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
-    MakeDailySafetyCopy(shared_);
+    safetyCopyCheck_ = MakeDailySafetyCopy(shared_);
     // An older file is brought up to date once the day's copy holds it as it
     // was; the settings are read again with the fields it gained.
     MigrateSchema(shared_.database.connection());
@@ -111,6 +111,11 @@ void frmMenu::Form_Load()
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
     ChargeRent(shared_);
+}
+
+void frmMenu::StartSafetyCopyCheck()
+{
+    if (safetyCopyCheck_) safetyCopyCheck_->Start();
 }
 
 void frmMenu::ReadSettings()

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -13,6 +14,7 @@ class QLabel;
 namespace mqt {
 
 class ClickableLabel;
+class SafetyCopyCheck;
 class SharedValues;
 
 // The main menu: the start-up screen, alive for the whole run. Its load step
@@ -30,6 +32,9 @@ public:
     // The start-up sequence, before the menu is first shown. Throws
     // StoreError when the database cannot be opened or read.
     void Form_Load();
+    // Once the menu is shown: the full check of the day's safety copy that
+    // the load step made, on a worker thread.
+    void StartSafetyCopyCheck();
 
     // A menu entry was chosen: 0 to 3 show a screen, 4 to 6 run a utility.
     void lblFunction_Click(int index);
@@ -54,6 +59,7 @@ private:
     SharedValues& shared_;
     std::array<ClickableLabel*, EntryCount> lblFunction_{};
     std::array<QPointer<QWidget>, ScreenCount> screens_;
+    std::unique_ptr<SafetyCopyCheck> safetyCopyCheck_;
 };
 
 }  // namespace mqt

@@ -7,22 +7,27 @@
 
 namespace mqt {
 
-ItemRecordReader::ItemRecordReader(const Recordset& items, const ItemColumnTable& columns)
-    : items_(items), columns_(columns)
+ItemRecordReader::ItemRecordReader(const Recordset& items, const ItemColumnTable& columns) : items_(items)
 {
     for (int c = 1; c <= ItemColumnTable::Count; ++c)
         fieldIndex_[std::size_t(c)] = items.FieldIndex(columns.FieldNames[std::size_t(c)]);
 }
 
-ItemColumnValues ItemRecordReader::Read() const
+ItemStoredValues ItemRecordReader::Stored() const
 {
-    ItemColumnValues values;
-    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c)
-        values[c] = Shown(columns_.ColumnTypes[c], items_.ValueAt(fieldIndex_[c]));
+    ItemStoredValues values;
+    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c) values[c] = items_.ValueAt(fieldIndex_[c]);
     return values;
 }
 
-QString ItemRecordReader::Shown(QChar type, const QVariant& value) const
+ItemColumnValues ItemRecordText::Shown(const ItemStoredValues& stored)
+{
+    ItemColumnValues values;
+    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c) values[c] = Shown(columns_.ColumnTypes[c], stored[c]);
+    return values;
+}
+
+QString ItemRecordText::Shown(QChar type, const QVariant& value)
 {
     const int stored = value.typeId();
     if (type == u'N' && (stored == QMetaType::Double || stored == QMetaType::LongLong))

@@ -10,6 +10,9 @@ namespace {
 
 constexpr qint64 QuietMilliseconds = 500;
 constexpr std::int64_t StepRecords = 2048;  // how often the clock is looked at
+// How often the count and the windows are painted: each time costs the grid
+// a repaint of its rows in view.
+constexpr qint64 PaintMilliseconds = 250;
 
 }  // namespace
 
@@ -28,8 +31,11 @@ ReportProgress::~ReportProgress()
 void ReportProgress::Step(std::int64_t done)
 {
     if (done % StepRecords != 0) return;
+    const qint64 now = clock_.elapsed();
+    if (now - paintedAt_ < PaintMilliseconds) return;
+    paintedAt_ = now;
     if (!bar_) {
-        if (clock_.elapsed() < QuietMilliseconds) return;
+        if (now < QuietMilliseconds) return;
         bar_ = new QProgressDialog(QString(), QString(), 0, 0, parent_);
         bar_->setObjectName(QStringLiteral("ReportProgress"));
         bar_->setWindowTitle(QStringLiteral("Marquill"));

@@ -27,6 +27,7 @@ public:
 private:
     QWidget* parent_;
     QElapsedTimer clock_;
+    qint64 paintedAt_ = 0;
     QPointer<QProgressDialog> bar_;
 };
 

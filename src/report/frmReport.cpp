@@ -9,7 +9,7 @@
 #include "search/AdvancedSearch.h"
 #include "search/CriteriaEscapes.h"
 #include "search/CriteriaFromSelections.h"
-#include "report/ItemRecordText.h"
+#include "report/ReportReadAhead.h"
 #include "search/RecordMatchesCriteria.h"
 #include "report/ReportProgress.h"
 #include "shell/Grid.h"
@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScopeGuard>
-#include <optional>
 
 namespace mqt {
 
@@ -83,30 +82,32 @@ void frmReport::cmdShow_Click()
 
     ReportProgress progress(this);
     std::int64_t done = 0;
-    std::optional<ItemRecordReader> reader;
     shared_.Data3.RecordSource(ReportQuery_);
-    shared_.Data3.Walk([&](const Recordset& items) {
-        progress.Step(++done);
-        if (!reader) reader.emplace(items, shared_.ItemColumns);
-        GetData(*reader);
-        const ItemColumnValues& values = shared_.ColumnValues;
-        if (!criteria.Matches(values)) return;
-        if (!search.MatchesEverything()) {
-            const QString searchText =
-                values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
-            if (!search.Matches(searchText)) return;
+    {
+        ReportReadAhead records(shared_.Data3, shared_.ItemColumns);
+        ItemColumnValues record;
+        while (records.Next(record)) {
+            progress.Step(++done);
+            GetData(std::move(record));
+            const ItemColumnValues& values = shared_.ColumnValues;
+            if (!criteria.Matches(values)) continue;
+            if (!search.MatchesEverything()) {
+                const QString searchText =
+                    values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
+                if (!search.Matches(searchText)) continue;
+            }
+            rows.Add(values);
         }
-        rows.Add(values);
-    });
+    }
     rows.Finish();
     if (printFile_) EndPrintFile();
 }
 
-void frmReport::GetData(const ItemRecordReader& reader)
+void frmReport::GetData(ItemColumnValues&& record)
 {
     // The shared column values are the report's record buffer: the criteria
     // read them, and the detail row is made from them.
-    shared_.ColumnValues = reader.Read();
+    shared_.ColumnValues = std::move(record);
 }
 
 // The grid's current row moves down by one, the grid growing by 5 rows when

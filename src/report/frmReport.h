@@ -15,7 +15,6 @@ class QPushButton;
 namespace mqt {
 
 class Grid;
-class ItemRecordReader;
 class ScreenNavigator;
 class SharedValues;
 
@@ -48,7 +47,7 @@ private:
     void Grid_DblClick();
     void cmdItem_Click();
     void cmdMenu_Click();
-    void GetData(const ItemRecordReader& reader);
+    void GetData(ItemColumnValues&& record);
     void AddRow(ReportRowKind kind, ReportCells& cells);
     void ClearGrid();
     void PaintCurrentRow(QRgb colour);

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/GridCells.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
+#include <unordered_map>
 #include <vector>
 
 namespace mqt {
 
-// The cells of a grid: texts and background colours in plain row-major arrays,
-// with row 0 as the heading row. Changes are cheap; the view learns of them
+// The cells of a grid, with row 0 as the heading row: the texts encoded a row
+// at a time (see GridCells), and one background colour per row, with the
+// colours of each cell only for rows whose cells differ. Changes are cheap;
+// the view learns of them
 // once, when control returns to the event loop (or on Publish), so filling a
 // hundred thousand rows costs no per-cell notification.
 class GridModel final : public QAbstractTableModel {
@@ -26,10 +31,10 @@ public:
     void SetRows(int rows);
     void SetCols(int cols);
 
-    const QString& Text(int row, int col) const { return texts_[Index(row, col)]; }
+    QString Text(int row, int col) const { return cells_.Text(row, col); }
     void SetText(int row, int col, const QString& text);
     void SetText(int row, int col, QString&& text);
-    QRgb BackColor(int row, int col) const { return colours_[Index(row, col)]; }
+    QRgb BackColor(int row, int col) const;
     void SetBackColor(int row, int col, QRgb colour);
     Qt::Alignment ColumnAlignment(int col) const { return alignments_[std::size_t(col)]; }
     void SetColumnAlignment(int col, Qt::Alignment alignment);
@@ -44,13 +49,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::size_t Index(int row, int col) const { return std::size_t(row) * std::size_t(cols_) + std::size_t(col); }
     void Changed(bool shape);
 
     int rows_ = 1;
     int cols_ = 0;
-    std::vector<QString> texts_;
-    std::vector<QRgb> colours_;
+    GridCells cells_;
+    std::vector<QRgb> rowColours_;
+    std::unordered_map<int, std::vector<QRgb>> cellColours_;  // rows whose cells differ
     std::vector<Qt::Alignment> alignments_;
     // What the view has been told.
     int publishedRows_ = 0;

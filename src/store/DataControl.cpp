@@ -96,12 +96,14 @@ void DataControl::Walk(const std::function<void(const mqt::Recordset&)>& visit)
         record.rows_[0].rowId = statement.ColumnInt64(0);
         for (std::size_t c = 0; c < columns.fields.size(); ++c) {
             const int column = int(c) + 1;
+            // Values stored as text are read from their bytes, once.
+            const std::optional<std::string_view> text = statement.ColumnUtf8(column);
             if (repeatable[c]) {
-                const std::optional<std::string_view> text = statement.ColumnUtf8(column);
                 if (text && *text == lastText[c] && values[c].typeId() == QMetaType::QString) continue;
                 lastText[c].assign(text ? *text : std::string_view());
             }
-            values[c] = FromStorage(columns.fields[c], statement.Column(column));
+            values[c] = text ? FromStoredText(columns.fields[c], *text)
+                             : FromStorage(columns.fields[c], statement.Column(column));
         }
         visit(record);
     }

@@ -44,10 +44,10 @@ void Database::Open(const QString& path)
     RefuseNewerSchema(connection);
     HoldRollbackJournal(connection, path);
     RegisterDialectFunctions(connection);
-    // A page cache that holds a large shop's item table: a report in name
-    // order visits the table's pages out of order, and each page read again
-    // from the file costs a system call.
-    connection.Execute(QStringLiteral("PRAGMA cache_size = -65536"));
+    // A page cache that holds a large shop's item table (84 MB at a million
+    // items): a report in name order visits the table's pages out of order,
+    // and each page read again from the file costs a system call.
+    connection.Execute(QStringLiteral("PRAGMA cache_size = -98304"));
     connection_ = std::move(connection);
     path_ = path;
 }

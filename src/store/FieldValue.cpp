@@ -59,18 +59,23 @@ std::optional<double> AsNumber(const QVariant& value)
 }
 
 // A stored date, "YYYY-MM-DD" (a time of day may follow): read by hand,
-// as every date of every listed item passes through here.
-QDate DateFromIso(const QString& text)
+// as every date of every listed item passes through here. `Text` is a
+// QString or the UTF-8 bytes.
+int Code(QChar ch) { return ch.unicode(); }
+int Code(char ch) { return static_cast<unsigned char>(ch); }
+
+template <typename Text>
+QDate DateFromIso(const Text& text)
 {
-    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-') return {};
+    if (text.size() < 10 || Code(text[4]) != '-' || Code(text[7]) != '-') return {};
     int parts[3] = {0, 0, 0};
     const int starts[3] = {0, 5, 8};
     const int lengths[3] = {4, 2, 2};
     for (int p = 0; p < 3; ++p)
         for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
-            const QChar ch = text[i];
-            if (ch < u'0' || ch > u'9') return {};
-            parts[p] = parts[p] * 10 + (ch.unicode() - u'0');
+            const int ch = Code(text[i]);
+            if (ch < '0' || ch > '9') return {};
+            parts[p] = parts[p] * 10 + (ch - '0');
         }
     return QDate(parts[0], parts[1], parts[2]);
 }
@@ -93,6 +98,16 @@ QVariant FromStorage(const FieldDefinition* field, const QVariant& stored)
         break;
     }
     return stored;
+}
+
+QVariant FromStoredText(const FieldDefinition* field, std::string_view utf8)
+{
+    if (field && field->kind == FieldKind::Date) {
+        const QDate date = DateFromIso(utf8);
+        if (date.isValid()) return QVariant(date);
+    }
+    const QVariant stored(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    return field && field->kind == FieldKind::Date ? stored : FromStorage(field, stored);
 }
 
 QVariant ToStorage(const FieldDefinition& field, const QVariant& value, const QDate& today)

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QVariant>
+#include <string_view>
 
 namespace mqt {
 
@@ -12,6 +13,9 @@ namespace mqt {
 // double (reals), bool (booleans) or QDate (dates). `field` is null for a
 // column outside the known tables, which is read as stored.
 QVariant FromStorage(const FieldDefinition* field, const QVariant& stored);
+// The same for a value stored as text, given as its UTF-8 bytes: read
+// without making a QString first where the field is a date.
+QVariant FromStoredText(const FieldDefinition* field, std::string_view utf8);
 
 // A value the program writes, converted for storage in the field: a text
 // written into a number or date field is read as a number or as a

@@ -39,9 +39,10 @@ QString Damage(const SharedValues& shared, const QString& findings)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
 }
 
-// Gives the checked copy its name: the first of the copies of that second
-// that is still free. The rename never replaces a file.
-bool TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTime& now, SafetyReason reason)
+// Gives the copy its name: the first of the copies of that second that is
+// still free. The rename never replaces a file. Returns the copy's path,
+// empty when the folder refuses every name.
+QString TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTime& now, SafetyReason reason)
 {
     constexpr int MostCopiesASecond = 100;
     for (int number = 1; number <= MostCopiesASecond; ++number) {
@@ -49,22 +50,25 @@ bool TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTim
         if (QFileInfo::exists(copy)) continue;
         if (QFile::rename(working.fileName(), copy)) {
             working.setAutoRemove(false);
-            return true;
+            return copy;
         }
-        if (!QFileInfo::exists(copy)) return false;  // not taken by another: the folder refuses it
+        if (!QFileInfo::exists(copy)) return {};  // not taken by another: the folder refuses it
     }
-    return false;
+    return {};
 }
 
-// Makes a safety copy named by the clock's time. Returns why it could not be
-// made, empty when it was.
-QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
+QString CheckFailed(const QString& findings) { return QStringLiteral("The copy failed its check:\n") + findings; }
+
+// Makes a safety copy named by the clock's time, and with `checkNow` checks
+// it before it takes its name. Returns why it could not be made, empty when
+// it was; `copy` is its path.
+QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow, QString& copy)
 {
     const QString folder = SafetyFolder(shared);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return QStringLiteral("The folder %1 cannot be created").arg(folder);
 
-    // The copy is written and checked under a working name of its own,
+    // The copy is written (and checked) under a working name of its own,
     // created new, so that a copy that fails half-way never looks like a
     // safety copy and no other copy's working file is ever touched. It is
     // removed on every way out but the rename.
@@ -78,12 +82,23 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
     } catch (const StoreError& error) {
         return error.Message();
     }
-    const QString findings = IntegrityCheckFindings(working.fileName());
-    if (!findings.isEmpty()) return QStringLiteral("The copy failed its check:\n") + findings;
-    if (!TakeFreeName(working, folder, now, reason))
-        return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason));
-    RemoveOldCopies(folder, now);
+    const QString findings = checkNow ? IntegrityCheckFindings(working.fileName()) : QString();
+    if (!findings.isEmpty()) return CheckFailed(findings);
+    copy = TakeFreeName(working, folder, now, reason);
+    if (copy.isEmpty()) return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason));
+    if (checkNow) RemoveOldCopies(folder, now);
     return {};
+}
+
+QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
+{
+    QString copy;
+    return MakeSafetyCopy(shared, reason, true, copy);
+}
+
+void ShowNoDailyCopy(SharedValues& shared, const QString& fault)
+{
+    shared.dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
 }
 
 }  // namespace
@@ -94,12 +109,20 @@ void CheckDatabaseAtStartUp(SharedValues& shared)
     if (!findings.isEmpty()) throw StoreError(Damage(shared, findings));
 }
 
-void MakeDailySafetyCopy(SharedValues& shared)
+std::unique_ptr<SafetyCopyCheck> MakeDailySafetyCopy(SharedValues& shared)
 {
-    if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return;
-    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily);
-    if (!fault.isEmpty())
-        shared.dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
+    if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return nullptr;
+    QString copy;
+    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily, false, copy);
+    if (!fault.isEmpty()) {
+        ShowNoDailyCopy(shared, fault);
+        return nullptr;
+    }
+    // Older copies go only once this one has shown that it is sound.
+    return std::make_unique<SafetyCopyCheck>(copy, [&shared, made = shared.clock.Now()](const QString& findings) {
+        if (findings.isEmpty()) RemoveOldCopies(SafetyFolder(shared), made);
+        else ShowNoDailyCopy(shared, CheckFailed(findings));
+    });
 }
 
 QString DamageInCopy(const QString& copy)

@@ -139,6 +139,46 @@ private slots:
         QCOMPARE(run.dialogs.Errors(), QStringList());
     }
 
+    void dailyCopyIsCheckedBesideTheMenu_data()
+    {
+        QTest::addColumn<bool>("indexDisagrees");  // the start-up's quick_check passes, integrity_check does not
+        QTest::addColumn<bool>("startUpFails");    // after the copy, before the menu shows
+        QTest::newRow("a copy failing its check is deleted") << true << false;
+        QTest::newRow("start-up failing later keeps a sound copy") << false << true;
+        QTest::newRow("start-up failing later still checks the copy") << true << true;
+    }
+
+    void dailyCopyIsCheckedBesideTheMenu()
+    {
+        QFETCH(bool, indexDisagrees);
+        QFETCH(bool, startUpFails);
+        test::RunningShop run;
+        run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (?, 0, 0, ' ')"), {startUpFails ? 99999 : 0});
+        run.shop.AddItem(QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("lamp"), {"lighting", "desk"});
+        if (indexDisagrees) {
+            Connection connection = Connection::Open(run.shop.DatabasePath());
+            connection.Execute(QStringLiteral("CREATE INDEX item_category ON item (Category)"));
+            connection.Execute(QStringLiteral("PRAGMA writable_schema = ON"));
+            connection.Execute(QStringLiteral("UPDATE sqlite_schema SET sql = 'CREATE INDEX item_category ON item "
+                                              "(Subcategory)' WHERE name = 'item_category'"));
+        }
+
+        QCOMPARE(run.Start(), !startUpFails);
+        if (startUpFails) {
+            run.program.reset();
+            QCOMPARE(SafetyFiles(run), indexDisagrees ? QStringList() : QStringList{"Marquill-2024-02-20-100000.mqt"});
+            return;
+        }
+        QVERIFY(run.Menu().isVisible());
+        QTRY_COMPARE(run.dialogs.Errors().size(), 1);
+        const QString error = run.dialogs.Errors().first();
+        QCOMPARE(error.section(u'\n', 0, 1),
+                 QStringLiteral("Safety copy not made - the program goes on without one\nThe copy failed its check:"));
+        QVERIFY2(error.contains(QStringLiteral("item_category")), qPrintable(error));
+        QCOMPARE(SafetyFiles(run), QStringList());
+        QVERIFY(run.Shared().database.IsOpen());
+    }
+
     void noCopyNoStep_data()
     {
         QTest::addColumn<int>("entry");  // 0: start-up alone; 5: Restore; 6: Delete Paid Items
