@@ -35,9 +35,13 @@ constexpr std::array<Entry, frmMenu::EntryCount> Entries = {{
     {"Backup", 2},
     {"Restore", 2},
     {"Delete Paid Items", 2},
+    {"Checkout", 3},
 }};
 
-constexpr std::array<const char*, 3> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions"};
+constexpr std::array<const char*, 4> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions", "Counter"};
+
+// The counter's frame below the specified three makes the window this much taller.
+constexpr int CounterFrameTwips = 1455;
 
 }  // namespace
 
@@ -45,7 +49,7 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("MQT - Menu"));
-    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235));
+    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235 + CounterFrameTwips));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixels(600), TwipsToPixels(360), TwipsToPixels(600), TwipsToPixels(360));
@@ -136,8 +140,8 @@ void frmMenu::ReadSettings()
 
 void frmMenu::lblFunction_Click(int index)
 {
-    if (index >= 0 && index < ScreenCount) {
-        ShowScreen(Screen(index));
+    if (const std::optional<Screen> screen = ScreenOfMenuEntry(index)) {
+        ShowScreen(*screen);
         return;
     }
     RunReportingErrors(shared_.dialogs, [this, index] {
@@ -157,7 +161,8 @@ void frmMenu::lblFunction_Click(int index)
 
 void frmMenu::EndProgram()
 {
-    for (Screen screen : {Screen::Item, Screen::Report, Screen::Params, Screen::Consignor}) UnloadScreen(screen);
+    for (Screen screen : {Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
+        UnloadScreen(screen);
     close();
 }
 

@@ -3,7 +3,7 @@
 
 #include "common/Amount.h"
 #include "item/ItemFields.h"
-#include "item/PriceRule.h"
+#include "common/PriceRule.h"
 #include "shell/ItemScreen.h"
 
 #include <QWidget>
