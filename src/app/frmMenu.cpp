@@ -2,11 +2,13 @@
 #include "app/frmMenu.h"
 
 #include "common/Dialogs.h"
+#include "common/SaleMoney.h"
 #include "common/Val.h"
 #include "shell/ClickableLabel.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
+#include "store/Migration.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
@@ -104,6 +106,10 @@ void frmMenu::Form_Load()
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
     MakeDailySafetyCopy(shared_);
+    // An older file is brought up to date once the day's copy holds it as it
+    // was; the settings are read again with the fields it gained.
+    MigrateSchema(shared_.database.connection());
+    shared_.Data1.Refresh();
     ReadSettings();
 
     shared_.Data2.DatabaseName(shared_.database);
@@ -136,6 +142,7 @@ void frmMenu::ReadSettings()
     shared_.Settings.Rounding = params.Fields(QStringLiteral("Rounding")).Value().toFloat();
     shared_.Settings.PriceOverride = params.Fields(QStringLiteral("PriceOverride")).Value().toBool();
     shared_.Settings.Backup = params.Fields(QStringLiteral("Backup")).Text();
+    shared_.Settings.TaxRate = TaxRateOfPercent(params.Fields(QStringLiteral("TaxRate")).Value().toDouble());
 }
 
 void frmMenu::lblFunction_Click(int index)

@@ -25,8 +25,4 @@ struct CounterLine {
     QString ConsignorName() const { return lastName + QStringLiteral(", ") + firstName; }
 };
 
-// The item number a scanner or the cashier typed: digits, blanks around them
-// ignored; empty for anything else.
-std::optional<std::int64_t> ReadItemNo(const QString& typed);
-
 }  // namespace mqt

@@ -2,6 +2,7 @@
 #include "checkout/ReturnItem.h"
 
 #include "checkout/CounterLine.h"
+#include "store/ItemNumbers.h"
 #include "store/Sqlite.h"
 
 namespace mqt {
@@ -35,7 +36,7 @@ std::optional<SoldLine> FindSoldLine(const Connection& connection, std::int64_t 
 
 ReturnedItem ReturnItem(Connection& connection, const QString& typed, const QDateTime& at)
 {
-    const std::optional<std::int64_t> itemNo = ReadItemNo(typed);
+    const std::optional<std::int64_t> itemNo = ReadItemNumber(typed);
     if (!itemNo) return {0, QStringLiteral("Item number %1 is not known").arg(typed.trimmed())};
     const QString number = QString::number(*itemNo);
     const std::optional<SoldLine> sold = FindSoldLine(connection, *itemNo);

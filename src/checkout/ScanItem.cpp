@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checkout/ScanItem.h"
 
+#include "store/ItemNumbers.h"
 #include "store/Sqlite.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace mqt {
 
 ScanResult ScanItem(const Connection& connection, const QString& typed, const std::vector<CounterLine>& onSale)
 {
-    const std::optional<std::int64_t> itemNo = ReadItemNo(typed);
+    const std::optional<std::int64_t> itemNo = ReadItemNumber(typed);
     if (!itemNo) return {std::nullopt, QStringLiteral("Item number %1 is not known").arg(typed.trimmed())};
     const QString number = QString::number(*itemNo);
     if (std::any_of(onSale.begin(), onSale.end(), [&](const CounterLine& line) { return line.itemNo == *itemNo; }))

@@ -19,7 +19,7 @@ class MessageLine;
 class ScreenNavigator;
 class SharedValues;
 struct SaleSums;
-struct ShopHeading;
+struct ShopIdentity;
 
 // The checkout counter: items are scanned by number onto one sale, priced,
 // taxed and paid for, and the sale is completed in one transaction with a
@@ -57,7 +57,7 @@ private:
     void EmptySale();
     // The line the cashier selected; null when none is.
     CounterLine* SelectedLine();
-    ShopHeading Heading() const;
+    ShopIdentity Heading() const;
     // Writes the shop's copy of the receipt; the reason when it failed.
     QString WriteReceipt(std::int64_t saleNo);
     // Prints a receipt through the print dialog; the reason when it failed,

@@ -11,31 +11,18 @@
 #include "documents/CounterFiles.h"
 #include "documents/ReceiptPdf.h"
 #include "documents/SaleRecord.h"
-#include "documents/StatementPdf.h"
+#include "documents/PageSetup.h"
 #include "documents/Takings.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
+#include "store/ItemNumbers.h"
+#include "store/ShopIdentity.h"
 
 #include <QDir>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QSettings>
 
 namespace mqt {
 
-namespace {
-
-// The printer the shop chose last for its receipts is kept in the shop folder.
-QSettings CounterSettings(const QString& shopFolder)
-{
-    return QSettings(QDir(shopFolder).filePath(QStringLiteral("counter.ini")), QSettings::IniFormat);
-}
-
-const QString PrinterKey = QStringLiteral("ReceiptPrinter");
-
-}  // namespace
-
-ShopHeading frmCheckout::Heading() const { return {QStringLiteral("Marquill"), {}}; }
+ShopIdentity frmCheckout::Heading() const { return ReadShopIdentity(shared_.database.connection()); }
 
 QString frmCheckout::WriteReceipt(std::int64_t saleNo)
 {
@@ -43,24 +30,6 @@ QString frmCheckout::WriteReceipt(std::int64_t saleNo)
     if (!sale) return QStringLiteral("sale %1 cannot be read back").arg(SaleNumberText(saleNo));
     const WrittenDocument receipt = WriteReceiptFile(*sale, Heading(), shared_.ProgramFolder);
     return receipt.written ? QString() : receipt.error;
-}
-
-QString frmCheckout::PrintReceipt(std::int64_t saleNo)
-{
-    const std::optional<SaleRecord> sale = ReadSale(shared_.database.connection(), saleNo);
-    if (!sale) return QStringLiteral("sale %1 cannot be read back").arg(SaleNumberText(saleNo));
-    QPrinter printer;
-    QSettings settings = CounterSettings(shared_.ProgramFolder);
-    const QString chosen = settings.value(PrinterKey).toString();
-    if (!chosen.isEmpty()) printer.setPrinterName(chosen);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print receipt %1").arg(SaleNumberText(saleNo)));
-    if (dialog.exec() != QDialog::Accepted) return {};
-    settings.setValue(PrinterKey, printer.printerName());
-    const ReceiptLayout layout = ReceiptLayoutFor(printer.pageLayout().pageSize());
-    if (!PaintReceipt(ReceiptRows(*sale, Heading()), printer, layout))
-        return QStringLiteral("the printer %1 cannot be used").arg(printer.printerName());
-    return {};
 }
 
 void frmCheckout::cmdReceipt_Click()
@@ -76,7 +45,7 @@ void frmCheckout::cmdReprint_Click()
 {
     const QString typed = shared_.dialogs.InputBox(QStringLiteral("Number of the sale to print again:"));
     if (typed.trimmed().isEmpty()) return;
-    const std::optional<std::int64_t> saleNo = ReadItemNo(typed);
+    const std::optional<std::int64_t> saleNo = ReadItemNumber(typed);
     if (!saleNo || !ReadSale(shared_.database.connection(), *saleNo)) {
         lblMessage_->ShowFailure(QStringLiteral("There is no sale %1").arg(typed.trimmed()));
         return;
@@ -121,7 +90,7 @@ void frmCheckout::cmdTakings_Click()
     }
     const Takings takings = ReadTakings(shared_.database.connection(), day);
     const WrittenDocument files =
-        WriteTakingsFiles(takings, Heading(), shared_.ProgramFolder, StatementPageSize(QLocale()));
+        WriteTakingsFiles(takings, Heading(), shared_.ProgramFolder, LocalePaperSize(QLocale()));
     if (files.written)
         lblMessage_->ShowSuccess(QStringLiteral("Takings written to ") + QDir::toNativeSeparators(files.path));
     else

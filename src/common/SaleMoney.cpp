@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace mqt {
@@ -81,6 +82,10 @@ QString FormatTaxRate(int thousandths)
     if (text.endsWith(u'.')) text.chop(1);
     return text;
 }
+
+double TaxRatePercent(int thousandths) { return thousandths / 1000.0; }
+
+int TaxRateOfPercent(double percent) { return int(std::lround(percent * 1000)); }
 
 Cents TaxOn(Cents amount, int rateThousandths)
 {

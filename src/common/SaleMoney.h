@@ -34,6 +34,10 @@ std::optional<Cents> ReadCents(const QString& text);
 std::optional<int> ReadTaxRate(const QString& text);
 // "8.875", "7.5", "0": the percent with no trailing zeros.
 QString FormatTaxRate(int thousandths);
+// The rate as the params row stores it, a percent (8.875), and back; a
+// stored percent is taken to the nearest thousandth.
+double TaxRatePercent(int thousandths);
+int TaxRateOfPercent(double percent);
 // The tax on an amount at the rate, to the cent, halves away from zero.
 Cents TaxOn(Cents amount, int rateThousandths);
 

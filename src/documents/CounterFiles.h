@@ -7,7 +7,7 @@
 namespace mqt {
 
 struct SaleRecord;
-struct ShopHeading;
+struct ShopIdentity;
 struct Takings;
 
 // Where a counter document went, or why it did not.
@@ -19,11 +19,11 @@ struct WrittenDocument {
 
 // The shop's copy of a receipt: "receipts/sale-NNNNNN.pdf" in the shop
 // folder, on the 80 mm roll. Written whole or not at all.
-WrittenDocument WriteReceiptFile(const SaleRecord& sale, const ShopHeading& shop, const QString& shopFolder);
+WrittenDocument WriteReceiptFile(const SaleRecord& sale, const ShopIdentity& shop, const QString& shopFolder);
 
 // The day's takings: "takings/takings-YYYY-MM-DD.pdf" and ".csv" in the shop
 // folder. Both are written whole, or neither is left.
-WrittenDocument WriteTakingsFiles(const Takings& takings, const ShopHeading& shop, const QString& shopFolder,
+WrittenDocument WriteTakingsFiles(const Takings& takings, const ShopIdentity& shop, const QString& shopFolder,
                                   const QPageSize& pageSize);
 
 }  // namespace mqt

@@ -6,13 +6,11 @@
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "documents/StatementFiles.h"
-#include "documents/StatementPdf.h"
+#include "documents/PageSetup.h"
 #include "documents/StatementSource.h"
+#include "store/ShopIdentity.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QGuiApplication>
-#include <QUrl>
 #include <optional>
 
 namespace mqt {
@@ -23,14 +21,6 @@ const QString ProgramName = QStringLiteral("Marquill");
 const QString NotWritten = QStringLiteral("No statement written");
 
 }  // namespace
-
-void OpenWithDesktopViewer(const QString& pdfPath)
-{
-    // Without a screen (the offscreen platform the tests run on) there is no
-    // one to show it to.
-    if (QGuiApplication::platformName() == u"offscreen" || QGuiApplication::platformName() == u"minimal") return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pdfPath));
-}
 
 StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
                                QString& message, const StatementViewer& viewer)
@@ -54,12 +44,15 @@ StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, co
     if (chosen < 0 || chosen >= choices.size()) return StatementOutcome::Cancelled;
 
     const QDate today = shared.clock.Today();
-    const StatementContent content = chosen == 0
+    StatementContent content = chosen == 0
                                          ? statements->OwedNow(ProgramName, today)
                                          : statements->ForPayOut(statements->PayOuts()[std::size_t(chosen - 1)],
                                                                  ProgramName, today);
+    const ShopIdentity shop = ReadShopIdentity(shared.database.connection());
+    content.shopName = shop.name;
+    content.shopAddress = shop.AddressLines();
     const WrittenStatement written = WriteStatementFiles(
-        content, QDir(shared.ProgramFolder).filePath(QStringLiteral("statements")), StatementPageSize(QLocale::system()));
+        content, QDir(shared.ProgramFolder).filePath(QStringLiteral("statements")), LocalePaperSize(QLocale::system()));
     if (!written.written) {
         shared.dialogs.ShowError(written.error);
         message = NotWritten;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "documents/DesktopViewer.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,16 +18,13 @@ enum class StatementOutcome {
 };
 
 // Shows a written statement to the user.
-using StatementViewer = std::function<void(const QString& pdfPath)>;
-
-// Opens the PDF with the desktop's viewer, where there is one; nothing on a
-// platform without a screen.
-void OpenWithDesktopViewer(const QString& pdfPath);
+using StatementViewer = DocumentViewer;
 
 // The "Statement" button of the item screen, for the listed consignor.
 // With no consignor (an empty name) the message is "No consignor listed".
 // Otherwise the user chooses which statement: what is owed now, or one of
-// the consignor's pay-outs, newest first. The statement is written as a PDF
+// the consignor's pay-outs, newest first. The statement is headed with the
+// shop's name and address when they are set, and written as a PDF
 // and a CSV file into the folder "statements" of the program folder, the PDF
 // is handed to the viewer, and the message tells where both files are. A
 // database failure or a file that cannot be written is shown in the error

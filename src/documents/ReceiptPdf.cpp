@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/ReceiptPdf.h"
 
+#include "documents/PageSetup.h"
+
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -71,9 +72,8 @@ bool WriteReceiptPdf(const std::vector<ReceiptRow>& rows, QIODevice& device, Rec
         pageSize = QPageSize(QSizeF(RollWidthPt, length), QPageSize::Point, QStringLiteral("Receipt roll"),
                              QPageSize::ExactMatch);
     }
-    writer.setPageLayout(
-        QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Receipt"));
+    if (!SetUpPages(writer, pageSize, QMarginsF(margin, margin, margin, margin))) return false;
+    NamePdf(writer, QStringLiteral("Receipt"));
     return PaintReceipt(rows, writer, layout);
 }
 

@@ -3,14 +3,17 @@
 
 #include "common/DateText.h"
 #include "documents/SaleRecord.h"
+#include "store/ShopIdentity.h"
 
 namespace mqt {
 
-std::vector<ReceiptRow> ReceiptRows(const SaleRecord& sale, const ShopHeading& shop)
+QString HeadingName(const ShopIdentity& shop) { return shop.name.isEmpty() ? QStringLiteral("Marquill") : shop.name; }
+
+std::vector<ReceiptRow> ReceiptRows(const SaleRecord& sale, const ShopIdentity& shop)
 {
     std::vector<ReceiptRow> rows;
-    rows.push_back({shop.name, {}, true, true, false});
-    for (const QString& line : shop.address) rows.push_back({line, {}, true, false, false});
+    rows.push_back({HeadingName(shop), {}, true, true, false});
+    for (const QString& line : shop.AddressLines()) rows.push_back({line, {}, true, false, false});
     rows.push_back({(sale.refund ? QStringLiteral("Refund ") : QStringLiteral("Sale ")) + SaleNumberText(sale.saleNo),
                     FormatShortDate(sale.at.date()) + u' ' + sale.at.time().toString(QStringLiteral("HH:mm")), false,
                     true, true});

@@ -8,12 +8,11 @@
 namespace mqt {
 
 struct SaleRecord;
+struct ShopIdentity;
 
-// The shop as its receipts and takings head it.
-struct ShopHeading {
-    QString name;
-    QStringList address;
-};
+// The name a receipt or the takings are headed with: the shop's, or the
+// program's while the shop has none.
+QString HeadingName(const ShopIdentity& shop);
 
 // One row of a receipt: a text on the left and an amount on the right.
 struct ReceiptRow {
@@ -28,6 +27,6 @@ struct ReceiptRow {
 // number with its date and time, every line (item number, description,
 // price), the subtotal, the tax with its rate, the total, every payment and
 // the change.
-std::vector<ReceiptRow> ReceiptRows(const SaleRecord& sale, const ShopHeading& shop);
+std::vector<ReceiptRow> ReceiptRows(const SaleRecord& sale, const ShopIdentity& shop);
 
 }  // namespace mqt

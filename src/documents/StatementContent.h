@@ -27,6 +27,8 @@ struct StatementLine {
 // line and the sums. Items come first, then rent lines.
 struct StatementContent {
     QString programName;
+    QString shopName;         // empty while the shop has not set one
+    QStringList shopAddress;  // its lines; empty when none
     QDate made;
     QString lastName;
     QString firstName;
@@ -40,6 +42,9 @@ struct StatementContent {
     Amount shopPart;      // sales minus shares
 
     QString ConsignorName() const { return firstName + u' ' + lastName; }
+    // What heads the statement: the shop's name, or the program's while the
+    // shop has none.
+    QString Heading() const { return shopName.trimmed().isEmpty() ? programName : shopName.trimmed(); }
     // "Amount paid" for a pay-out, "Amount owed" for what is owed now; the
     // amount is the sum of the shares.
     QString TotalLabel() const;

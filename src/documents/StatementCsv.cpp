@@ -25,7 +25,7 @@ QByteArray StatementCsv(const StatementContent& content)
         text += CsvRecord(fields);
     };
 
-    record({QStringLiteral("Statement"), content.programName});
+    record({QStringLiteral("Statement"), content.Heading()});
     record({QStringLiteral("Made"), FormatShortDate(content.made)});
     record({QStringLiteral("Consignor"), content.ConsignorName()});
     record({QStringLiteral("Address"), content.address.join(QStringLiteral("\n"))});

@@ -4,9 +4,11 @@
 #include "documents/StatementContent.h"
 #include "documents/StatementCsv.h"
 #include "documents/StatementPdf.h"
+#include "documents/SafeFileName.h"
+#include "documents/WholeFile.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 
 namespace mqt {
 
@@ -14,27 +16,6 @@ namespace {
 
 constexpr int NameLimit = 60;
 constexpr int TagLimit = 60;
-
-QString SafePart(const QString& text, int limit)
-{
-    static const QString refused = QStringLiteral("/\\:*?\"<>|");
-    QString safe;
-    for (const QChar ch : text) safe += (ch.unicode() < 0x20 || ch.unicode() == 0x7f || refused.contains(ch)) ? u'_' : ch;
-    safe = safe.trimmed();
-    if (safe.size() > limit) safe = safe.left(limit).trimmed();
-    // A high surrogate left alone by the cut would make a broken name.
-    if (!safe.isEmpty() && safe.back().isHighSurrogate()) safe.chop(1);
-    return safe.isEmpty() ? QStringLiteral("_") : safe;
-}
-
-bool IsDeviceName(const QString& stem)
-{
-    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                        QStringLiteral("NUL")};
-    const QString upper = stem.trimmed().toUpper();
-    if (devices.contains(upper)) return true;
-    return upper.size() == 4 && (upper.startsWith(u"COM") || upper.startsWith(u"LPT")) && upper[3].isDigit();
-}
 
 QString Failed(const QString& path, const QString& reason)
 {
@@ -45,12 +26,9 @@ QString Failed(const QString& path, const QString& reason)
 
 QString StatementFileName(const StatementContent& content)
 {
-    QString name = SafePart(content.lastName, NameLimit) + QStringLiteral(", ") +
-                   SafePart(content.firstName, NameLimit) + QStringLiteral(" - ") +
-                   SafePart(content.fileTag, TagLimit);
-    if (name.startsWith(u'.') || IsDeviceName(name.section(u'.', 0, 0))) name.prepend(u'_');
-    while (name.endsWith(u'.') || name.endsWith(u' ')) name.chop(1);
-    return name;
+    return SafeFileName(SafeFileNamePart(content.lastName, NameLimit) + QStringLiteral(", ") +
+                        SafeFileNamePart(content.firstName, NameLimit) + QStringLiteral(" - ") +
+                        SafeFileNamePart(content.fileTag, TagLimit));
 }
 
 WrittenStatement WriteStatementFiles(const StatementContent& content, const QString& folder,
@@ -64,26 +42,21 @@ WrittenStatement WriteStatementFiles(const StatementContent& content, const QStr
         result.error = Failed(folder, QStringLiteral("the folder cannot be made"));
         return result;
     }
-
-    QSaveFile csv(result.csvPath);
     const QByteArray csvBytes = StatementCsv(content);
-    if (!csv.open(QIODevice::WriteOnly) || csv.write(csvBytes) != csvBytes.size()) {
-        result.error = Failed(result.csvPath, csv.errorString());
+    QString reason = WriteWholeFile(result.csvPath, [&](QIODevice& device) {
+        return device.write(csvBytes) == csvBytes.size();
+    });
+    if (!reason.isEmpty()) {
+        result.error = Failed(result.csvPath, reason);
         return result;
     }
-    QSaveFile pdf(result.pdfPath);
-    if (!pdf.open(QIODevice::WriteOnly) || !WriteStatementPdf(content, pdf, pageSize) ||
-        pdf.error() != QFileDevice::NoError) {
-        result.error = Failed(result.pdfPath, pdf.errorString());
-        return result;
-    }
-    if (!csv.commit()) {
-        result.error = Failed(result.csvPath, csv.errorString());
-        return result;
-    }
-    if (!pdf.commit()) {
-        result.error = Failed(result.pdfPath, pdf.errorString());
+    reason = WriteWholeFile(result.pdfPath, [&](QIODevice& device) {
+        return WriteStatementPdf(content, device, pageSize);
+    });
+    if (!reason.isEmpty()) {
+        // No half statement: the CSV goes again without its PDF.
         QFile::remove(result.csvPath);
+        result.error = Failed(result.pdfPath, reason);
         return result;
     }
     result.written = true;

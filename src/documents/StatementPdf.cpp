@@ -2,10 +2,11 @@
 #include "documents/StatementPdf.h"
 
 #include "common/DateText.h"
+#include "documents/FlowingTable.h"
+#include "documents/PageSetup.h"
 #include "documents/StatementContent.h"
 
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextLayout>
@@ -35,12 +36,6 @@ struct TableRow {
     QStringList description;              // the description's wrapped rows
 };
 
-// The rows each page holds, and the page the sums go on.
-struct PagePlan {
-    std::vector<std::vector<TableRow>> pages;
-    int totalsPage = 0;
-};
-
 class StatementPainter {
 public:
     StatementPainter(const StatementContent& content, QPdfWriter& writer, QPainter& painter)
@@ -68,6 +63,10 @@ public:
 private:
     // Lays the rows onto pages: as many as fit above the footer, the sums
     // kept together after the last row.
+    struct PagePlan {
+        std::vector<std::vector<TableRow>> pages;
+        int totalsPage = 0;
+    };
     PagePlan Plan()
     {
         std::vector<TableRow> rows;
@@ -80,24 +79,19 @@ private:
             rows.push_back({&line, WrapDescription(line.description)});
         }
 
-        PagePlan plan;
-        const double bottom = height_ - 2 * RowPt * pt_;
+        std::vector<FlowRow> flowRows;
+        // The rent heading stays with the first rent line.
+        for (const TableRow& row : rows) flowRows.push_back({RowsOf(row) * RowPt * pt_, row.line == nullptr});
         const double headingHeight = RowPt * pt_ + 4 * pt_;
-        double y = FirstPageHeader(false) + headingHeight;
-        plan.pages.emplace_back();
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const double rowHeight = RowsOf(rows[r]) * RowPt * pt_;
-            // The rent heading stays with the first rent line.
-            const double needed = rowHeight + (rows[r].line ? 0 : RowsOf(rows[r + 1]) * RowPt * pt_);
-            if (y + needed > bottom) {
-                plan.pages.emplace_back();
-                y = LaterPageHeader(false) + headingHeight;
-            }
-            plan.pages.back().push_back(rows[r]);
-            y += rowHeight;
+        const FlowPages flow = FlowTable(flowRows, {FirstPageHeader(false) + headingHeight,
+                                                    LaterPageHeader(false) + headingHeight, height_ - 2 * RowPt * pt_,
+                                                    TotalsHeight()});
+        PagePlan plan;
+        for (const std::vector<int>& page : flow.pages) {
+            plan.pages.emplace_back();
+            for (int r : page) plan.pages.back().push_back(rows[std::size_t(r)]);
         }
-        if (y + TotalsHeight() > bottom) plan.pages.emplace_back();
-        plan.totalsPage = int(plan.pages.size()) - 1;
+        plan.totalsPage = flow.closingPage;
         return plan;
     }
 
@@ -124,7 +118,8 @@ private:
     double FirstPageHeader(bool draw)
     {
         double y = 0;
-        y = TextLine(draw, y, content_.programName, Font(TitleFontPt, true), 20);
+        y = TextLine(draw, y, content_.Heading(), Font(TitleFontPt, true), 20);
+        for (const QString& line : content_.shopAddress) y = TextLine(draw, y, line, Font(BodyFontPt), RowPt);
         y = TextLine(draw, y, QStringLiteral("Statement made ") + FormatShortDate(content_.made), Font(BodyFontPt),
                      RowPt);
         y += GapPt * pt_;
@@ -247,18 +242,11 @@ private:
 
 }  // namespace
 
-QPageSize StatementPageSize(const QLocale& locale)
-{
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
-}
-
 bool WriteStatementPdf(const StatementContent& content, QIODevice& device, const QPageSize& pageSize)
 {
     QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
-                                     QMarginsF(MarginPt, MarginPt, MarginPt, MarginPt), QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Statement for ") + content.ConsignorName());
-    writer.setCreator(content.programName);
+    if (!SetUpPages(writer, pageSize, QMarginsF(MarginPt, MarginPt, MarginPt, MarginPt))) return false;
+    NamePdf(writer, QStringLiteral("Statement for ") + content.ConsignorName());
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     StatementPainter(content, writer, painter).Paint();

@@ -2,10 +2,11 @@
 #include "documents/TakingsPdf.h"
 
 #include "common/DateText.h"
+#include "documents/FlowingTable.h"
+#include "documents/PageSetup.h"
 #include "documents/ReceiptRows.h"
 #include "documents/Takings.h"
 
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -13,45 +14,61 @@ namespace mqt {
 
 namespace {
 
+// Sizes in points (1/72 inch).
 constexpr double MarginPt = 40;
-constexpr double RowPt = 14;
-constexpr double FontPt = 9;
+constexpr double RowPt = 13;
+constexpr double FontPt = 8;
+constexpr int SumRows = 6 + PayKindCount;
+
+QStringList TableHeading()
+{
+    QStringList heading = {QStringLiteral("Sale"), QStringLiteral("Time"), QStringLiteral("Items"),
+                           QStringLiteral("Subtotal"), QStringLiteral("Tax"), QStringLiteral("Total")};
+    for (int k = 0; k < PayKindCount; ++k) heading << PayKindName(PayKind(k));
+    heading << QStringLiteral("Change");
+    return heading;
+}
+
+QStringList SaleCells(const Takings::Sale& sale)
+{
+    QStringList cells = {(sale.refund ? QStringLiteral("Refund ") : QString()) + QString::number(sale.saleNo),
+                         sale.time.toString(QStringLiteral("HH:mm")), QString::number(sale.items),
+                         FormatCents(sale.subtotal), FormatCents(sale.tax), FormatCents(sale.total)};
+    for (Cents paid : sale.paid) cells << FormatCents(paid);
+    cells << FormatCents(sale.change);
+    return cells;
+}
 
 class TakingsPainter {
 public:
-    TakingsPainter(QPdfWriter& writer, QPainter& painter)
-        : writer_(writer), painter_(painter), pt_(writer.resolution() / 72.0), width_(writer.width()),
-          bottom_(writer.height() - RowPt * pt_)
+    TakingsPainter(const Takings& takings, const ShopIdentity& shop, QPdfWriter& writer, QPainter& painter)
+        : takings_(takings), shop_(shop), writer_(writer), painter_(painter), pt_(writer.resolution() / 72.0),
+          width_(writer.width()), height_(writer.height())
     {
     }
 
-    void Heading(const QString& text, double sizePt, bool bold)
+    void Paint()
     {
-        painter_.setFont(Font(sizePt, bold));
-        painter_.drawText(QRectF(0, y_, width_, (sizePt + 6) * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y_ += (sizePt + 6) * pt_;
-    }
-
-    void Gap() { y_ += RowPt * pt_ / 2; }
-
-    // A table row; the heading row is drawn again at the top of a new page.
-    void Row(const QStringList& cells, bool bold = false)
-    {
-        if (y_ + RowPt * pt_ > bottom_) {
-            writer_.newPage();
+        std::vector<FlowRow> rows(takings_.sales.size(), FlowRow{RowPt * pt_, false});
+        const double headerHeight = 2 * 20 * pt_ + RowPt * pt_;
+        const FlowPages flow = FlowTable(
+            rows, {headerHeight + RowPt * pt_, 2 * RowPt * pt_, height_ - RowPt * pt_, (SumRows + 1) * RowPt * pt_});
+        for (std::size_t page = 0; page < flow.pages.size(); ++page) {
+            if (page > 0) writer_.newPage();
             y_ = 0;
-            if (!tableHeading_.isEmpty()) Cells(tableHeading_, true);
+            if (page == 0) {
+                Heading(HeadingName(shop_), 14);
+                Heading(QStringLiteral("Takings of ") + FormatShortDate(takings_.day), 11);
+                y_ += RowPt * pt_;
+            } else {
+                Cells({QStringLiteral("Takings of ") + FormatShortDate(takings_.day) + QStringLiteral(" (continued)")},
+                      false);
+            }
+            Cells(TableHeading(), true);
+            for (int r : flow.pages[page]) Cells(SaleCells(takings_.sales[std::size_t(r)]), false);
+            if (int(page) == flow.closingPage) Sums();
         }
-        Cells(cells, bold);
     }
-
-    void StartTable(const QStringList& heading)
-    {
-        tableHeading_ = heading;
-        Row(heading, true);
-    }
-
-    void EndTable() { tableHeading_.clear(); }
 
 private:
     QFont Font(double sizePt, bool bold) const
@@ -62,64 +79,58 @@ private:
         return font;
     }
 
+    void Heading(const QString& text, double sizePt)
+    {
+        painter_.setFont(Font(sizePt, true));
+        painter_.drawText(QRectF(0, y_, width_, 20 * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y_ += 20 * pt_;
+    }
+
+    // Cells in equal columns across the page: the first left, the others right.
     void Cells(const QStringList& cells, bool bold)
     {
         painter_.setFont(Font(FontPt, bold));
-        const double cellWidth = width_ / cells.size();
+        const double cellWidth = cells.size() == 1 ? width_ : width_ / 12;
         for (int c = 0; c < cells.size(); ++c)
-            painter_.drawText(QRectF(c * cellWidth, y_, cellWidth - 4 * pt_, RowPt * pt_),
+            painter_.drawText(QRectF(c * cellWidth, y_, cellWidth - 3 * pt_, RowPt * pt_),
                               (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[c]);
         y_ += RowPt * pt_;
     }
 
+    void Sums()
+    {
+        y_ += RowPt * pt_ / 2;
+        painter_.drawLine(QPointF(0, y_), QPointF(width_, y_));
+        Cells({QStringLiteral("Sales"), QString(), QString::number(takings_.saleCount)}, true);
+        Cells({QStringLiteral("Returns"), QString(), QString::number(takings_.returnCount)}, false);
+        Cells({QStringLiteral("Items sold"), QString(), QString::number(takings_.itemsSold)}, false);
+        Cells({QStringLiteral("Subtotal"), QString(), FormatCents(takings_.subtotal)}, false);
+        Cells({QStringLiteral("Tax"), QString(), FormatCents(takings_.tax)}, false);
+        Cells({QStringLiteral("Total"), QString(), FormatCents(takings_.total)}, true);
+        for (int k = 0; k < PayKindCount; ++k)
+            Cells({PayKindName(PayKind(k)), QString(), FormatCents(takings_.drawer[std::size_t(k)])}, false);
+    }
+
+    const Takings& takings_;
+    const ShopIdentity& shop_;
     QPdfWriter& writer_;
     QPainter& painter_;
     const double pt_;
     const double width_;
-    const double bottom_;
+    const double height_;
     double y_ = 0;
-    QStringList tableHeading_;
 };
 
 }  // namespace
 
-bool WriteTakingsPdf(const Takings& takings, const ShopHeading& shop, QIODevice& device, const QPageSize& pageSize)
+bool WriteTakingsPdf(const Takings& takings, const ShopIdentity& shop, QIODevice& device, const QPageSize& pageSize)
 {
     QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape,
-                                     QMarginsF(MarginPt, MarginPt, MarginPt, MarginPt), QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Takings of ") + takings.day.toString(Qt::ISODate));
+    if (!SetUpPages(writer, pageSize, QMarginsF(MarginPt, MarginPt, MarginPt, MarginPt))) return false;
+    NamePdf(writer, QStringLiteral("Takings of ") + takings.day.toString(Qt::ISODate));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    TakingsPainter page(writer, painter);
-    page.Heading(shop.name, 14, true);
-    page.Heading(QStringLiteral("Takings of ") + FormatShortDate(takings.day), 11, true);
-    page.Gap();
-
-    QStringList heading = {QStringLiteral("Sale"), QStringLiteral("Time"), QStringLiteral("Items"),
-                           QStringLiteral("Subtotal"), QStringLiteral("Tax"), QStringLiteral("Total")};
-    for (int k = 0; k < PayKindCount; ++k) heading << PayKindName(PayKind(k));
-    heading << QStringLiteral("Change");
-    page.StartTable(heading);
-    for (const Takings::Sale& sale : takings.sales) {
-        QStringList cells = {(sale.refund ? QStringLiteral("Refund ") : QString()) + QString::number(sale.saleNo),
-                             sale.time.toString(QStringLiteral("HH:mm")), QString::number(sale.items),
-                             FormatCents(sale.subtotal), FormatCents(sale.tax), FormatCents(sale.total)};
-        for (Cents paid : sale.paid) cells << FormatCents(paid);
-        cells << FormatCents(sale.change);
-        page.Row(cells);
-    }
-    page.EndTable();
-    page.Gap();
-
-    page.Row({QStringLiteral("Sales"), QString::number(takings.saleCount)}, true);
-    page.Row({QStringLiteral("Returns"), QString::number(takings.returnCount)});
-    page.Row({QStringLiteral("Items sold"), QString::number(takings.itemsSold)});
-    page.Row({QStringLiteral("Subtotal"), FormatCents(takings.subtotal)});
-    page.Row({QStringLiteral("Tax"), FormatCents(takings.tax)});
-    page.Row({QStringLiteral("Total"), FormatCents(takings.total)}, true);
-    for (int k = 0; k < PayKindCount; ++k)
-        page.Row({PayKindName(PayKind(k)), FormatCents(takings.drawer[std::size_t(k)])});
+    TakingsPainter(takings, shop, writer, painter).Paint();
     return painter.end();
 }
 

@@ -7,13 +7,13 @@ class QIODevice;
 
 namespace mqt {
 
-struct ShopHeading;
+struct ShopIdentity;
 struct Takings;
 
 // Draws the day's takings as a PDF: the shop and the day, a table of the
 // sales and refunds that flows onto further pages with its headings repeated,
 // then the day's sums and what each kind of payment brought in. False when
 // the PDF cannot be drawn.
-bool WriteTakingsPdf(const Takings& takings, const ShopHeading& shop, QIODevice& device, const QPageSize& pageSize);
+bool WriteTakingsPdf(const Takings& takings, const ShopIdentity& shop, QIODevice& device, const QPageSize& pageSize);
 
 }  // namespace mqt

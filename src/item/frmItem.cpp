@@ -117,6 +117,7 @@ void frmItem::ListItems()
     Grid_->SetRows(10);
     SelectedRow_ = 0;
     LineCount_ = 0;
+    ListedItemNos_.clear();
     if (!IsOn(Action::Pay)) {
         SetActionsOff();
         cmdUpdate_->hide();
@@ -137,6 +138,7 @@ void frmItem::ListItems()
         if (filter && !filter->Matches(shared_.ColumnValues)) continue;
         ++row;
         if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
+        ListedItemNos_.push_back(items.Fields(QStringLiteral("ItemNo")).Value().toLongLong());
         for (int col = 0; col < ItemField::Notes; ++col)
             Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
         if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
@@ -145,6 +147,7 @@ void frmItem::ListItems()
     }
     LineCount_ = row;
     lblCount_->setText(QString::number(LineCount_));
+    ShowSelectedItemNo();
     if (LineCount_ > 0) {
         Grid_->SetTextMatrix(LineCount_ + 1, 0, QStringLiteral("Total"));
         ShowTotals();
@@ -184,6 +187,7 @@ void frmItem::Grid_Click()
             cmdUpdate_->hide();
         }
     }
+    ShowSelectedItemNo();
     if (paying)
         UpdatePayTotals();
     else

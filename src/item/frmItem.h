@@ -8,8 +8,10 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 class QHBoxLayout;
@@ -115,6 +117,18 @@ private:
     void AddStatementButton();
     void cmdStatement_Click();
 
+    // Item numbers: the selected item's number and the find box
+    // (frmItemNumber.cpp).
+    void AddItemNumberControls();
+    // The selected item's number; none when no item row is selected.
+    std::optional<std::int64_t> SelectedItemNo() const;
+    void ShowSelectedItemNo();
+    void cmdFindItemNo_Click();
+
+    // Price tags for the listed items (frmItemTags.cpp).
+    void AddTagsButton();
+    void cmdTags_Click();
+
     // Leaving the entry boxes (frmItemEntry.cpp).
     void LeaveBox(int field);
     void txtCostPrice_LostFocus();
@@ -128,6 +142,10 @@ private:
     MessageLine* lblMessage_ = nullptr;
     QPushButton* cmdMenu_ = nullptr;
     QPushButton* cmdStatement_ = nullptr;
+    QPushButton* cmdTags_ = nullptr;
+    QLabel* lblItemNo_ = nullptr;
+    QLineEdit* txtFindItemNo_ = nullptr;
+    QPushButton* cmdFindItemNo_ = nullptr;
     ClickableLineEdit* txtLastName_ = nullptr;
     ClickableLineEdit* txtFirstName_ = nullptr;
     QPushButton* cmdShow_ = nullptr;
@@ -143,6 +161,7 @@ private:
 
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed
+    std::vector<std::int64_t> ListedItemNos_;  // the number of each listed item, by grid row - 1
     Amount TotalCost_;
     Amount TotalSale_;
     ItemRecord RecordBuffer_;

@@ -87,6 +87,8 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
     layout->addWidget(BuildNameRow());
     layout->addLayout(body, 1);
 
+    AddItemNumberControls();
+    AddTagsButton();
     SetTabOrder();
     Connect();
     Form_Load();

@@ -2,6 +2,7 @@
 #include "params/frmParams.h"
 
 #include "common/Dialogs.h"
+#include "common/SaleMoney.h"
 #include "common/Val.h"
 #include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <charconv>
 
@@ -92,10 +94,17 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
         layout->addWidget(txtFolder_[std::size_t(i)], 6 + i, 1);
     }
 
+    // The counter's sales tax, below the specified settings.
+    txtTaxRate_ = NewBox(QStringLiteral("txtTaxRate"), 975, this);
+    layout->addWidget(NewLabel(QStringLiteral("lblTaxRate"), QStringLiteral("Sales tax     %"), this),
+                      6 + BackupBoxes::FolderCount, 0);
+    layout->addWidget(txtTaxRate_, 6 + BackupBoxes::FolderCount, 1);
+
     cmdUpdate_ = new QPushButton(QStringLiteral("Update"), this);
     cmdUpdate_->setObjectName(QStringLiteral("cmdUpdate"));
     cmdUpdate_->setFont(QFont(QStringLiteral("Georgia"), 10, QFont::Bold));
-    layout->addWidget(cmdUpdate_, 6 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
+    AddShopBoxes(*layout, 7 + BackupBoxes::FolderCount);
+    layout->addWidget(cmdUpdate_, 9 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
     connect(cmdUpdate_, &QPushButton::clicked, this,
             [this] { RunReportingErrors(shared_.dialogs, [this] { cmdUpdate_Click(); }); });
 
@@ -107,8 +116,11 @@ void frmParams::SetTabOrder()
 {
     std::vector<QWidget*> order{txtCommission_, txtRounding_, txtDrive_};
     order.insert(order.end(), txtFolder_.begin(), txtFolder_.end());
+    order.push_back(txtShopName_);
+    order.push_back(txtShopAddress_);
     order.push_back(cmdUpdate_);
     order.push_back(chkPriceOverride_);
+    order.push_back(txtTaxRate_);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -121,6 +133,8 @@ void frmParams::Form_Load()
     const BackupBoxes backup = SplitBackup(settings.Backup);
     txtDrive_->setText(backup.drive);
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) txtFolder_[i]->setText(backup.folders[i]);
+    FillShopBoxes();
+    txtTaxRate_->setText(FormatTaxRate(settings.TaxRate));
 }
 
 void frmParams::cmdUpdate_Click()
@@ -128,6 +142,11 @@ void frmParams::cmdUpdate_Click()
     const std::optional<std::int16_t> commission = ReadCommission(txtCommission_->text());
     if (!commission) {
         shared_.dialogs.ShowError(QLatin1String(CommissionRangeMessage));
+        return;
+    }
+    const std::optional<int> taxRate = ReadTaxRate(txtTaxRate_->text());
+    if (!taxRate) {
+        shared_.dialogs.ShowError(QLatin1String(TaxRateRangeMessage));
         return;
     }
     BackupBoxes boxes;
@@ -139,6 +158,7 @@ void frmParams::cmdUpdate_Click()
     settings.PriceOverride = chkPriceOverride_->isChecked();
     settings.Rounding = float(Val(txtRounding_->text()));
     settings.Backup = BuildBackup(boxes);
+    settings.TaxRate = *taxRate;
 
     Recordset& params = shared_.Data1.Recordset();
     params.MoveFirst();
@@ -150,6 +170,8 @@ void frmParams::cmdUpdate_Click()
     // upper from lower case, and a backup made today must be found by a
     // restore after the next start-up.
     params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup);
+    TakeShopBoxes(params);
+    params.Fields(QStringLiteral("TaxRate")).SetValue(TaxRatePercent(settings.TaxRate));
     params.Update();
     shared_.Settings = settings;
     close();

@@ -5,11 +5,14 @@
 #include <array>
 
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace mqt {
 
+class Recordset;
 class SharedValues;
 
 // The parameters screen: shows the shop's settings and writes them back to
@@ -28,6 +31,11 @@ public:
 
 private:
     void SetTabOrder();
+    // The shop's name and address, which head statements and tags
+    // (frmParamsShop.cpp).
+    void AddShopBoxes(QGridLayout& layout, int row);
+    void FillShopBoxes();
+    void TakeShopBoxes(Recordset& params) const;
 
     SharedValues& shared_;
     QLineEdit* txtCommission_;
@@ -35,6 +43,9 @@ private:
     QCheckBox* chkPriceOverride_;
     QLineEdit* txtDrive_;
     std::array<QLineEdit*, 4> txtFolder_{};
+    QLineEdit* txtShopName_ = nullptr;
+    QPlainTextEdit* txtShopAddress_ = nullptr;
+    QLineEdit* txtTaxRate_;
     QPushButton* cmdUpdate_;
 };
 

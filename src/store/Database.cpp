@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Database.h"
 
+#include "store/Migration.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
 
@@ -39,6 +40,8 @@ void HoldRollbackJournal(const Connection& connection, const QString& path)
 void Database::Open(const QString& path)
 {
     Connection connection = Connection::Open(path);
+    // A file made by a newer program is refused before anything in it changes.
+    RefuseNewerSchema(connection);
     HoldRollbackJournal(connection, path);
     RegisterDialectFunctions(connection);
     // A page cache that holds a large shop's item table: a report in name

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/NewDatabase.h"
 
+#include "store/Migration.h"
 #include "store/Schema.h"
 #include "store/Sqlite.h"
 #include "store/StoreError.h"
@@ -17,6 +18,7 @@ void CreateDatabaseFile(const QString& path)
     try {
         Connection connection = Connection::Open(path, true);
         CreateSchema(connection);
+        MigrateSchema(connection);
     } catch (const StoreError&) {
         QFile::remove(path);  // the connection is closed: a half-made file goes
         throw;

@@ -6,7 +6,7 @@
 namespace mqt {
 
 // Creates a new, empty shop database at path: the three tables and their
-// lookup indexes. An existing file is never touched. On failure no file is
+// lookup indexes, at the program's schema version. An existing file is never touched. On failure no file is
 // left behind and a StoreError carries the reason.
 void CreateDatabaseFile(const QString& path);
 

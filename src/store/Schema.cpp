@@ -22,7 +22,10 @@ const std::vector<TableDefinition>& Tables()
          {{QStringLiteral("Commission"), K::Integer},
           {QStringLiteral("Rounding"), K::Real},
           {QStringLiteral("PriceOverride"), K::Boolean},
-          {QStringLiteral("Backup"), K::Text}}},
+          {QStringLiteral("Backup"), K::Text},
+          {QStringLiteral("ShopName"), K::Text},
+          {QStringLiteral("ShopAddress"), K::Text},
+          {QStringLiteral("TaxRate"), K::Real}}},
         {QStringLiteral("consignor"),
          {{QStringLiteral("LastName"), K::Text},
           {QStringLiteral("FirstName"), K::Text},
@@ -45,7 +48,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("DateSold"), K::Date},
           {QStringLiteral("DatePaid"), K::Date},
           {QStringLiteral("PayRef"), K::Text},
-          {QStringLiteral("Notes"), K::Text}}},
+          {QStringLiteral("Notes"), K::Text},
+          {QStringLiteral("ItemNo"), K::Integer}}},
     };
     return tables;
 }
@@ -76,6 +80,15 @@ QString SqlType(FieldKind kind)
     return QStringLiteral("TEXT");
 }
 
+// The fields that the schema's migration steps add to the first tables;
+// a new file gets them from those steps, as an old one does.
+bool AddedByMigration(const FieldDefinition& field)
+{
+    static const QStringList later = {QStringLiteral("ShopName"), QStringLiteral("ShopAddress"),
+                                      QStringLiteral("ItemNo"), QStringLiteral("TaxRate")};
+    return later.contains(field.name);
+}
+
 }  // namespace
 
 void CreateSchema(Connection& connection)
@@ -83,7 +96,8 @@ void CreateSchema(Connection& connection)
     Transaction transaction(connection);
     for (const TableDefinition& table : Tables()) {
         QStringList columns;
-        for (const FieldDefinition& field : table.fields) columns << field.name + u' ' + SqlType(field.kind);
+        for (const FieldDefinition& field : table.fields)
+            if (!AddedByMigration(field)) columns << field.name + u' ' + SqlType(field.kind);
         connection.Execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", "))));
     }
     // Names are looked up without regard to case, per consignor and per item.

@@ -7,6 +7,8 @@
 #include "documents/StatementFiles.h"
 #include "documents/StatementPdf.h"
 #include "documents/StatementSource.h"
+#include "documents/PageSetup.h"
+#include "support/ReadBack.h"
 #include "support/RunningShop.h"
 
 #include <QBuffer>
@@ -85,15 +87,6 @@ QList<QStringList> ParseCsv(const QByteArray& bytes)
 }
 
 // The output of a poppler tool run on a PDF file.
-QString Poppler(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        qFatal("%s failed; scripts/setup.sh installs poppler-utils", qPrintable(tool));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // A statement of numbered lines; a long description wraps onto a second row.
 StatementContent Lines(int count, bool longDescriptions = false)
 {
@@ -281,7 +274,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(int, size);
-        QCOMPARE(int(StatementPageSize(QLocale(locale)).id()), size);
+        QCOMPARE(int(LocalePaperSize(QLocale(locale)).id()), size);
     }
 
     void pdfFlowsOntoPagesWithHeadings_data()
@@ -316,8 +309,8 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(4) == "%PDF");
 
-        QVERIFY(Poppler("pdfinfo", {written.pdfPath}).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\n").arg(pages))));
-        const QStringList pageTexts = Poppler("pdftotext", {"-layout", written.pdfPath, "-"}).split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(test::ReadBack("pdfinfo", {written.pdfPath}).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\n").arg(pages))));
+        const QStringList pageTexts = test::ReadBack("pdftotext", {"-layout", written.pdfPath, "-"}).split(u'\f', Qt::SkipEmptyParts);
         QCOMPARE(pageTexts.size(), pages);
         for (int page = 0; page < pages; ++page) {
             QVERIFY2(pageTexts[page].contains("Your share"), "the heading on every page");
@@ -354,7 +347,7 @@ private slots:
         const QString base = run.shop.Folder() + "/statements/O'Brien, Zoë - paid 2024-03-01 1042";
         QCOMPARE(viewed, QStringList{base + ".pdf"});
         QCOMPARE(message, QStringLiteral("Statement written to %1.pdf and %1.csv").arg(QDir::toNativeSeparators(base)));
-        const QString text = Poppler("pdftotext", {"-layout", base + ".pdf", "-"});
+        const QString text = test::ReadBack("pdftotext", {"-layout", base + ".pdf", "-"});
         QVERIFY(text.contains("Zoë O'Brien"));
         QVERIFY(text.contains(QRegularExpression("Amount paid\\s+21.00")));
         QFile csv(base + ".csv");

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/SaleTables.h"
+// Schema version 2: the counter's sales, and the tax rate they are taxed at.
+#include "store/MigrationSteps.h"
 
 #include "store/Sqlite.h"
 
 namespace mqt {
 
-void AddSaleTables(Connection& connection)
+void AddSalesAndTaxRate(Connection& connection)
 {
     connection.Execute(QStringLiteral("ALTER TABLE params ADD COLUMN TaxRate REAL"));
     connection.Execute(QStringLiteral(

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace mqt {
+
+class Connection;
+
+// The schema version this program reads and writes (PRAGMA user_version).
+int CurrentSchemaVersion();
+
+// The file's schema version; 0 for a file of the first three tables.
+int SchemaVersion(const Connection& connection);
+
+// Refuses a file made by a newer program (StoreError "This shop file was
+// made by a newer version of Marquill"), before anything in it is changed.
+void RefuseNewerSchema(const Connection& connection);
+
+// Brings the file up to CurrentSchemaVersion, every missing step in one
+// transaction: a failure part-way leaves the file at the version it had and
+// throws StoreError. A file that is up to date is not written. A newer file
+// is refused as by RefuseNewerSchema.
+void MigrateSchema(Connection& connection);
+
+}  // namespace mqt

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/MigrationSteps.h"
+
+#include <array>
+
+namespace mqt {
+
+std::span<const MigrationStep> MigrationSteps()
+{
+    // A new version is one more row here, with its function in a file of its own.
+    static constexpr std::array steps = {
+        MigrationStep{1, AddItemNumbersAndShopAddress},
+        MigrationStep{2, AddSalesAndTaxRate},
+    };
+    return steps;
+}
+
+}  // namespace mqt
