@@ -25,6 +25,7 @@ constexpr double SmallestPriceFontPt = 8;
 constexpr double DigitsFontPt = 6.5;
 constexpr double WidestModulePt = 0.9;  // a bar width that hand scanners read well
 constexpr double BarcodeShare = 0.55;   // of the label's width, beside the price
+constexpr double TallestBarsPt = 36;
 
 class TagPainter {
 public:
@@ -102,9 +103,15 @@ private:
         y += Line(area, y, item.description, Font(DescriptionFontPt), Qt::AlignLeft);
         y += Line(area, y, item.category, small, Qt::AlignLeft);
 
-        // Below: the price on the left, the barcode and its digits on the right.
+        // Below, at the foot: the barcode with its digits on the right, the
+        // price beside it on the left.
         const double barcodeWidth = area.width() * BarcodeShare;
-        const QRectF priceArea(area.left(), y, area.width() - barcodeWidth, area.bottom() - y);
+        const QFont digits = Font(DigitsFontPt);
+        const double digitsHeight = QFontMetricsF(digits, &device_).height();
+        const double barHeight = std::min(area.bottom() - y - digitsHeight - 1 * pt_, TallestBarsPt * pt_);
+        const QRectF barArea(area.right() - barcodeWidth, area.bottom() - digitsHeight - barHeight, barcodeWidth,
+                             barHeight);
+        const QRectF priceArea(area.left(), barArea.top(), area.width() - barcodeWidth, area.bottom() - barArea.top());
         if (item.salePrice) {
             const QString price = u'$' + item.salePrice->Format();
             const QFont font = PriceFont(price, priceArea.width(), priceArea.height());
@@ -112,10 +119,6 @@ private:
             painter_.drawText(priceArea, Qt::AlignLeft | Qt::AlignVCenter,
                               FitText(price, QFontMetricsF(font, &device_), priceArea.width()));
         }
-        const QFont digits = Font(DigitsFontPt);
-        const double digitsHeight = QFontMetricsF(digits, &device_).height();
-        const QRectF barArea(area.right() - barcodeWidth, y + 1 * pt_, barcodeWidth,
-                             area.bottom() - y - digitsHeight - 1 * pt_);
         DrawBarcode(painter_, symbol, barArea, WidestModulePt * pt_);
         painter_.setFont(digits);
         painter_.drawText(QRectF(barArea.left(), barArea.bottom(), barArea.width(), digitsHeight), Qt::AlignCenter,
