@@ -27,23 +27,29 @@ SaleSums frmCheckout::Sums() const
     return SumSale(prices, shared_.Settings.TaxRate, payments_);
 }
 
+void frmCheckout::ShowLine(int row)
+{
+    const CounterLine& line = lines_[std::size_t(row - 1)];
+    Grid_->SetTextMatrix(row, 0, QString::number(line.itemNo));
+    Grid_->SetTextMatrix(row, 1, line.description);
+    Grid_->SetTextMatrix(row, 2, line.ConsignorName());
+    Grid_->SetTextMatrix(row, 3, FormatCents(line.price));
+    Grid_->PaintRow(row, row == selectedRow_ ? RowYellow : RowWhite);
+}
+
 void frmCheckout::ShowSale()
 {
     Grid_->SetRows(int(lines_.size()) + 1);
     Grid_->PaintRow(0, RowPaleRed);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const CounterLine& line = lines_[i];
-        const int row = int(i) + 1;
-        Grid_->SetTextMatrix(row, 0, QString::number(line.itemNo));
-        Grid_->SetTextMatrix(row, 1, line.description);
-        Grid_->SetTextMatrix(row, 2, line.ConsignorName());
-        Grid_->SetTextMatrix(row, 3, FormatCents(line.price));
-        Grid_->PaintRow(row, row == selectedRow_ ? RowYellow : RowWhite);
-    }
+    for (int row = 1; row <= int(lines_.size()); ++row) ShowLine(row);
+    ShowSums();
+}
+
+void frmCheckout::ShowSums()
+{
     const SaleSums sums = Sums();
     lblSubtotal_->setText(FormatCents(sums.subtotal));
-    findChild<QLabel*>(QStringLiteral("lblTaxCaption"))
-        ->setText(QStringLiteral("Tax ") + FormatTaxRate(shared_.Settings.TaxRate) + u'%');
+    lblTaxCaption_->setText(QStringLiteral("Tax ") + FormatTaxRate(shared_.Settings.TaxRate) + u'%');
     lblTax_->setText(FormatCents(sums.tax));
     lblTotal_->setText(FormatCents(sums.total));
     QStringList paid;
@@ -82,7 +88,10 @@ void frmCheckout::txtScan_Enter()
     }
     lines_.push_back(*scan.line);
     lblMessage_->ShowSuccess(QStringLiteral("Item %1 added").arg(scan.line->itemNo));
-    ShowSale();
+    // Only the new line is drawn: the others stay as they are.
+    Grid_->SetRows(int(lines_.size()) + 1);
+    ShowLine(int(lines_.size()));
+    ShowSums();
 }
 
 void frmCheckout::Grid_Click()

@@ -51,9 +51,13 @@ private:
     void Handle(const std::function<void()>& routine);
 
     SaleSums Sums() const;
-    // Shows the lines, the sums, the payments and the change, and enables
-    // Complete when the payments cover the total.
+    // Shows the lines and the sums.
     void ShowSale();
+    // Shows the line on its grid row (1 and on), yellow when it is selected.
+    void ShowLine(int row);
+    // Shows the sums, the payments and the change, and enables Complete when
+    // the payments cover the total.
+    void ShowSums();
     void EmptySale();
     // The line the cashier selected; null when none is.
     CounterLine* SelectedLine();
@@ -75,6 +79,7 @@ private:
     Grid* Grid_;
     MessageLine* lblMessage_;
     QLabel* lblSubtotal_;
+    QLabel* lblTaxCaption_;
     QLabel* lblTax_;
     QLabel* lblTotal_;
     QLabel* lblPayments_;

@@ -53,6 +53,8 @@ frmCheckout::frmCheckout(SharedValues& shared, ScreenNavigator& navigator) : sha
     ConnectControls();
     move(TwipsToPixels(1500), TwipsToPixels(1500));
     ShowSale();
+    // A scanner types into whatever has the focus: the scan box has it.
+    txtScan_->setFocus();
 }
 
 void frmCheckout::BuildLayout()
@@ -113,12 +115,11 @@ QWidget* frmCheckout::BuildPaymentFrame()
     lblChange_ = NewSum(QStringLiteral("lblChange"));
     lblPayments_ = Named(new QLabel, QStringLiteral("lblPayments"), LabelFont());
     lblPayments_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    auto* taxCaption = Named(new QLabel, QStringLiteral("lblTaxCaption"), LabelFont());
-    taxCaption->setText(QStringLiteral("Tax"));
+    lblTaxCaption_ = Named(new QLabel(QStringLiteral("Tax")), QStringLiteral("lblTaxCaption"), LabelFont());
     int row = 0;
     grid->addWidget(Named(new QLabel(QStringLiteral("Subtotal")), QStringLiteral("Label2"), LabelFont()), row, 0);
     grid->addWidget(lblSubtotal_, row++, 1, 1, 2);
-    grid->addWidget(taxCaption, row, 0);
+    grid->addWidget(lblTaxCaption_, row, 0);
     grid->addWidget(lblTax_, row++, 1, 1, 2);
     grid->addWidget(Named(new QLabel(QStringLiteral("Total")), QStringLiteral("Label3"), SumFont()), row, 0);
     grid->addWidget(lblTotal_, row++, 1, 1, 2);

@@ -67,7 +67,8 @@ bool WriteReceiptPdf(const std::vector<ReceiptRow>& rows, QIODevice& device, Rec
     const double margin = MarginPt(layout);
     QPageSize pageSize = sheet;
     if (layout == ReceiptLayout::Roll80) {
-        double length = 2 * margin;
+        // One row to spare: the device rounds the page to its own units.
+        double length = 2 * margin + RowPt(layout);
         for (const ReceiptRow& row : rows) length += RowPt(layout) + (row.ruleAbove ? 2 : 0);
         pageSize = QPageSize(QSizeF(RollWidthPt, length), QPageSize::Point, QStringLiteral("Receipt roll"),
                              QPageSize::ExactMatch);
