@@ -82,18 +82,28 @@ int main(int argc, char* argv[])
     }
     const double reference = Ms(timer, int(items.size()));
 
-    timer.restart();
-    for (int sale = 0; sale < Sales; ++sale) {
-        for (int line = 0; line < LinesPerSale; ++line) {
-            scan->setText(QString::number(items[std::size_t(sale * LinesPerSale + line)]));
-            emit scan->returnPressed();
-            grid->Publish();
+    // Once with the line only put into the grid, once also painted on the screen.
+    const auto scans = [&](bool paint) {
+        QElapsedTimer scanTimer;
+        qint64 ns = 0;
+        for (int sale = 0; sale < Sales; ++sale) {
+            scanTimer.restart();
+            for (int line = 0; line < LinesPerSale; ++line) {
+                scan->setText(QString::number(items[std::size_t(sale * LinesPerSale + line)]));
+                emit scan->returnPressed();
+                grid->Publish();
+                if (paint) QApplication::processEvents();
+            }
+            ns += scanTimer.nsecsElapsed();
+            if (grid->Rows() != LinesPerSale + 1) return -1.0;
+            cancel->click();
             QApplication::processEvents();
         }
-        if (grid->Rows() != LinesPerSale + 1) return 2;
-        cancel->click();
-    }
-    const double scanMs = Ms(timer, Sales * LinesPerSale);
+        return double(ns) / 1e6 / (Sales * LinesPerSale);
+    };
+    const double scanLogicMs = scans(false);
+    const double scanMs = scans(true);
+    if (scanMs < 0 || scanLogicMs < 0) return 2;
 
     double completeNs = 0;
     double receiptNs = 0;
@@ -125,6 +135,7 @@ int main(int argc, char* argv[])
                    .arg(ms / reference, 0, 'f', 1);
     };
     out << QStringLiteral("%1: %2 ms\n").arg(QStringLiteral("look-up of one item by number"), -34).arg(reference, 0, 'f', 3);
+    report("scan, number to line in the grid", scanLogicMs, 5);
     report("scan, number to line shown", scanMs, 5);
     report("30-line sale completed", completeNs / 1e6 / Sales, 50);
     report("receipt PDF written", receiptNs / 1e6 / Sales, 300);
