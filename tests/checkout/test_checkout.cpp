@@ -6,6 +6,7 @@
 #include "common/SaleMoney.h"
 #include "item/ItemScreenDriver.h"
 #include "shell/ScreenNavigator.h"
+#include "store/MigrationSteps.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -232,6 +233,60 @@ private slots:
         QCOMPARE(records.size(), 6);  // heading, two sales, the refund, the day, and the end
         QCOMPARE(records[4], "Day,2024-02-20,\"2 sales, 1 returns\",3,50.00,4.43,54.43,1.77,20.00,32.66,0.00,\r");
         QVERIFY(counter.PdfText("takings/takings-2024-02-20.pdf").simplified().contains("Total 54.43"));
+    }
+
+    void saleAfterTheReceipt_data()
+    {
+        QTest::addColumn<bool>("receiptsBlocked");
+        QTest::addColumn<bool>("newestDeleted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("receipt cannot be written") << true << false << "Sale 000002 complete, change 0.00; the receipt failed: ";
+        QTest::newRow("newest sale deleted, number kept") << false << true << "Sale 000002 complete, change 0.00";
+    }
+    void saleAfterTheReceipt()
+    {
+        QFETCH(bool, receiptsBlocked);
+        QFETCH(bool, newestDeleted);
+        QFETCH(QString, message);
+        RunningShop run;
+        Counter counter(run);
+        counter.Sell({1}, PayKind::Cash, "10.89");
+        if (newestDeleted) run.shop.Exec("DELETE FROM sale");
+        if (receiptsBlocked) {
+            QDir(run.shop.Folder() + "/receipts").removeRecursively();
+            QFile blocker(run.shop.Folder() + "/receipts");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        counter.Sell({2}, PayKind::Cash, "21.78");
+        QVERIFY(counter.Text("lblMessage").startsWith(message));
+        QCOMPARE(counter.Stored("SELECT max(SaleNo) FROM sale"), "2");
+        QCOMPARE(counter.Stored("SELECT DateSold FROM item WHERE ItemNo = 2"), "2024-02-20");
+        QCOMPARE(QFile::exists(run.shop.Folder() + "/receipts/sale-000002.pdf"), !receiptsBlocked);
+    }
+
+    void versionOneFileGainsTheCounter()
+    {
+        RunningShop run;
+        run.shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')");
+        run.shop.AddItem("Adams", "Al", "Blue vase", {QVariant(), QVariant(), 7.0, 10.0});
+        {
+            Connection connection = Connection::Open(run.shop.DatabasePath());
+            AddItemNumbersAndShopAddress(connection);
+            connection.Execute("PRAGMA user_version = 1");
+        }
+        QVERIFY(run.Start());
+        QCOMPARE(run.shop.Value("PRAGMA user_version").toInt(), 2);
+        QCOMPARE(run.Shared().Settings.TaxRate, 0);
+        const QStringList copies = QDir(run.shop.Folder() + "/safety").entryList({"*.mqt"}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        Connection copy = Connection::OpenReadOnly(run.shop.Folder() + "/safety/" + copies.front());
+        Statement version(copy, "PRAGMA user_version");
+        QVERIFY(version.Step());
+        QCOMPARE(version.ColumnInt64(0), 1);
+
+        ScreenDriver counter(run, CheckoutEntry);
+        counter.Type("txtScan", "1\n");
+        QCOMPARE(counter.Text("lblTotal"), "10.00");
     }
 
     void taxRateSetting_data()
