@@ -63,15 +63,15 @@ private:
         return font;
     }
 
-    // One line of text in the rectangle, shortened to fit; returns the height used.
-    double Line(const QRectF& area, double top, const QString& text, const QFont& font, Qt::Alignment align)
+    // One line of text from `left`, `width` wide, shortened to fit; returns
+    // the height used.
+    double Line(double left, double width, double top, const QString& text, const QFont& font, Qt::Alignment align)
     {
         const QFontMetricsF metrics(font, &device_);
         const double height = metrics.height();
         if (text.isEmpty()) return height;
         painter_.setFont(font);
-        painter_.drawText(QRectF(area.left(), top, area.width(), height), align | Qt::AlignVCenter,
-                          FitText(text, metrics, area.width()));
+        painter_.drawText(QRectF(left, top, width, height), align | Qt::AlignVCenter, FitText(text, metrics, width));
         return height;
     }
 
@@ -98,10 +98,10 @@ private:
         double y = area.top();
         const QFont small = Font(SmallFontPt);
         const double dateWidth = QFontMetricsF(small, &device_).horizontalAdvance(added + QStringLiteral("  "));
-        Line(QRectF(area.left(), 0, area.width() - dateWidth, 0), y, shopName, Font(SmallFontPt, true), Qt::AlignLeft);
-        y += Line(area, y, added, small, Qt::AlignRight);
-        y += Line(area, y, item.description, Font(DescriptionFontPt), Qt::AlignLeft);
-        y += Line(area, y, item.category, small, Qt::AlignLeft);
+        Line(area.left(), area.width() - dateWidth, y, shopName, Font(SmallFontPt, true), Qt::AlignLeft);
+        y += Line(area.left(), area.width(), y, added, small, Qt::AlignRight);
+        y += Line(area.left(), area.width(), y, item.description, Font(DescriptionFontPt), Qt::AlignLeft);
+        y += Line(area.left(), area.width(), y, item.category, small, Qt::AlignLeft);
 
         // Below, at the foot: the barcode with its digits on the right, the
         // price beside it on the left.

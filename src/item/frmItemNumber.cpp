@@ -27,8 +27,10 @@ void frmItem::AddItemNumberControls()
     const QFont font(QStringLiteral("Georgia"), 10);
     lblItemNo_ = Named(new QLabel, QStringLiteral("lblItemNo"), font);
     lblItemNo_->setMinimumWidth(lblItemNo_->fontMetrics().horizontalAdvance(QStringLiteral("Item 0000000000")));
-    // Beside the entry boxes, after the room the row keeps for them.
-    static_cast<QHBoxLayout*>(Box(0)->parentWidget()->layout())->addWidget(lblItemNo_);
+    lblItemNo_->setIndent(lblItemNo_->fontMetrics().horizontalAdvance(u' '));
+    // Beside the last entry box, before the row's free room.
+    auto* entryRow = static_cast<QHBoxLayout*>(Box(0)->parentWidget()->layout());
+    entryRow->insertWidget(entryRow->count() - 1, lblItemNo_);
 
     txtFindItemNo_ = Named(new QLineEdit, QStringLiteral("txtFindItemNo"), QFont(QStringLiteral("Times New Roman"), 10));
     txtFindItemNo_->setFixedWidth(TwipsToPixels(1100));

@@ -287,9 +287,10 @@ private slots:
         QFETCH(QString, message);
         RunningShop run;
         AddTwoConsignorsWithItems(run.shop, "Smith", "Ann");
+        ConsignorScreen screen(run);
+        // Made once start-up has brought the file up to date, which writes every item.
         run.shop.Exec(
             QString("create trigger locked %1 begin select raise(abort, 'the vase is locked'); end").arg(trigger));
-        ConsignorScreen screen(run);
         run.dialogs.QueueAnswer(Yes);
         screen.Prepare(action, 1);
         if (action == Change) {

@@ -152,9 +152,10 @@ private slots:
     {
         RunningShop run;
         PayableShop(run);
+        ItemScreenDriver screen(run);
+        // Made once start-up has brought the file up to date, which writes every item.
         run.shop.Exec("CREATE TRIGGER no_b BEFORE UPDATE ON item WHEN NEW.ItemDesc = 'B' "
                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
-        ItemScreenDriver screen(run);
         screen.Show("jones", "b");
         screen.Choose(Pay);
         screen.Click("cmdUpdate");
