@@ -112,6 +112,10 @@ private slots:
         for (const char* text : {"Sale 000001", "3 Oak chair 27.50", "Subtotal 132.50", "Tax 8.875% 11.76",
                                  "Total 144.26", "Card 100.00", "Cash 50.00", "Change 5.74"})
             QVERIFY2(receipt.contains(QLatin1String(text)), text);
+        QProcess pdfinfo;  // the roll's receipt is one page, however many lines
+        pdfinfo.start("pdfinfo", {run.shop.Folder() + "/receipts/sale-000001.pdf"});
+        pdfinfo.waitForFinished();
+        QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput()).simplified().contains("Pages: 1 "));
 
         ItemScreenDriver items(run);
         items.Show("Baker", "Al");
