@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Screens.h"
 
+#include "checkout/frmCheckout.h"
 #include "consignor/frmConsignor.h"
 #include "item/frmItem.h"
 #include "params/frmParams.h"
@@ -22,6 +23,8 @@ QWidget* NewScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigat
         return new frmItem(shared, navigator);
     case Screen::Report:
         return new frmReport(shared, navigator);
+    case Screen::Checkout:
+        return new frmCheckout(shared, navigator);
     }
     return nullptr;
 }

@@ -2,6 +2,7 @@
 #include "app/frmMenu.h"
 
 #include "common/Dialogs.h"
+#include "common/SaleMoney.h"
 #include "common/Val.h"
 #include "shell/ClickableLabel.h"
 #include "shell/ReportErrors.h"
@@ -36,9 +37,13 @@ constexpr std::array<Entry, frmMenu::EntryCount> Entries = {{
     {"Backup", 2},
     {"Restore", 2},
     {"Delete Paid Items", 2},
+    {"Checkout", 3},
 }};
 
-constexpr std::array<const char*, 3> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions"};
+constexpr std::array<const char*, 4> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions", "Counter"};
+
+// The counter's frame below the specified three makes the window this much taller.
+constexpr int CounterFrameTwips = 1455;
 
 }  // namespace
 
@@ -46,7 +51,7 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("MQT - Menu"));
-    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235));
+    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235 + CounterFrameTwips));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixels(600), TwipsToPixels(360), TwipsToPixels(600), TwipsToPixels(360));
@@ -142,12 +147,13 @@ void frmMenu::ReadSettings()
     shared_.Settings.Rounding = params.Fields(QStringLiteral("Rounding")).Value().toFloat();
     shared_.Settings.PriceOverride = params.Fields(QStringLiteral("PriceOverride")).Value().toBool();
     shared_.Settings.Backup = params.Fields(QStringLiteral("Backup")).Text();
+    shared_.Settings.TaxRate = TaxRateOfPercent(params.Fields(QStringLiteral("TaxRate")).Value().toDouble());
 }
 
 void frmMenu::lblFunction_Click(int index)
 {
-    if (index >= 0 && index < ScreenCount) {
-        ShowScreen(Screen(index));
+    if (const std::optional<Screen> screen = ScreenOfMenuEntry(index)) {
+        ShowScreen(*screen);
         return;
     }
     RunReportingErrors(shared_.dialogs, [this, index] {
@@ -167,7 +173,8 @@ void frmMenu::lblFunction_Click(int index)
 
 void frmMenu::EndProgram()
 {
-    for (Screen screen : {Screen::Item, Screen::Report, Screen::Params, Screen::Consignor}) UnloadScreen(screen);
+    for (Screen screen : {Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
+        UnloadScreen(screen);
     close();
 }
 

@@ -18,13 +18,13 @@ class SafetyCopyCheck;
 class SharedValues;
 
 // The main menu: the start-up screen, alive for the whole run. Its load step
-// opens the database and prepares what every screen shares; its seven entries
-// open the working screens or run the maintenance utilities. Closing it ends
+// opens the database and prepares what every screen shares; its entries open
+// the working screens or run the maintenance utilities. Closing it ends
 // the program.
 class frmMenu final : public QWidget, public ScreenNavigator {
     Q_OBJECT
 public:
-    static constexpr int EntryCount = 7;
+    static constexpr int EntryCount = 8;
 
     explicit frmMenu(SharedValues& shared);
     ~frmMenu() override;
@@ -36,7 +36,7 @@ public:
     // the load step made, on a worker thread.
     void StartSafetyCopyCheck();
 
-    // A menu entry was chosen: 0 to 3 show a screen, 4 to 6 run a utility.
+    // A menu entry was chosen: 0 to 3 and 7 show a screen, 4 to 6 run a utility.
     void lblFunction_Click(int index);
 
     QWidget* ShowScreen(Screen screen) override;

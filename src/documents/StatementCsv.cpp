@@ -2,6 +2,7 @@
 #include "documents/StatementCsv.h"
 
 #include "common/DateText.h"
+#include "documents/CsvField.h"
 #include "documents/StatementContent.h"
 
 #include <QStringList>
@@ -12,14 +13,6 @@ namespace {
 
 constexpr int FieldCount = 5;
 
-QString CsvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 QString Money(const std::optional<MoneySum>& price) { return price ? price->Format() : QString(); }
 
 }  // namespace
@@ -29,8 +22,7 @@ QByteArray StatementCsv(const StatementContent& content)
     QString text;
     const auto record = [&](QStringList fields) {
         while (fields.size() < FieldCount) fields << QString();
-        for (QString& field : fields) field = CsvField(field);
-        text += fields.join(u',') + QStringLiteral("\r\n");
+        text += CsvRecord(fields);
     };
 
     record({QStringLiteral("Statement"), content.Heading()});

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "common/MoneySum.h"
+#include "common/PriceRule.h"
 #include "item/ItemFields.h"
-#include "item/PriceRule.h"
 #include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
 

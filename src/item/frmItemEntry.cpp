@@ -5,7 +5,7 @@
 #include "item/frmItem.h"
 
 #include "common/Ditto.h"
-#include "item/PriceRule.h"
+#include "common/PriceRule.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
 

@@ -2,6 +2,7 @@
 #include "params/frmParams.h"
 
 #include "common/Dialogs.h"
+#include "common/SaleMoney.h"
 #include "common/Val.h"
 #include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
@@ -93,11 +94,17 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
         layout->addWidget(txtFolder_[std::size_t(i)], 6 + i, 1);
     }
 
+    // The counter's sales tax, below the specified settings.
+    txtTaxRate_ = NewBox(QStringLiteral("txtTaxRate"), 975, this);
+    layout->addWidget(NewLabel(QStringLiteral("lblTaxRate"), QStringLiteral("Sales tax     %"), this),
+                      6 + BackupBoxes::FolderCount, 0);
+    layout->addWidget(txtTaxRate_, 6 + BackupBoxes::FolderCount, 1);
+
     cmdUpdate_ = new QPushButton(QStringLiteral("Update"), this);
     cmdUpdate_->setObjectName(QStringLiteral("cmdUpdate"));
     cmdUpdate_->setFont(QFont(QStringLiteral("Georgia"), 10, QFont::Bold));
-    AddShopBoxes(*layout, 6 + BackupBoxes::FolderCount);
-    layout->addWidget(cmdUpdate_, 8 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
+    AddShopBoxes(*layout, 7 + BackupBoxes::FolderCount);
+    layout->addWidget(cmdUpdate_, 9 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
     connect(cmdUpdate_, &QPushButton::clicked, this,
             [this] { RunReportingErrors(shared_.dialogs, [this] { cmdUpdate_Click(); }); });
 
@@ -113,6 +120,7 @@ void frmParams::SetTabOrder()
     order.push_back(txtShopAddress_);
     order.push_back(cmdUpdate_);
     order.push_back(chkPriceOverride_);
+    order.push_back(txtTaxRate_);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -126,6 +134,7 @@ void frmParams::Form_Load()
     txtDrive_->setText(backup.drive);
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) txtFolder_[i]->setText(backup.folders[i]);
     FillShopBoxes();
+    txtTaxRate_->setText(FormatTaxRate(settings.TaxRate));
 }
 
 void frmParams::cmdUpdate_Click()
@@ -143,6 +152,11 @@ void frmParams::cmdUpdate_Click()
         shared_.dialogs.ShowError(QLatin1String(CommissionRangeMessage));
         return;
     }
+    const std::optional<int> taxRate = ReadTaxRate(txtTaxRate_->text());
+    if (!taxRate) {
+        shared_.dialogs.ShowError(QLatin1String(TaxRateRangeMessage));
+        return;
+    }
     BackupBoxes boxes;
     boxes.drive = txtDrive_->text();
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) boxes.folders[i] = txtFolder_[i]->text();
@@ -158,6 +172,7 @@ void frmParams::cmdUpdate_Click()
     settings.PriceOverride = chkPriceOverride_->isChecked();
     settings.Rounding = float(Val(txtRounding_->text()));
     settings.Backup = BuildBackup(boxes);
+    settings.TaxRate = *taxRate;
 
     Recordset& params = shared_.Data1.Recordset();
     params.MoveFirst();
@@ -170,6 +185,7 @@ void frmParams::cmdUpdate_Click()
     // restore after the next start-up.
     params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup);
     TakeShopBoxes(params);
+    params.Fields(QStringLiteral("TaxRate")).SetValue(TaxRatePercent(settings.TaxRate));
     params.Update();
     shared_.Settings = settings;
     close();

@@ -45,6 +45,7 @@ private:
     std::array<QLineEdit*, 4> txtFolder_{};
     QLineEdit* txtShopName_ = nullptr;
     QPlainTextEdit* txtShopAddress_ = nullptr;
+    QLineEdit* txtTaxRate_;
     QPushButton* cmdUpdate_;
 };
 

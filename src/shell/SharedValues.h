@@ -21,6 +21,7 @@ struct ShopSettings {
     float Rounding = 0;           // rounding step in dollars; 0 or less is none
     bool PriceOverride = false;   // a typed price stays as typed
     QString Backup = QStringLiteral(" ");  // drive letter, ":\", folders each followed by "\"
+    int TaxRate = 0;              // the counter's sales tax, thousandths of a percent
 };
 
 // The values every screen shares for the whole run, and the seams through

@@ -10,6 +10,7 @@ std::span<const MigrationStep> MigrationSteps()
     // A new version is one more row here, with its function in a file of its own.
     static constexpr std::array steps = {
         MigrationStep{1, AddItemNumbersAndShopAddress},
+        MigrationStep{2, AddSalesAndTaxRate},
     };
     return steps;
 }

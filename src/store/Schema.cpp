@@ -24,7 +24,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("PriceOverride"), K::Boolean},
           {QStringLiteral("Backup"), K::Text},
           {QStringLiteral("ShopName"), K::Text},
-          {QStringLiteral("ShopAddress"), K::Text}}},
+          {QStringLiteral("ShopAddress"), K::Text},
+          {QStringLiteral("TaxRate"), K::Real}}},
         {QStringLiteral("consignor"),
          {{QStringLiteral("LastName"), K::Text},
           {QStringLiteral("FirstName"), K::Text},
@@ -84,7 +85,7 @@ QString SqlType(FieldKind kind)
 bool AddedByMigration(const FieldDefinition& field)
 {
     static const QStringList later = {QStringLiteral("ShopName"), QStringLiteral("ShopAddress"),
-                                      QStringLiteral("ItemNo")};
+                                      QStringLiteral("ItemNo"), QStringLiteral("TaxRate")};
     return later.contains(field.name);
 }
 

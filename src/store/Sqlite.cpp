@@ -66,6 +66,10 @@ QString Connection::LastError() const
     return handle_ ? QString::fromUtf8(sqlite3_errmsg(handle_)) : QStringLiteral("The database is not open");
 }
 
+int Connection::Changes() const { return sqlite3_changes(handle_); }
+
+std::int64_t Connection::LastInsertRowId() const { return sqlite3_last_insert_rowid(handle_); }
+
 Statement::Statement(const Connection& connection, const QString& sql) : connection_(connection)
 {
     if (!connection.IsOpen()) throw StoreError(QStringLiteral("The database is not open"));

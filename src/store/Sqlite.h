@@ -36,6 +36,10 @@ public:
     void Execute(const QString& sql);
     // The engine's text for its last failure.
     QString LastError() const;
+    // Rows that the last insert, update or delete changed.
+    int Changes() const;
+    // The row id that the last insert gave its row.
+    std::int64_t LastInsertRowId() const;
 
 private:
     explicit Connection(sqlite3* handle) : handle_(handle) {}

@@ -17,7 +17,7 @@ QWidget* Choose(RunningShop& run, int menuEntry)
 {
     auto* entry = run.Menu().findChild<QWidget*>(QStringLiteral("lblFunction(%1)").arg(menuEntry));
     QTest::mouseClick(entry, Qt::LeftButton);
-    QWidget* screen = run.Menu().LoadedScreen(Screen(menuEntry));
+    QWidget* screen = run.Menu().LoadedScreen(ScreenOfMenuEntry(menuEntry).value_or(Screen::Params));
     if (!screen) qFatal("menu entry %d shows no screen", menuEntry);
     return screen;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "item/PriceRule.h"
+#include "common/PriceRule.h"
 
 #include "common/Val.h"
 

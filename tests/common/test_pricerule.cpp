@@ -2,7 +2,7 @@
 // The pricing rule of the item screen: one price worked out from the other
 // through the commission, to two decimals, then to the shop's rounding step.
 
-#include "item/PriceRule.h"
+#include "common/PriceRule.h"
 
 #include <QtTest>
 

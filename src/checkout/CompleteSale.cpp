@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "checkout/CompleteSale.h"
+
+#include "common/Val.h"
+#include "store/Sqlite.h"
+
+namespace mqt {
+
+namespace {
+
+QString TimeText(const QDateTime& at) { return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
+
+}  // namespace
+
+CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
+{
+    std::vector<Cents> prices;
+    for (const CounterLine& line : sale.lines) prices.push_back(line.price);
+    const SaleSums sums = SumSale(prices, sale.taxRate, sale.payments);
+    if (!sums.covered) return {0, QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total))};
+
+    Transaction transaction(connection);
+    const QString day = sale.at.date().toString(Qt::ISODate);
+    Statement sold(connection, QStringLiteral("UPDATE item SET DateSold = ? WHERE ItemNo = ? AND DateSold IS NULL"));
+    Statement repriced(connection, QStringLiteral("UPDATE item SET DateSold = ?, SalePrice = ?, CostPrice = ? "
+                                                  "WHERE ItemNo = ? AND DateSold IS NULL"));
+    for (const CounterLine& line : sale.lines) {
+        Statement& update = line.newPrices ? repriced : sold;
+        update.Reset();
+        update.Bind(1, day);
+        int next = 2;
+        if (line.newPrices) {
+            update.Bind(next++, Val(line.newPrices->saleText));
+            update.Bind(next++, Val(line.newPrices->costText));
+        }
+        update.Bind(next, qint64(line.itemNo));
+        update.Step();
+        if (connection.Changes() != 1)
+            return {0, QStringLiteral("Item %1 was sold or removed meanwhile: nothing was written").arg(line.itemNo)};
+    }
+
+    Statement head(connection, QStringLiteral("INSERT INTO sale (SoldAt, Kind, TaxRate, Subtotal, Tax, Total, "
+                                              "ChangeGiven) VALUES (?, 'Sale', ?, ?, ?, ?, ?)"));
+    head.Bind(1, TimeText(sale.at));
+    head.Bind(2, sale.taxRate);
+    head.Bind(3, qint64(sums.subtotal));
+    head.Bind(4, qint64(sums.tax));
+    head.Bind(5, qint64(sums.total));
+    head.Bind(6, qint64(sums.change));
+    head.Step();
+    const std::int64_t saleNo = connection.LastInsertRowId();
+
+    Statement lineRow(connection, QStringLiteral("INSERT INTO sale_line (SaleNo, Line, ItemNo, LastName, FirstName, "
+                                                 "ItemDesc, Price) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    int number = 0;
+    for (const CounterLine& line : sale.lines) {
+        lineRow.Reset();
+        lineRow.Bind(1, qint64(saleNo));
+        lineRow.Bind(2, ++number);
+        lineRow.Bind(3, qint64(line.itemNo));
+        lineRow.Bind(4, line.lastName);
+        lineRow.Bind(5, line.firstName);
+        lineRow.Bind(6, line.description);
+        lineRow.Bind(7, qint64(line.price));
+        lineRow.Step();
+    }
+    Statement paymentRow(connection, QStringLiteral("INSERT INTO sale_payment (SaleNo, Kind, Amount) VALUES (?, ?, ?)"));
+    for (const Payment& payment : sale.payments) {
+        paymentRow.Reset();
+        paymentRow.Bind(1, qint64(saleNo));
+        paymentRow.Bind(2, PayKindName(payment.kind));
+        paymentRow.Bind(3, qint64(payment.amount));
+        paymentRow.Step();
+    }
+    transaction.Commit();
+    return {saleNo, {}};
+}
+
+}  // namespace mqt

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "common/PriceRule.h"
+#include "common/SaleMoney.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace mqt {
+
+// One item on the sale being rung up.
+struct CounterLine {
+    std::int64_t itemNo = 0;
+    QString lastName;
+    QString firstName;
+    QString description;
+    Cents price = 0;
+    // Set when the price was changed at the counter: the item's new sale
+    // price and the consignor's share worked out from it, as the item's
+    // price boxes show them.
+    std::optional<PricePair> newPrices;
+
+    QString ConsignorName() const { return lastName + QStringLiteral(", ") + firstName; }
+};
+
+}  // namespace mqt

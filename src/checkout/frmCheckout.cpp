@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sale being rung up: scanning lines onto it, changing and removing
+// lines, taking payments, completing and cancelling it.
+
+#include "checkout/frmCheckout.h"
+
+#include "checkout/CompleteSale.h"
+#include "checkout/ScanItem.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "documents/SaleRecord.h"
+#include "shell/Grid.h"
+#include "shell/MessageLine.h"
+#include "shell/SharedValues.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace mqt {
+
+SaleSums frmCheckout::Sums() const
+{
+    std::vector<Cents> prices;
+    for (const CounterLine& line : lines_) prices.push_back(line.price);
+    return SumSale(prices, shared_.Settings.TaxRate, payments_);
+}
+
+void frmCheckout::ShowLine(int row)
+{
+    const CounterLine& line = lines_[std::size_t(row - 1)];
+    Grid_->SetTextMatrix(row, 0, QString::number(line.itemNo));
+    Grid_->SetTextMatrix(row, 1, line.description);
+    Grid_->SetTextMatrix(row, 2, line.ConsignorName());
+    Grid_->SetTextMatrix(row, 3, FormatCents(line.price));
+    Grid_->PaintRow(row, row == selectedRow_ ? RowYellow : RowWhite);
+}
+
+void frmCheckout::ShowSale()
+{
+    Grid_->SetRows(int(lines_.size()) + 1);
+    Grid_->PaintRow(0, RowPaleRed);
+    for (int row = 1; row <= int(lines_.size()); ++row) ShowLine(row);
+    ShowSums();
+}
+
+void frmCheckout::ShowSums()
+{
+    const SaleSums sums = Sums();
+    lblSubtotal_->setText(FormatCents(sums.subtotal));
+    lblTaxCaption_->setText(QStringLiteral("Tax ") + FormatTaxRate(shared_.Settings.TaxRate) + u'%');
+    lblTax_->setText(FormatCents(sums.tax));
+    lblTotal_->setText(FormatCents(sums.total));
+    QStringList paid;
+    for (const Payment& payment : payments_) paid << PayKindName(payment.kind) + u' ' + FormatCents(payment.amount);
+    lblPayments_->setText(paid.join(u'\n'));
+    lblChange_->setText(FormatCents(sums.change));
+    cmdComplete_->setEnabled(sums.covered);
+    cmdReceipt_->setEnabled(lastSaleNo_ > 0);
+}
+
+void frmCheckout::EmptySale()
+{
+    lines_.clear();
+    payments_.clear();
+    selectedRow_ = 0;
+    txtPayAmount_->clear();
+    ShowSale();
+    txtScan_->setFocus();
+}
+
+CounterLine* frmCheckout::SelectedLine()
+{
+    if (selectedRow_ < 1 || selectedRow_ > int(lines_.size())) return nullptr;
+    return &lines_[std::size_t(selectedRow_ - 1)];
+}
+
+void frmCheckout::txtScan_Enter()
+{
+    const QString typed = txtScan_->text();
+    txtScan_->clear();
+    if (typed.trimmed().isEmpty()) return;
+    ScanResult scan = ScanItem(shared_.database.connection(), typed, lines_);
+    if (!scan.line) {
+        lblMessage_->ShowFailure(scan.refusal);
+        return;
+    }
+    lines_.push_back(*scan.line);
+    lblMessage_->ShowSuccess(QStringLiteral("Item %1 added").arg(scan.line->itemNo));
+    // Only the new line is drawn: the others stay as they are.
+    Grid_->SetRows(int(lines_.size()) + 1);
+    ShowLine(int(lines_.size()));
+    ShowSums();
+}
+
+void frmCheckout::Grid_Click()
+{
+    const int row = Grid_->Row();
+    if (row < 1 || row > int(lines_.size())) return;
+    selectedRow_ = row == selectedRow_ ? 0 : row;
+    ShowSale();
+}
+
+void frmCheckout::cmdLinePrice_Click()
+{
+    CounterLine* line = SelectedLine();
+    if (!line) {
+        lblMessage_->ShowFailure(QStringLiteral("Select a line first"));
+        return;
+    }
+    const QString typed = shared_.dialogs.InputBox(QStringLiteral("New price of item %1:").arg(line->itemNo));
+    if (typed.trimmed().isEmpty()) return;
+    const std::optional<Cents> price = ReadCents(typed);
+    if (!price) {
+        lblMessage_->ShowFailure(QStringLiteral("Invalid price: %1").arg(typed.trimmed()));
+        return;
+    }
+    const ShopSettings& settings = shared_.Settings;
+    const std::optional<PricePair> prices = ComputeCostPrice(FormatCents(*price), settings.Commission, settings.Rounding);
+    if (!prices) {
+        lblMessage_->ShowFailure(QStringLiteral("The consignor's share cannot be worked out for %1").arg(typed.trimmed()));
+        return;
+    }
+    line->price = *price;
+    line->newPrices = prices;
+    lblMessage_->ShowSuccess(QStringLiteral("Item %1 now sells at %2; the consignor's share is %3")
+                                 .arg(line->itemNo)
+                                 .arg(prices->saleText, prices->costText));
+    ShowSale();
+}
+
+void frmCheckout::cmdRemoveLine_Click()
+{
+    const CounterLine* line = SelectedLine();
+    if (!line) {
+        lblMessage_->ShowFailure(QStringLiteral("Select a line first"));
+        return;
+    }
+    const std::int64_t itemNo = line->itemNo;
+    lines_.erase(lines_.begin() + (selectedRow_ - 1));
+    selectedRow_ = 0;
+    lblMessage_->ShowSuccess(QStringLiteral("Item %1 removed from the sale").arg(itemNo));
+    ShowSale();
+}
+
+void frmCheckout::cmdAddPayment_Click()
+{
+    const QString typed = txtPayAmount_->text();
+    const std::optional<Cents> amount = ReadCents(typed);
+    if (!amount) {
+        lblMessage_->ShowFailure(QStringLiteral("Invalid amount: %1").arg(typed.trimmed()));
+        return;
+    }
+    const Payment payment{PayKind(cboPayKind_->currentIndex()), *amount};
+    const QString refusal = PaymentRefusal(Sums(), payment);
+    if (!refusal.isEmpty()) {
+        lblMessage_->ShowFailure(refusal);
+        return;
+    }
+    payments_.push_back(payment);
+    txtPayAmount_->clear();
+    lblMessage_->ShowSuccess(QStringLiteral("%1 %2 taken").arg(PayKindName(payment.kind), FormatCents(payment.amount)));
+    ShowSale();
+}
+
+void frmCheckout::cmdClearPayments_Click()
+{
+    payments_.clear();
+    lblMessage_->ShowSuccess(QStringLiteral("Payments cleared"));
+    ShowSale();
+}
+
+void frmCheckout::cmdComplete_Click()
+{
+    const SaleSums sums = Sums();
+    if (!sums.covered) {
+        lblMessage_->ShowFailure(QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total)));
+        return;
+    }
+    const CompletedSale sale =
+        CompleteSale(shared_.database.connection(), {shared_.clock.Now(), shared_.Settings.TaxRate, lines_, payments_});
+    if (!sale.refusal.isEmpty()) {
+        lblMessage_->ShowFailure(sale.refusal);
+        return;
+    }
+    lastSaleNo_ = sale.saleNo;
+    EmptySale();
+    const QString complete =
+        QStringLiteral("Sale %1 complete, change %2").arg(SaleNumberText(sale.saleNo), FormatCents(sums.change));
+    const QString receiptFailure = WriteReceipt(sale.saleNo);
+    if (receiptFailure.isEmpty())
+        lblMessage_->ShowSuccess(complete);
+    else
+        lblMessage_->ShowFailure(complete + QStringLiteral("; the receipt failed: ") + receiptFailure);
+}
+
+void frmCheckout::cmdCancelSale_Click()
+{
+    EmptySale();
+    lblMessage_->ShowSuccess(QStringLiteral("Sale cancelled; nothing was written"));
+}
+
+}  // namespace mqt

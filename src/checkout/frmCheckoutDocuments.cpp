@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the counter writes and prints: receipts, reprints, returns with their
+// refund receipts, and the day's takings.
+
+#include "checkout/frmCheckout.h"
+
+#include "checkout/ReturnItem.h"
+#include "common/DateText.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "documents/CounterFiles.h"
+#include "documents/ReceiptPdf.h"
+#include "documents/SaleRecord.h"
+#include "documents/PageSetup.h"
+#include "documents/Takings.h"
+#include "shell/MessageLine.h"
+#include "shell/SharedValues.h"
+#include "store/ItemNumbers.h"
+#include "store/ShopIdentity.h"
+
+#include <QDir>
+
+namespace mqt {
+
+ShopIdentity frmCheckout::Heading() const { return ReadShopIdentity(shared_.database.connection()); }
+
+QString frmCheckout::WriteReceipt(std::int64_t saleNo)
+{
+    const std::optional<SaleRecord> sale = ReadSale(shared_.database.connection(), saleNo);
+    if (!sale) return QStringLiteral("sale %1 cannot be read back").arg(SaleNumberText(saleNo));
+    const WrittenDocument receipt = WriteReceiptFile(*sale, Heading(), shared_.ProgramFolder);
+    return receipt.written ? QString() : receipt.error;
+}
+
+void frmCheckout::cmdReceipt_Click()
+{
+    if (lastSaleNo_ <= 0) return;
+    const QString failure = PrintReceipt(lastSaleNo_);
+    if (!failure.isEmpty())
+        lblMessage_->ShowFailure(QStringLiteral("Sale %1 is complete; the receipt failed: %2")
+                                     .arg(SaleNumberText(lastSaleNo_), failure));
+}
+
+void frmCheckout::cmdReprint_Click()
+{
+    const QString typed = shared_.dialogs.InputBox(QStringLiteral("Number of the sale to print again:"));
+    if (typed.trimmed().isEmpty()) return;
+    const std::optional<std::int64_t> saleNo = ReadItemNumber(typed);
+    if (!saleNo || !ReadSale(shared_.database.connection(), *saleNo)) {
+        lblMessage_->ShowFailure(QStringLiteral("There is no sale %1").arg(typed.trimmed()));
+        return;
+    }
+    const QString failure = PrintReceipt(*saleNo);
+    if (!failure.isEmpty())
+        lblMessage_->ShowFailure(QStringLiteral("The receipt of sale %1 failed: %2").arg(SaleNumberText(*saleNo), failure));
+}
+
+void frmCheckout::cmdReturn_Click()
+{
+    const QString typed = shared_.dialogs.InputBox(QStringLiteral("Item number of the item brought back:"));
+    if (typed.trimmed().isEmpty()) return;
+    const ReturnedItem returned = ReturnItem(shared_.database.connection(), typed, shared_.clock.Now());
+    if (!returned.refusal.isEmpty()) {
+        lblMessage_->ShowFailure(returned.refusal);
+        return;
+    }
+    const std::optional<SaleRecord> refund = ReadSale(shared_.database.connection(), returned.refundNo);
+    const QString done = QStringLiteral("Item %1 is back on sale; refund %2 of %3 in cash")
+                             .arg(typed.trimmed(), SaleNumberText(returned.refundNo),
+                                  FormatCents(refund ? -refund->total : 0));
+    const QString receiptFailure = WriteReceipt(returned.refundNo);
+    if (receiptFailure.isEmpty())
+        lblMessage_->ShowSuccess(done);
+    else
+        lblMessage_->ShowFailure(done + QStringLiteral("; the receipt failed: ") + receiptFailure);
+}
+
+void frmCheckout::cmdTakings_Click()
+{
+    const QDate today = shared_.clock.Today();
+    const QString typed = shared_.dialogs.InputBox(QStringLiteral("Day of the takings (empty for today):"));
+    QDate day = today;
+    if (!typed.trimmed().isEmpty()) {
+        const std::optional<DateValue> date = ReadDate(typed.trimmed(), today);
+        if (!date) {
+            lblMessage_->ShowFailure(QStringLiteral("Invalid date: %1").arg(typed.trimmed()));
+            return;
+        }
+        day = date->date;
+    }
+    const Takings takings = ReadTakings(shared_.database.connection(), day);
+    const WrittenDocument files =
+        WriteTakingsFiles(takings, Heading(), shared_.ProgramFolder, LocalePaperSize(QLocale()));
+    if (files.written)
+        lblMessage_->ShowSuccess(QStringLiteral("Takings written to ") + QDir::toNativeSeparators(files.path));
+    else
+        lblMessage_->ShowFailure(files.error);
+    shared_.dialogs.ShowMessage(TakingsSummary(takings));
+}
+
+}  // namespace mqt

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The checkout counter through its controls, against a shop file in a
+// temporary folder: scans, prices, tax, payments, the completing
+// transaction, the receipt, returns and the day's takings.
+
+#include "common/SaleMoney.h"
+#include "item/ItemScreenDriver.h"
+#include "shell/ScreenNavigator.h"
+#include "store/MigrationSteps.h"
+
+#include <QComboBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace mqt;
+using namespace mqt::test;
+
+namespace {
+
+// Items 1 to 7: five for sale from three consignors, a rent charge and an
+// item sold before; commission 30%, no rounding, tax 8.875%.
+struct Counter : ScreenDriver {
+    explicit Counter(RunningShop& run) : ScreenDriver(Started(Stocked(run)), CheckoutEntry), run(run) {}
+
+    static RunningShop& Stocked(RunningShop& run)
+    {
+        TempShop& shop = run.shop;
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (30, 0, 0, ' ')");
+        for (const char* last : {"Adams", "Baker", "Clark"}) shop.AddConsignor(last, "Al");
+        const QVariant none;
+        shop.AddItem("Adams", "Al", "Blue vase", {none, none, 7.0, 10.0, "2024-01-02"});
+        shop.AddItem("Adams", "Al", "Brass lamp", {none, none, 14.0, 20.0, "2024-01-02"});
+        shop.AddItem("Baker", "Al", "Oak chair", {none, none, 21.0, 30.0, "2024-01-02"});
+        shop.AddItem("Baker", "Al", "Pine table", {none, none, 35.0, 50.0, "2024-01-02"});
+        shop.AddItem("Clark", "Al", "Mirror", {none, none, 17.5, 25.0, "2024-01-02"});
+        shop.AddItem("Clark", "Al", "Rent 01/01/2024", {"$Rent", none, -20.0, none, "2024-01-01", "2024-01-01"});
+        shop.AddItem("Clark", "Al", "Old clock", {none, none, 10.0, 15.0, "2024-01-02", "2024-01-05"});
+        // A first start brings the file to the counter's schema.
+        if (!run.Start()) qFatal("start-up failed");
+        shop.Exec("UPDATE params SET TaxRate = 8.875");
+        return run;
+    }
+
+    void Scan(int itemNo) { Type("txtScan", QString::number(itemNo) + u'\n'); }
+    void Pay(PayKind kind, const QString& amount)
+    {
+        Find<QComboBox>("cboPayKind")->setCurrentIndex(int(kind));
+        Type("txtPayAmount", amount);
+        Click("cmdAddPayment");
+    }
+    void Sell(const QList<int>& items, PayKind kind, const QString& amount)
+    {
+        for (int item : items) Scan(item);
+        Pay(kind, amount);
+        Click("cmdComplete");
+    }
+    bool CanComplete() const { return Find<QPushButton>("cmdComplete")->isEnabled(); }
+    int Lines() const { return Find<Grid>("Grid")->Rows() - 1; }
+    QString Stored(const QString& sql) const { return run.shop.Value(sql).toString(); }
+    QString PdfText(const QString& file) const
+    {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", run.shop.Folder() + u'/' + file, "-"});
+        pdftotext.waitForFinished();
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    }
+
+    RunningShop& run;
+};
+
+}  // namespace
+
+class TestCheckout : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeSale()
+    {
+        RunningShop run;
+        Counter counter(run);
+        for (int item = 1; item <= 5; ++item) counter.Scan(item);
+        QCOMPARE(counter.Lines(), 5);
+        QCOMPARE(counter.Text("txtScan"), "");
+        counter.ClickRow(3);
+        run.dialogs.QueueInput("27.50");
+        counter.Click("cmdLinePrice");
+        QCOMPARE(counter.Find<Grid>("Grid")->TextMatrix(3, 2), "Baker, Al");
+        QCOMPARE(counter.Find<Grid>("Grid")->TextMatrix(3, 3), "27.50");
+        QCOMPARE(counter.Text("lblSubtotal"), "132.50");
+        QCOMPARE(counter.Text("lblTax"), "11.76");
+        QCOMPARE(counter.Text("lblTotal"), "144.26");
+
+        counter.Pay(PayKind::Card, "100");
+        QVERIFY(!counter.CanComplete());
+        counter.Pay(PayKind::Cash, "$50.00");
+        QCOMPARE(counter.Text("lblChange"), "5.74");
+        QVERIFY(counter.CanComplete());
+        counter.Click("cmdComplete");
+        QCOMPARE(counter.Text("lblMessage"), "Sale 000001 complete, change 5.74");
+        QCOMPARE(counter.Lines(), 0);
+
+        QCOMPARE(run.shop.Column("SELECT DateSold FROM item WHERE ItemNo <= 5 GROUP BY DateSold"), {"2024-02-20"});
+        QCOMPARE(counter.Stored("SELECT SalePrice || ' ' || CostPrice FROM item WHERE ItemNo = 3"), "27.5 19.25");
+        QCOMPARE(counter.Stored("SELECT SalePrice || ' ' || CostPrice FROM item WHERE ItemNo = 4"), "50.0 35.0");
+        QCOMPARE(counter.Stored("SELECT Subtotal || ' ' || Tax || ' ' || Total || ' ' || ChangeGiven FROM sale"),
+                 "13250 1176 14426 574");
+        QCOMPARE(counter.Stored("SELECT count(*) || ' ' || sum(Price) FROM sale_line WHERE SaleNo = 1"), "5 13250");
+        QCOMPARE(run.shop.Column("SELECT Kind || ' ' || Amount FROM sale_payment ORDER BY rowid"),
+                 QStringList({"Card 10000", "Cash 5000"}));
+
+        const QString receipt = counter.PdfText("receipts/sale-000001.pdf").simplified();
+        for (const char* text : {"Sale 000001", "3 Oak chair 27.50", "Subtotal 132.50", "Tax 8.875% 11.76",
+                                 "Total 144.26", "Card 100.00", "Cash 50.00", "Change 5.74"})
+            QVERIFY2(receipt.contains(QLatin1String(text)), text);
+        QProcess pdfinfo;  // the roll's receipt is one page, however many lines
+        pdfinfo.start("pdfinfo", {run.shop.Folder() + "/receipts/sale-000001.pdf"});
+        pdfinfo.waitForFinished();
+        QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput()).simplified().contains("Pages: 1 "));
+
+        ItemScreenDriver items(run);
+        items.Show("Baker", "Al");
+        items.Choose(Pay);
+        QCOMPARE(items.Listed(), QStringList({"Oak chair", "Pine table"}));
+        QCOMPARE(items.Cell(1, 3), "19.25");
+        QCOMPARE(items.Cell(2, 3), "35.00");
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QList<int>>("scans");
+        QTest::addColumn<int>("soldMeanwhile");
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("unknown number") << QList{99} << 0 << "" << "Item number 99 is not known" << 0;
+        QTest::newRow("not a number") << QList<int>{} << 0 << "" << "" << 0;
+        QTest::newRow("rent charge") << QList{6} << 0 << "" << "Item 6 is a rent charge, not an item for sale" << 0;
+        QTest::newRow("sold before") << QList{7} << 0 << "" << "Item 7 is already sold" << 0;
+        QTest::newRow("scanned twice") << QList{1, 1} << 0 << "" << "Item 1 is already on this sale" << 1;
+        QTest::newRow("payments short of the total") << QList{1} << 0 << "10.88" << "Cash 10.88 taken" << 1;
+        QTest::newRow("sold by another screen before Complete")
+            << QList{1, 2} << 2 << "40" << "Item 2 was sold or removed meanwhile: nothing was written" << 2;
+    }
+    void refused()
+    {
+        QFETCH(QList<int>, scans);
+        QFETCH(int, soldMeanwhile);
+        QFETCH(QString, cash);
+        QFETCH(QString, message);
+        QFETCH(int, lines);
+        RunningShop run;
+        Counter counter(run);
+        if (scans.isEmpty()) counter.Type("txtScan", "12a\n");
+        for (int item : scans) counter.Scan(item);
+        if (!cash.isEmpty()) counter.Pay(PayKind::Cash, cash);
+        if (soldMeanwhile) run.shop.Exec("UPDATE item SET DateSold = '2024-02-19' WHERE ItemNo = ?", {soldMeanwhile});
+        QCOMPARE(counter.CanComplete(), soldMeanwhile != 0);
+        counter.Click("cmdComplete");
+        QCOMPARE(counter.Text("lblMessage"), message.isEmpty() ? "Item number 12a is not known" : message);
+        if (!message.startsWith(u"Cash")) QCOMPARE(counter.MessageColour(), QColor(255, 0, 0));
+        QCOMPARE(counter.Lines(), lines);
+        QCOMPARE(counter.Stored("SELECT count(*) FROM sale"), "0");
+        QCOMPARE(counter.Stored("SELECT count(*) FROM item WHERE DateSold = '2024-02-20'"), "0");
+    }
+
+    void paymentsRefused_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("card beyond the total")
+            << int(PayKind::Card) << "11" << "Only cash gives change: a card payment can be at most the 10.89 still due";
+        QTest::newRow("three decimals") << int(PayKind::Cash) << "10.899" << "Invalid amount: 10.899";
+        QTest::newRow("nothing") << int(PayKind::Cash) << "0" << "A payment must be more than 0.00";
+    }
+    void paymentsRefused()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        RunningShop run;
+        Counter counter(run);
+        counter.Scan(1);
+        counter.Pay(PayKind(kind), amount);
+        QCOMPARE(counter.Text("lblMessage"), message);
+        QCOMPARE(counter.Text("lblPayments"), "");
+    }
+
+    void returns_data()
+    {
+        QTest::addColumn<bool>("paidOut");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("before the pay-out") << false << "Item 1 is back on sale; refund 000002 of 10.89 in cash";
+        QTest::newRow("after the pay-out") << true << "The consignor has been paid for item 1: it cannot be returned";
+    }
+    void returns()
+    {
+        QFETCH(bool, paidOut);
+        QFETCH(QString, message);
+        RunningShop run;
+        Counter counter(run);
+        counter.Sell({1, 3}, PayKind::Cash, "45");
+        if (paidOut) run.shop.Exec("UPDATE item SET DatePaid = '2024-02-20' WHERE ItemNo = 1");
+        run.dialogs.QueueInput("1");
+        counter.Click("cmdReturn");
+        QCOMPARE(counter.Text("lblMessage"), message);
+        QCOMPARE(counter.Stored("SELECT ifnull(DateSold, 'on sale') FROM item WHERE ItemNo = 1"),
+                 paidOut ? "2024-02-20" : "on sale");
+        QCOMPARE(counter.Stored("SELECT ifnull(Returned, 'kept') FROM sale_line WHERE SaleNo = 1 AND Line = 1"),
+                 paidOut ? "kept" : "2024-02-20");
+        QCOMPARE(counter.Stored("SELECT group_concat(Kind || ' ' || Subtotal || ' ' || Tax || ' ' || Total, '; ') "
+                                "FROM sale"),
+                 paidOut ? "Sale 4000 355 4355" : "Sale 4000 355 4355; Return -1000 -89 -1089");
+        QCOMPARE(QFile::exists(run.shop.Folder() + "/receipts/sale-000002.pdf"), !paidOut);
+    }
+
+    void takings()
+    {
+        RunningShop run;
+        Counter counter(run);
+        counter.Scan(1);
+        counter.Scan(2);
+        counter.Pay(PayKind::Card, "20");
+        counter.Sell({}, PayKind::Cash, "15");
+        counter.Sell({3}, PayKind::Check, "32.66");
+        run.dialogs.QueueInput("1");
+        counter.Click("cmdReturn");
+        run.dialogs.QueueInput("");
+        counter.Click("cmdTakings");
+        QCOMPARE(run.dialogs.Messages(),
+                 {"Takings of 2/20/2024\n\nSales: 2\nReturns: 1\nItems sold: 3\n\n"
+                  "Subtotal: 50.00\nTax: 4.43\nTotal: 54.43\n\nIn the drawer and on account:\n"
+                  "Cash: 1.77\nCard: 20.00\nCheck: 32.66\nOther: 0.00"});
+        QFile csv(run.shop.Folder() + "/takings/takings-2024-02-20.csv");
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> records = csv.readAll().split('\n');
+        QCOMPARE(records.size(), 6);  // heading, two sales, the refund, the day, and the end
+        QCOMPARE(records[4], "Day,2024-02-20,\"2 sales, 1 returns\",3,50.00,4.43,54.43,1.77,20.00,32.66,0.00,\r");
+        QVERIFY(counter.PdfText("takings/takings-2024-02-20.pdf").simplified().contains("Total 54.43"));
+    }
+
+    void saleAfterTheReceipt_data()
+    {
+        QTest::addColumn<bool>("receiptsBlocked");
+        QTest::addColumn<bool>("newestDeleted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("receipt cannot be written") << true << false << "Sale 000002 complete, change 0.00; the receipt failed: ";
+        QTest::newRow("newest sale deleted, number kept") << false << true << "Sale 000002 complete, change 0.00";
+    }
+    void saleAfterTheReceipt()
+    {
+        QFETCH(bool, receiptsBlocked);
+        QFETCH(bool, newestDeleted);
+        QFETCH(QString, message);
+        RunningShop run;
+        Counter counter(run);
+        counter.Sell({1}, PayKind::Cash, "10.89");
+        if (newestDeleted) run.shop.Exec("DELETE FROM sale");
+        if (receiptsBlocked) {
+            QDir(run.shop.Folder() + "/receipts").removeRecursively();
+            QFile blocker(run.shop.Folder() + "/receipts");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        counter.Sell({2}, PayKind::Cash, "21.78");
+        QVERIFY(counter.Text("lblMessage").startsWith(message));
+        QCOMPARE(counter.Stored("SELECT max(SaleNo) FROM sale"), "2");
+        QCOMPARE(counter.Stored("SELECT DateSold FROM item WHERE ItemNo = 2"), "2024-02-20");
+        QCOMPARE(QFile::exists(run.shop.Folder() + "/receipts/sale-000002.pdf"), !receiptsBlocked);
+    }
+
+    void versionOneFileGainsTheCounter()
+    {
+        RunningShop run;
+        run.shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')");
+        run.shop.AddItem("Adams", "Al", "Blue vase", {QVariant(), QVariant(), 7.0, 10.0});
+        {
+            Connection connection = Connection::Open(run.shop.DatabasePath());
+            AddItemNumbersAndShopAddress(connection);
+            connection.Execute("PRAGMA user_version = 1");
+        }
+        QVERIFY(run.Start());
+        QCOMPARE(run.shop.Value("PRAGMA user_version").toInt(), 2);
+        QCOMPARE(run.Shared().Settings.TaxRate, 0);
+        const QStringList copies = QDir(run.shop.Folder() + "/safety").entryList({"*.mqt"}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        Connection copy = Connection::OpenReadOnly(run.shop.Folder() + "/safety/" + copies.front());
+        Statement version(copy, "PRAGMA user_version");
+        QVERIFY(version.Step());
+        QCOMPARE(version.ColumnInt64(0), 1);
+
+        ScreenDriver counter(run, CheckoutEntry);
+        counter.Type("txtScan", "1\n");
+        QCOMPARE(counter.Text("lblTotal"), "10.00");
+    }
+
+    void taxRateSetting_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tax");
+        QTest::newRow("three decimals") << "7.125" << "0.71";
+        QTest::newRow("no tax") << "0" << "0.00";
+        QTest::newRow("the largest rate") << "30" << "3.00";
+        QTest::newRow("beyond the largest is refused") << "30.5" << "0.89";
+    }
+    void taxRateSetting()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, tax);
+        RunningShop run;
+        Counter counter(run);
+        ScreenDriver params(run, 0);
+        params.Type("txtTaxRate", typed);
+        params.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors().isEmpty(), ReadTaxRate(typed).has_value());
+        counter.Scan(1);
+        QCOMPARE(counter.Text("lblTax"), tax);
+        run.Start();
+        QCOMPARE(run.Shared().Settings.TaxRate, ReadTaxRate(typed).value_or(8875));
+    }
+};
+
+QTEST_MAIN(TestCheckout)
+#include "test_checkout.moc"
