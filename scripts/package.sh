@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/packages.sh build-essential cmake qt6-base-dev libsqlite3-dev dpkg-dev file lintian
+mapfile -t packages < scripts/packages.list
+scripts/packages.sh "${packages[@]}" dpkg-dev file lintian
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"

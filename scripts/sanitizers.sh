@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/packages.sh build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core \
-  poppler-utils libzint-dev zbar-tools clang libclang-rt-14-dev
+mapfile -t packages < scripts/packages.list
+scripts/packages.sh "${packages[@]}" clang libclang-rt-14-dev
 
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMQT_BENCHMARKS=OFF \
