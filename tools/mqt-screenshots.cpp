@@ -269,7 +269,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     Settle();
     Save(tags->grab(), QStringLiteral("tags-dialog"));
     tags->findChild<QAbstractButton*>(QStringLiteral("cmdSaveTags"))->click();
-    screens.Picture(QStringLiteral("tags-saved"));
+    Settle();
     screens.Close();
 
     // The report: furniture with detail totals, then an advanced search.
