@@ -19,12 +19,14 @@ mkdir -p "$shop" "$out"
 cp build/program/Makedir.sh build/program/backup.sh "$shop/"
 build/program/mqt-createdb "$shop/Marquill.mqt"
 
-# The sample shop: commission 30 %, rounding to 25 cents, a backup folder in
-# the sample's own temporary folder; a few consignors, one renting booth 4 and
-# one whose rent clause cannot be read; their items in stock, sold, and paid.
+# The sample shop: its name and address, commission 30 %, rounding to 25
+# cents, sales tax 8.875 %, a backup folder in the sample's own temporary
+# folder; a few consignors, one renting booth 4 and one whose rent clause
+# cannot be read; their items in stock, sold, and paid.
 sqlite3 "$shop/Marquill.mqt" <<'SQL'
-INSERT INTO params (Commission, Rounding, PriceOverride, Backup)
-  VALUES (30, 0.25, 0, 'c:\tmp\mqguide\backup\');
+INSERT INTO params (Commission, Rounding, PriceOverride, Backup, ShopName, ShopAddress, TaxRate)
+  VALUES (30, 0.25, 0, 'c:\tmp\mqguide\backup\', 'Second Chances',
+          '210 Main Street' || char(10) || 'Springfield, IL 62701', 8.875);
 INSERT INTO consignor (LastName, FirstName, Phone, Email, Street, City, State, Zip, Notes) VALUES
   ('Baker', 'Al', '555-0101', 'al.baker@example.com', '12 Elm St', 'Springfield', 'IL', '62701',
    'Booth 7 $Rent=(amount=abc,due=03/01/2025)'),
@@ -56,4 +58,10 @@ xvfb-run -a -s "-screen 0 1680x1050x24" build/tools/mqt-screenshots "$shop" "$ou
 # The statement written for Carter, as a picture of its first page.
 statement=$(ls -t "$shop"/statements/*.pdf | head -n 1)
 pdftoppm -png -r 60 -singlefile -x 0 -y 0 -W 520 -H 300 "$statement" "$out/statement"
+# The first page of the tag sheet saved from the item screen, and the
+# receipt of the sale rung up at the counter.
+tags=$(ls -t "$shop"/tags/*.pdf | head -n 1)
+pdftoppm -png -r 60 -singlefile "$tags" "$out/tags-sheet"
+receipt="$shop/receipts/sale-000001.pdf"
+pdftoppm -png -r 100 -singlefile "$receipt" "$out/receipt"
 echo "Pictures written to $out/"

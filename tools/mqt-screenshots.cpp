@@ -8,11 +8,14 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/Grid.h"
+#include "shell/ScreenNavigator.h"
 #include "shell/WidgetDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
+#include <QDialog>
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -20,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QQueue>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolTip>
@@ -119,7 +123,9 @@ public:
     QWidget* Open(int menuEntry)
     {
         program_.Menu().lblFunction_Click(menuEntry);
-        QWidget* window = program_.Menu().LoadedScreen(Screen(menuEntry));
+        const std::optional<Screen> screen = ScreenOfMenuEntry(menuEntry);
+        if (!screen) qFatal("menu entry %d is no screen", menuEntry);
+        QWidget* window = program_.Menu().LoadedScreen(*screen);
         if (!window) qFatal("menu entry %d shows no screen", menuEntry);
         window_ = window;
         Settle();
@@ -143,6 +149,16 @@ public:
         if (auto* line = qobject_cast<QLineEdit*>(box)) line->setText(text);
         if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->setPlainText(text);
     }
+
+    // Types into a box and presses Enter, as a barcode scanner does.
+    void Enter(const QString& name, const QString& text)
+    {
+        Type(name, text);
+        QTest::keyClick(Find(name), Qt::Key_Return);
+        Settle(100);
+    }
+
+    void Choose(const QString& name, int index) { Find<QComboBox>(name)->setCurrentIndex(index); }
 
     // Leaves the box for the next one, as the Tab key does, so its leave
     // event runs (ditto mark, prices).
@@ -231,6 +247,31 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     screens.Click(QStringLiteral("cmdStatement"));
     screens.Close();
 
+    // Item numbers: item 5 found by its number, then its consignor's tags:
+    // every unsold item listed, on a Letter sheet whose first three labels
+    // are used, saved as a PDF.
+    screens.Open(2);
+    screens.Type(QStringLiteral("txtFindItemNo"), QStringLiteral("5"));
+    screens.Click(QStringLiteral("cmdFindItemNo"));
+    // Change shows the found item in the entry boxes; the first click on its
+    // row lets go of the selection the search made, the second takes it.
+    screens.Click(QStringLiteral("optAction(1)"));
+    screens.ClickRow(6);
+    screens.ClickRow(6);
+    screens.Picture(QStringLiteral("item-number"));
+    screens.Click(QStringLiteral("cmdTags"));
+    auto* tags = screens.Find<QDialog>(QStringLiteral("dlgTags"));
+    tags->findChild<QAbstractButton*>(QStringLiteral("optTagsFor(1)"))->click();
+    auto* layout = tags->findChild<QComboBox*>(QStringLiteral("cboTagLayout"));
+    layout->setCurrentIndex(layout->findData(QStringLiteral("letter30")));
+    tags->findChild<QSpinBox*>(QStringLiteral("spnFirstPosition"))->setValue(4);
+    tags->findChild<QSpinBox*>(QStringLiteral("spnCopies"))->setValue(1);
+    Settle();
+    Save(tags->grab(), QStringLiteral("tags-dialog"));
+    tags->findChild<QAbstractButton*>(QStringLiteral("cmdSaveTags"))->click();
+    Settle();
+    screens.Close();
+
     // The report: furniture with detail totals, then an advanced search.
     screens.Open(3);
     screens.Type(QStringLiteral("txtSelect(3)"), QStringLiteral("furn"));
@@ -244,6 +285,34 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     screens.Click(QStringLiteral("cmdShow"));
     screens.Picture(QStringLiteral("report-search"));
     screens.Hint(QStringLiteral("txtSearch"), QStringLiteral("report-search-hint"));
+    screens.Close();
+
+    // The counter: four tags scanned, the clock's price lowered, paid part
+    // by card and part in cash; then the sale completed, one item returned
+    // and the day's takings.
+    screens.Open(CheckoutEntry);
+    for (const char* number : {"5", "12", "14", "7"})
+        screens.Enter(QStringLiteral("txtScan"), QString::fromLatin1(number));
+    screens.ClickRow(2);
+    dialogs.Expect({QStringLiteral("checkout-price"), QStringLiteral("45"), No, 0});
+    screens.Click(QStringLiteral("cmdLinePrice"));
+    screens.ClickRow(2);
+    screens.Choose(QStringLiteral("cboPayKind"), 1);
+    screens.Type(QStringLiteral("txtPayAmount"), QStringLiteral("150"));
+    screens.Click(QStringLiteral("cmdAddPayment"));
+    screens.Choose(QStringLiteral("cboPayKind"), 0);
+    screens.Type(QStringLiteral("txtPayAmount"), QStringLiteral("40"));
+    screens.Click(QStringLiteral("cmdAddPayment"));
+    screens.Picture(QStringLiteral("checkout"));
+    screens.Click(QStringLiteral("cmdComplete"));
+    screens.Picture(QStringLiteral("checkout-done"));
+    // The boots come back the same day.
+    dialogs.Expect({{}, QStringLiteral("14"), No, 0});
+    screens.Click(QStringLiteral("cmdReturn"));
+    screens.Picture(QStringLiteral("checkout-return"));
+    dialogs.Expect({{}, QString(), No, 0});
+    dialogs.Expect({QStringLiteral("takings"), {}, No, 0});
+    screens.Click(QStringLiteral("cmdTakings"));
     screens.Close();
 
     // The utilities: a backup, the restore question (answered No), and the
