@@ -7,8 +7,8 @@
 # changes; it is not part of the test command.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/packages.sh build-essential cmake qt6-base-dev libsqlite3-dev sqlite3 fonts-dejavu-core poppler-utils \
-  xvfb xauth
+mapfile -t packages < scripts/packages.list
+scripts/packages.sh "${packages[@]}" xvfb xauth
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2 --target mqt-screenshots mqt-createdb mqt-helpers
 
