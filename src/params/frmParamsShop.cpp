@@ -17,6 +17,10 @@ namespace mqt {
 
 namespace {
 
+// Wide enough for a shop name such as "The Corner Consignment Shop" and an
+// address line, in the boxes' font.
+constexpr int ShopBoxTwips = 4800;
+
 // An empty box clears the field.
 QVariant Stored(const QString& text) { return text.trimmed().isEmpty() ? QVariant() : QVariant(text.trimmed()); }
 
@@ -28,12 +32,12 @@ void frmParams::AddShopBoxes(QGridLayout& layout, int row)
     txtShopName_ = new QLineEdit(this);
     txtShopName_->setObjectName(QStringLiteral("txtShopName"));
     txtShopName_->setFont(font);
-    txtShopName_->setFixedWidth(TwipsToPixels(2775));
+    txtShopName_->setFixedWidth(TwipsToPixels(ShopBoxTwips));
     txtShopAddress_ = new QPlainTextEdit(this);
     txtShopAddress_->setObjectName(QStringLiteral("txtShopAddress"));
     txtShopAddress_->setFont(font);
     txtShopAddress_->setTabChangesFocus(true);
-    txtShopAddress_->setFixedSize(TwipsToPixels(2775), 4 * txtShopAddress_->fontMetrics().lineSpacing());
+    txtShopAddress_->setFixedSize(TwipsToPixels(ShopBoxTwips), 4 * txtShopAddress_->fontMetrics().lineSpacing());
     auto* name = new QLabel(QStringLiteral("Shop name"), this);
     name->setObjectName(QStringLiteral("lblShopName"));
     auto* address = new QLabel(QStringLiteral("Shop address"), this);
