@@ -10,14 +10,13 @@
 #include "BenchShop.h"
 #include "ReportTurns.h"
 #include "store/CopyShop.h"
-#include "store/ServerSchema.h"
 #include "store/ServerUri.h"
 #include "store/SqlDialect.h"
+#include "support/TestServer.h"
 
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <unistd.h>
 
 using namespace mqt;
@@ -67,24 +66,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// A new database fit for a shop on the server that admin connects to; its URI.
-QString CreateShopDatabase(const QString& admin)
-{
-    Connection connection = Connection::OpenServer(admin);
-    QString create = CreateDatabaseStatement(QStringLiteral("mqt_bench_%1").arg(QCoreApplication::applicationPid()));
-    create.chop(1);  // one statement, without its closing semicolon
-    connection.Execute(create);
-    QUrl uri(admin);
-    uri.setPath(QStringLiteral("/mqt_bench_%1").arg(QCoreApplication::applicationPid()));
-    return uri.toString();
-}
-
-void DropShopDatabase(const QString& admin, const QString& uri)
-{
-    Connection connection = Connection::OpenServer(admin);
-    connection.Execute(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(QUrl(uri).path().mid(1)));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -94,13 +75,12 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     const BenchShop shop = BenchShop::FromArguments(1000, 100000);
     std::optional<ThrowawayServer> own;
-    QString admin = qEnvironmentVariable("MQT_TEST_SERVER");
-    if (admin.isEmpty()) admin = own.emplace().Uri();
+    if (qEnvironmentVariableIsEmpty("MQT_TEST_SERVER")) qputenv("MQT_TEST_SERVER", own.emplace().Uri().toUtf8());
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sample.mqt"));
     shop.Make(path).Close();
-    const QString uri = CreateShopDatabase(admin);
+    const QString uri = test::CreateTestDatabase();
     QElapsedTimer copying;
     copying.start();
     const std::vector<CopiedTable> copied = CopyShop(path, uri);
@@ -116,6 +96,6 @@ int main(int argc, char* argv[])
     bench::CompareInTurns(folder.path(), QStringLiteral("psql"),
                           {QStringLiteral("--csv"), QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
                            uri, QStringLiteral("-c"), query});
-    DropShopDatabase(admin, uri);
+    test::DropTestDatabase(uri);
     return 0;
 }
