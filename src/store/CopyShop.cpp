@@ -72,14 +72,20 @@ QString Shown(const QVariant& value)
     return value.isNull() ? QStringLiteral("null") : u'"' + value.toString() + u'"';
 }
 
-std::int64_t CopyTable(const Connection& source, const Connection& target, const ShopTableLayout& table)
+std::int64_t CopyTable(const Connection& source, const Connection& target, const ShopTableLayout& table,
+                       const Progress& progress)
 {
+    // A large table says how far it has come every so many rows.
+    constexpr std::int64_t RowsPerLine = 100000;
     ChunkedRows rows(source, table);
     RowWriter writer(target, table);
     std::int64_t count = 0;
     for (const std::vector<Row>* chunk = &rows.Next(); !chunk->empty(); chunk = &rows.Next()) {
         writer.Write(*chunk);
+        const std::int64_t before = count;
         count += std::int64_t(chunk->size());
+        if (count / RowsPerLine > before / RowsPerLine)
+            Tell(progress, QStringLiteral("copying %1: %L2 rows").arg(table.name).arg(count));
     }
     return count;
 }
@@ -128,7 +134,7 @@ std::vector<CopiedTable> CopyInto(Connection& source, Connection& target, const 
     std::vector<CopiedTable> copied;
     for (const ShopTableLayout& table : ShopTableLayouts()) {
         Tell(progress, QStringLiteral("copying %1").arg(table.name));
-        copied.push_back({table.name, CopyTable(source, target, table)});
+        copied.push_back({table.name, CopyTable(source, target, table, progress)});
     }
     ContinueNumbering(target, ReadNumbering(source));
     for (const ShopTableLayout& table : ShopTableLayouts()) {
