@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 # Sourced by scripts/test.sh and scripts/sanitizers.sh: starts a throwaway
 # PostgreSQL 15 server for the tests that run on the server engine and
 # exports MQT_TEST_SERVER, a libpq URI of its administrator role "mqt" on the
