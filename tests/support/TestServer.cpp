@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestServer.h"
 
-#include <libpq-fe.h>
+#include "store/Connection.h"
+#include "store/ServerSchema.h"
+#include "store/StoreError.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
-#include <QStringList>
 #include <QUrl>
 
 #include <atomic>
-#include <memory>
 
 namespace mqt::test {
 
@@ -18,73 +18,16 @@ namespace {
 // Every database made here carries this prefix; nothing else is ever dropped.
 const QString kNamePrefix = QStringLiteral("mqt_test_");
 
-struct ConnectionCloser {
-    void operator()(PGconn* connection) const { PQfinish(connection); }
-};
-struct ResultClearer {
-    void operator()(PGresult* result) const { PQclear(result); }
-};
-struct OptionsFreer {
-    void operator()(PQconninfoOption* options) const { PQconninfoFree(options); }
-};
-using Options = std::unique_ptr<PQconninfoOption, OptionsFreer>;
-
-QString AdministratorUri()
+QString AdminUri()
 {
     const QString uri = qEnvironmentVariable("MQT_TEST_SERVER");
     if (uri.isEmpty())
-        qFatal("MQT_TEST_ENGINE=server, but MQT_TEST_SERVER is not set: "
-               "run the tests through scripts/test.sh, which starts the test server");
+        qFatal("MQT_TEST_ENGINE=server needs MQT_TEST_SERVER: run the tests through scripts/test.sh, "
+               "which starts the test server");
     return uri;
 }
 
-Options ParseUri(const QString& uri)
-{
-    char* error = nullptr;
-    Options options(PQconninfoParse(uri.toUtf8().constData(), &error));
-    if (!options) {
-        const QString reason = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("out of memory");
-        PQfreemem(error);
-        qFatal("not a connection URI: %s: %s", qUtf8Printable(uri), qUtf8Printable(reason));
-    }
-    return options;
-}
-
-// The URI of another database over the same connection settings as `uri`.
-QString UriOfDatabase(const QString& uri, const QString& name)
-{
-    const Options options = ParseUri(uri);
-    QStringList query;
-    for (const PQconninfoOption* option = options.get(); option->keyword; ++option) {
-        if (!option->val || qstrcmp(option->keyword, "dbname") == 0) continue;
-        query << QString::fromUtf8(option->keyword) + u'=' +
-                     QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(option->val), "/"));
-    }
-    return QStringLiteral("postgresql:///") + name + (query.isEmpty() ? QString() : u'?' + query.join(u'&'));
-}
-
-QString DatabaseName(const QString& uri)
-{
-    const Options options = ParseUri(uri);
-    for (const PQconninfoOption* option = options.get(); option->keyword; ++option)
-        if (qstrcmp(option->keyword, "dbname") == 0 && option->val) return QString::fromUtf8(option->val);
-    return {};
-}
-
-// Runs one statement on the test server's administrator connection; returns
-// the server's message on failure, else an empty text.
-QString RunOnServer(const QString& sql)
-{
-    const QString uri = AdministratorUri();
-    const std::unique_ptr<PGconn, ConnectionCloser> connection(PQconnectdb(uri.toUtf8().constData()));
-    if (PQstatus(connection.get()) != CONNECTION_OK)
-        return QStringLiteral("cannot reach the test server %1: %2")
-            .arg(uri, QString::fromUtf8(PQerrorMessage(connection.get())).trimmed());
-    const std::unique_ptr<PGresult, ResultClearer> result(PQexec(connection.get(), sql.toUtf8().constData()));
-    if (PQresultStatus(result.get()) != PGRES_COMMAND_OK)
-        return QString::fromUtf8(PQerrorMessage(connection.get())).trimmed();
-    return {};
-}
+QString DatabaseName(const QString& uri) { return QUrl(uri).path().mid(1); }
 
 }  // namespace
 
@@ -104,12 +47,18 @@ QString CreateTestDatabase()
     const QString name = kNamePrefix + QStringLiteral("%1_%2_%3")
                                            .arg(QCoreApplication::applicationPid())
                                            .arg(++made)
-                                           .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QChar(u'0'));
-    const QString error = RunOnServer(QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' "
-                                                     "LC_COLLATE 'C' LC_CTYPE 'C.UTF-8'")
-                                          .arg(name));
-    if (!error.isEmpty()) qFatal("cannot create the test database %s: %s", qUtf8Printable(name), qUtf8Printable(error));
-    return UriOfDatabase(AdministratorUri(), name);
+                                           .arg(QRandomGenerator::global()->bounded(1000000));
+    try {
+        Connection admin = Connection::OpenServer(AdminUri());
+        QString create = CreateDatabaseStatement(name);
+        create.chop(1);  // one statement, without its closing semicolon
+        admin.Execute(create);
+    } catch (const StoreError& error) {
+        qFatal("cannot create the test database %s: %s", qUtf8Printable(name), qUtf8Printable(error.Message()));
+    }
+    QUrl uri(AdminUri());
+    uri.setPath(u'/' + name);
+    return uri.toString();
 }
 
 void DropTestDatabase(const QString& uri)
@@ -117,10 +66,14 @@ void DropTestDatabase(const QString& uri)
     const QString name = DatabaseName(uri);
     if (!name.startsWith(kNamePrefix) || name.contains(u'"'))
         qFatal("%s is not a database that CreateTestDatabase made; it is left alone", qUtf8Printable(uri));
-    const QString error = RunOnServer(QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(name));
-    // A database left behind goes with the throwaway server; the test's own
-    // result stands.
-    if (!error.isEmpty()) qWarning("cannot drop the test database %s: %s", qUtf8Printable(name), qUtf8Printable(error));
+    try {
+        Connection admin = Connection::OpenServer(AdminUri());
+        admin.Execute(QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(name));
+    } catch (const StoreError& error) {
+        // A database left behind goes with the throwaway server; the test's
+        // own result stands.
+        qWarning("cannot drop the test database %s: %s", qUtf8Printable(name), qUtf8Printable(error.Message()));
+    }
 }
 
 }  // namespace mqt::test
