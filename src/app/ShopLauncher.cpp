@@ -4,6 +4,7 @@
 #include "app/ShopLock.h"
 #include "common/Dialogs.h"
 #include "store/NewDatabase.h"
+#include "store/ServerUri.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 
@@ -53,8 +54,11 @@ LaunchOutcome PrepareShop(const QString& shopFolder, const QString& helperFolder
             return LaunchOutcome::Failed;
         }
     }
+    // A till of a server shop has Marquill.server in its folder instead of
+    // the file: its shop is there already.
     const QString database = shop.filePath(QStringLiteral("Marquill.mqt"));
-    if (QFileInfo::exists(database)) return LaunchOutcome::Ready;
+    if (QFileInfo::exists(database) || QFileInfo::exists(shop.filePath(QLatin1String(ServerFileName))))
+        return LaunchOutcome::Ready;
 
     const QString question = QStringLiteral("There is no shop in %1 yet.\nCreate an empty shop there?")
                                  .arg(QDir::toNativeSeparators(shopFolder));
