@@ -3,8 +3,8 @@
 
 #include "app/ShopLock.h"
 #include "common/Dialogs.h"
+#include "store/Database.h"
 #include "store/NewDatabase.h"
-#include "store/ServerUri.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 
@@ -54,11 +54,8 @@ LaunchOutcome PrepareShop(const QString& shopFolder, const QString& helperFolder
             return LaunchOutcome::Failed;
         }
     }
-    // A till of a server shop has Marquill.server in its folder instead of
-    // the file: its shop is there already.
+    if (FolderHoldsShop(shopFolder)) return LaunchOutcome::Ready;
     const QString database = shop.filePath(QStringLiteral("Marquill.mqt"));
-    if (QFileInfo::exists(database) || QFileInfo::exists(shop.filePath(QLatin1String(ServerFileName))))
-        return LaunchOutcome::Ready;
 
     const QString question = QStringLiteral("There is no shop in %1 yet.\nCreate an empty shop there?")
                                  .arg(QDir::toNativeSeparators(shopFolder));
