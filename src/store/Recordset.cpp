@@ -134,11 +134,9 @@ bool Recordset::Store(const QString& condition)
     }
 
     Row& row = CurrentRow();
-    if (changes.empty() && condition.isEmpty()) return true;
+    if (changes.empty()) return true;
     QStringList assignments;
     for (const QString& name : names) assignments << name + QStringLiteral(" = ?");
-    // With nothing to write, the row is only tested against the condition.
-    if (assignments.isEmpty()) assignments << QStringLiteral("rowid = rowid");
     QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table_->name, assignments.join(QStringLiteral(", ")));
     if (!condition.isEmpty()) sql += QStringLiteral(" AND (%1)").arg(condition);
     Statement update(connection, sql);
