@@ -2,7 +2,9 @@
 // Adding, changing and deleting consignors. A change of name is carried over
 // to the consignor's items, and a deleted consignor takes its items along;
 // each of these runs in one transaction, so a failure leaves the consignor
-// and all its items as they were.
+// and all its items as they were. On a server shop the tests and the writes
+// of every change are serializable, so they cannot interleave with another
+// till's work on the same consignor.
 
 #include "consignor/frmConsignor.h"
 
@@ -14,7 +16,7 @@
 #include "shell/ReportErrors.h"
 #include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
-#include "store/Connection.h"
+#include "store/RunSerializable.h"
 
 namespace mqt {
 
@@ -53,20 +55,27 @@ void frmConsignor::cmdUpdate_Click()
 
 void frmConsignor::AddConsignor(const ConsignorRecord& entry)
 {
-    FormQuery_ = FindDuplicateForAdd(entry[ConsignorField::LastName], entry[ConsignorField::FirstName]);
-    Recordset& found = shared_.Data2.Query(FormQuery_);
-    if (!found.Eof()) {
+    bool duplicate = false;
+    // Test and add are one serializable piece of work, so two tills adding
+    // the same names at the same time store them once.
+    const bool added = Store(QStringLiteral("Add"), [&] {
+        RunSerializable(shared_.database.connection(), [&] {
+            FormQuery_ = FindDuplicateForAdd(entry[ConsignorField::LastName], entry[ConsignorField::FirstName]);
+            Recordset& found = shared_.Data2.Query(FormQuery_);
+            duplicate = !found.Eof();
+            if (duplicate) return;
+            found.AddNew();
+            WriteConsignor(found, entry, EmptyBox::WritesNothing);
+            found.Update();
+        });
+    });
+    if (!added) return;
+    if (duplicate) {
         // The entry and the Add stay, so the names can be corrected.
         shared_.dialogs.ShowError(QStringLiteral("Duplicte names - not added"));
         lblMessage_->ShowFailure(QStringLiteral("Add function not successful"));
         return;
     }
-    const bool added = Store(QStringLiteral("Add"), [&] {
-        found.AddNew();
-        WriteConsignor(found, entry, EmptyBox::WritesNothing);
-        found.Update();
-    });
-    if (!added) return;
     txtShowLastName_->setText(entry[ConsignorField::LastName]);
     BlankTexts();
     lblMessage_->ShowSuccess(QStringLiteral("Add function is successful"));
@@ -78,28 +87,35 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
 {
     const QString& lastName = entry[ConsignorField::LastName];
     const QString& firstName = entry[ConsignorField::FirstName];
-    if (lastName.toLower() != shared_.CurrentLastName.toLower() ||
-        firstName.toLower() != shared_.CurrentFirstName.toLower()) {
-        FormQuery_ = FindDuplicateForChange(lastName, firstName);
-        if (shared_.Data2.Query(FormQuery_).RecordCount() > 0) {
-            shared_.dialogs.ShowError(QStringLiteral("Duplicate name - not changed"));
-            lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
-            return false;
-        }
-    }
+    const bool newName = lastName.toLower() != shared_.CurrentLastName.toLower() ||
+                         firstName.toLower() != shared_.CurrentFirstName.toLower();
     // Any difference, letter case and blanks included, renames the items.
     const bool rename = lastName != shared_.CurrentLastName || firstName != shared_.CurrentFirstName;
-    if (rename) navigator_.UnloadScreen(Screen::Item);
+    bool duplicate = false;
+    // The duplicate test, the change and the renaming of the items are one
+    // serializable piece of work: an item added on another till at the same
+    // time is renamed too, or its add is refused.
     const bool changed = Store(QStringLiteral("Change"), [&] {
-        Transaction transaction(shared_.database.connection());
-        Recordset& consignor = SelectCurrentConsignor();
-        consignor.Edit();
-        WriteConsignor(consignor, entry, EmptyBox::ClearsField);
-        consignor.Update();
-        if (rename) RenameItems(entry);
-        transaction.Commit();
+        RunSerializable(shared_.database.connection(), [&] {
+            if (newName) {
+                FormQuery_ = FindDuplicateForChange(lastName, firstName);
+                duplicate = shared_.Data2.Query(FormQuery_).RecordCount() > 0;
+                if (duplicate) return;
+            }
+            if (rename) navigator_.UnloadScreen(Screen::Item);
+            Recordset& consignor = SelectCurrentConsignor();
+            consignor.Edit();
+            WriteConsignor(consignor, entry, EmptyBox::ClearsField);
+            consignor.Update();
+            if (rename) RenameItems(entry);
+        });
     });
     if (!changed) return false;
+    if (duplicate) {
+        shared_.dialogs.ShowError(QStringLiteral("Duplicate name - not changed"));
+        lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
+        return false;
+    }
     txtShowLastName_->setText(lastName);
     BlankTexts();
     lblMessage_->ShowSuccess(QStringLiteral("Change function is successful"));
@@ -127,15 +143,18 @@ void frmConsignor::DeleteConsignor()
 {
     if (shared_.dialogs.AskYesNo(DeleteQuestion) != Yes) return;
     navigator_.UnloadScreen(Screen::Item);
+    // One serializable piece of work: an item added on another till at the
+    // same time goes with the consignor, or its add is refused.
     const bool deleted = Store(QStringLiteral("Delete"), [this] {
-        Transaction transaction(shared_.database.connection());
-        SelectCurrentConsignor().Delete();
-        Recordset& items = shared_.Data3.Query(SelectItemsToDelete(shared_.CurrentLastName, shared_.CurrentFirstName));
-        while (!items.Eof()) {
-            items.Delete();
-            items.MoveNext();
-        }
-        transaction.Commit();
+        RunSerializable(shared_.database.connection(), [this] {
+            SelectCurrentConsignor().Delete();
+            Recordset& items =
+                shared_.Data3.Query(SelectItemsToDelete(shared_.CurrentLastName, shared_.CurrentFirstName));
+            while (!items.Eof()) {
+                items.Delete();
+                items.MoveNext();
+            }
+        });
     });
     if (!deleted) return;
     lblMessage_->ShowSuccess(QStringLiteral("Delete function is successful"));

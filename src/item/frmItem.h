@@ -106,6 +106,7 @@ private:
 
     // Selling and paying out (frmItemMoney.cpp).
     void SellItem();
+    void ShowAlreadySold();
     void StartPay();
     void UpdatePayTotals();
     void PayItems();

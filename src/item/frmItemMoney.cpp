@@ -33,14 +33,22 @@ void frmItem::SellItem()
     shared_.CallerMode = QStringLiteral("Sell");
     GetData();
     if (!RecordBuffer_[ItemField::DateSold].isEmpty()) {
-        cmdShow_Click();
-        lblMessage_->ShowFailure(QStringLiteral("Item is already sold"));
+        ShowAlreadySold();
         return;
     }
     SetActionOn(Action::Change);
     Box(ItemField::DateSold)->setText(QStringLiteral("today"));
     cmdUpdate_Click();
     shared_.CallerMode.clear();
+}
+
+// The consignor's items listed again, with the refusal; CallerMode "Sell"
+// skips the look-up and is emptied by the listing.
+void frmItem::ShowAlreadySold()
+{
+    shared_.CallerMode = QStringLiteral("Sell");
+    cmdShow_Click();
+    lblMessage_->ShowFailure(QStringLiteral("Item is already sold"));
 }
 
 // Lists the consignor's payable items, all chosen for payment.
@@ -109,7 +117,8 @@ bool frmItem::DebtSettled()
 
 // Gives every chosen item the date paid and the pay reference, all in one
 // transaction. Only the consignor's items that are still unpaid are written,
-// so no item is ever paid twice.
+// so no item is ever paid twice, also when two tills pay at the same time;
+// the count says how many this pay-out paid.
 void frmItem::PayItems()
 {
     const QString datePaid = Box(ItemField::DatePaid)->text();
@@ -137,8 +146,9 @@ void frmItem::PayItems()
                 items.Edit();
                 items.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
                 items.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
-                items.Update();
-                ++paid;
+                // Another till may have paid it since it was read: only an
+                // item still unpaid is written and counted.
+                if (items.UpdateWhile(QStringLiteral("DatePaid IS NULL"))) ++paid;
             }
             transaction.Commit();
         });

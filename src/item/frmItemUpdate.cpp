@@ -15,6 +15,7 @@
 #include "shell/MessageLine.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
+#include "store/RunSerializable.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,30 +90,45 @@ void frmItem::AddItem()
         refuse(QStringLiteral("Item description must not be blank"));
         return;
     }
-    FormQuery_ = FindConsignor(txtLastName_->text(), txtFirstName_->text());
-    Recordset& consignor = shared_.Data2.Query(FormQuery_);
-    if (consignor.Eof()) {
+    // The checks and the add are one serializable piece of work, so a
+    // consignor renamed or deleted on another till at the same time cannot
+    // leave the item under names that belong to no consignor.
+    enum class Outcome { Added, NoConsignor, Duplicate } outcome = Outcome::Added;
+    const bool stored = Store(QStringLiteral("Add"), [&] {
+        RunSerializable(shared_.database.connection(), [&] {
+            FormQuery_ = FindConsignor(txtLastName_->text(), txtFirstName_->text());
+            Recordset& consignor = shared_.Data2.Query(FormQuery_);
+            if (consignor.Eof()) {
+                outcome = Outcome::NoConsignor;
+                return;
+            }
+            // The item carries the names as the consignor file holds them,
+            // and its description is unique among that consignor's items.
+            const QString lastName = consignor.Fields(QStringLiteral("LastName")).Text();
+            const QString firstName = consignor.Fields(QStringLiteral("FirstName")).Text();
+            const BoundStatement duplicate = FindDuplicateItem(lastName, firstName, desc);
+            FormQuery_ = duplicate.text;
+            Recordset& items = shared_.Data3.Query(duplicate);
+            if (!items.Eof()) {
+                outcome = Outcome::Duplicate;
+                return;
+            }
+            outcome = Outcome::Added;
+            items.AddNew();
+            WriteItem(items, lastName, firstName, EntryTexts());
+            items.Update();
+        });
+    });
+    if (!stored) return;
+    if (outcome == Outcome::NoConsignor) {
         refuse(QStringLiteral("Last name and first name not on Consignor file"));
         return;
     }
-    // The item carries the names as the consignor file holds them, and its
-    // description is unique among that consignor's items.
-    const QString lastName = consignor.Fields(QStringLiteral("LastName")).Text();
-    const QString firstName = consignor.Fields(QStringLiteral("FirstName")).Text();
-    const BoundStatement duplicate = FindDuplicateItem(lastName, firstName, desc);
-    FormQuery_ = duplicate.text;
-    Recordset& items = shared_.Data3.Query(duplicate);
-    if (!items.Eof()) {
+    if (outcome == Outcome::Duplicate) {
         refuse(QStringLiteral("Duplicate Item Descriptions - not added"));
         ClosingStep();
         return;
     }
-    const bool added = Store(QStringLiteral("Add"), [&] {
-        items.AddNew();
-        WriteItem(items, lastName, firstName, EntryTexts());
-        items.Update();
-    });
-    if (!added) return;
     lblMessage_->ShowSuccess(QStringLiteral("Add function is successful"));
     shared_.CallerMode = QStringLiteral("Add");
     ShowLines();
@@ -153,13 +169,24 @@ void frmItem::ChangeItem()
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;
     }
-    const QString action = shared_.CallerMode == QStringLiteral("Sell") ? QStringLiteral("Sell") : QStringLiteral("Change");
+    const bool selling = shared_.CallerMode == QStringLiteral("Sell");
+    const QString action = selling ? QStringLiteral("Sell") : QStringLiteral("Change");
+    bool unsold = true;
     const bool changed = Store(action, [&] {
         item.Edit();
         WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
-        item.Update();
+        // Another till may have sold the item since it was looked up: a sale
+        // is stored only on an item that is still unsold.
+        if (selling)
+            unsold = item.UpdateWhile(QStringLiteral("DateSold IS NULL"));
+        else
+            item.Update();
     });
     if (!changed) return;
+    if (!unsold) {
+        ShowAlreadySold();
+        return;
+    }
     lblMessage_->ShowSuccess(action + QStringLiteral(" function is successful"));
     shared_.CallerMode = QStringLiteral("Change");
     ShowLines();

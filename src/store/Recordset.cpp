@@ -97,7 +97,15 @@ void Recordset::Edit()
     changes_.clear();
 }
 
-void Recordset::Update()
+void Recordset::Update() { Store(QString()); }
+
+bool Recordset::UpdateWhile(const QString& condition)
+{
+    if (pending_ != Pending::Editing) throw StoreError(QStringLiteral("Update or CancelUpdate without Edit"));
+    return Store(condition);
+}
+
+bool Recordset::Store(const QString& condition)
 {
     if (pending_ == Pending::None) throw StoreError(QStringLiteral("Update or CancelUpdate without AddNew or Edit"));
     const Pending pending = pending_;
@@ -122,23 +130,26 @@ void Recordset::Update()
         int index = 1;
         for (const auto& change : changes) insert.Bind(index++, change.second);
         insert.Step();
-        return;
+        return true;
     }
 
     Row& row = CurrentRow();
-    if (changes.empty()) return;
+    if (changes.empty()) return true;
     QStringList assignments;
     for (const QString& name : names) assignments << name + QStringLiteral(" = ?");
-    Statement update(connection, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                     .arg(table_->name, assignments.join(QStringLiteral(", "))));
+    QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table_->name, assignments.join(QStringLiteral(", ")));
+    if (!condition.isEmpty()) sql += QStringLiteral(" AND (%1)").arg(condition);
+    Statement update(connection, sql);
     int index = 1;
     for (const auto& change : changes) update.Bind(index++, change.second);
     update.Bind(index, QVariant(qint64(row.rowId)));
     update.Step();
+    if (!condition.isEmpty() && connection.Changes() != 1) return false;
     for (const auto& [name, stored] : changes) {
         const int column = ColumnIndex(name);
         if (column >= 0) row.values[std::size_t(column)] = FromStorage(table_->Find(name), stored);
     }
+    return true;
 }
 
 void Recordset::Delete()

@@ -61,6 +61,12 @@ public:
     void AddNew();
     void Edit();
     void Update();
+    // Stores an Edit only while the row still meets `condition`, a plain SQL
+    // test of the table's fields such as "DateSold IS NULL": another till may
+    // have changed the row since it was read. False when the row no longer
+    // meets it (or is gone); nothing is written then. An edit that writes no
+    // field stores nothing and gives true.
+    bool UpdateWhile(const QString& condition);
     // Removes the current record's row at once. There is no current record
     // until the next move; MoveNext reaches the record after the deleted one.
     void Delete();
@@ -82,6 +88,8 @@ private:
     QVariant Read(const QString& name) const;
     void Write(const QString& name, const QVariant& value);
     Row& CurrentRow();
+    // Update's work; an edit is written only where `condition` (if any) holds.
+    bool Store(const QString& condition);
     const FieldDefinition& WritableField(const QString& name) const;
 
     Database* database_ = nullptr;

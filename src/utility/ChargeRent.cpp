@@ -7,6 +7,7 @@
 #include "common/SqlQuote.h"
 #include "shell/SharedValues.h"
 #include "store/Connection.h"
+#include "store/TillLock.h"
 #include "utility/RentClause.h"
 
 namespace mqt {
@@ -45,14 +46,17 @@ void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& 
 
 void ChargeRent(SharedValues& shared)
 {
+    // The whole pass is one transaction: one disk sync for all consignors,
+    // and a failure leaves every clause and rent item as it was. Tills that
+    // start together charge one after the other: the later one reads the
+    // clauses only once the earlier one's charges are stored, and finds
+    // nothing more due.
+    Transaction transaction(shared.database.connection());
+    HoldTillLock(shared.database.connection(), TillLock::Rent);
     shared.Data2.RecordSource(QStringLiteral("select * from  consignor where notes like '*$Rent*' order by lastname asc"));
     shared.Data2.Refresh();
     Recordset& consignors = shared.Data2.Recordset();
     if (consignors.Eof()) return;
-
-    // The whole pass is one transaction: one disk sync for all consignors,
-    // and a failure leaves every clause and rent item as it was.
-    Transaction transaction(shared.database.connection());
     const QDate today = shared.clock.Today();
     QStringList unreadable;
     consignors.MoveFirst();

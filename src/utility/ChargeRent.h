@@ -12,8 +12,10 @@ class SharedValues;
 // "Rent - " mm/dd/yyyy is booked: minus the amount as cost price, sale price
 // 0, added and sold on the day charged, category "$Rent". An item of that
 // description that already exists is not booked twice. The pass is stored
-// as a whole or not at all: a failure leaves every consignor uncharged. At most one period is charged
-// per consignor and start-up. A consignor without names is left alone.
+// as a whole or not at all: a failure leaves every consignor uncharged. At
+// most one period is charged per consignor and start-up, and tills of a
+// server shop that start together charge each period once. A consignor
+// without names is left alone.
 // Consignors whose notes hold "$rent" but no clause that can be read are
 // charged nothing and named, one line each, in one message after the pass.
 // Throws StoreError when the database fails.

@@ -5,7 +5,7 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "shell/SharedValues.h"
-#include "store/Connection.h"
+#include "store/RunSerializable.h"
 #include "utility/SafetyCopies.h"
 
 namespace mqt {
@@ -36,17 +36,20 @@ void DeletePaidItems(SharedValues& shared)
     if (!SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
 
     qint64 deleted = 0;
-    Transaction transaction(shared.database.connection());
-    shared.Data3.RecordSource(paidBefore);
-    shared.Data3.Refresh();
-    Recordset& items = shared.Data3.Recordset();
-    if (!items.Eof()) items.MoveFirst();
-    while (!items.Eof()) {
-        items.Delete();
-        ++deleted;
-        items.MoveNext();
-    }
-    transaction.Commit();
+    // Serializable, so it cannot interleave with another till's work on the
+    // same items; a run again counts afresh.
+    RunSerializable(shared.database.connection(), [&] {
+        deleted = 0;
+        shared.Data3.RecordSource(paidBefore);
+        shared.Data3.Refresh();
+        Recordset& items = shared.Data3.Recordset();
+        if (!items.Eof()) items.MoveFirst();
+        while (!items.Eof()) {
+            items.Delete();
+            ++deleted;
+            items.MoveNext();
+        }
+    });
     shared.dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
 }
 

@@ -181,6 +181,33 @@ private slots:
         QCOMPARE(shop.Column(QStringLiteral("select PayRef from item")), QStringList{"first"});
     }
 
+    void updateWhileWritesOnlyARowThatStillMeetsTheCondition_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("dateSold");
+        QTest::newRow("still unsold") << "" << true << "2024-02-20";
+        QTest::newRow("sold meanwhile") << "UPDATE item SET DateSold = '2024-02-19'" << false << "2024-02-19";
+        QTest::newRow("deleted meanwhile") << "DELETE FROM item" << false << "";
+    }
+
+    void updateWhileWritesOnlyARowThatStillMeetsTheCondition()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, stored);
+        QFETCH(QString, dateSold);
+        test::TempShop shop;
+        shop.AddItem(QStringLiteral("Jones"), QStringLiteral("Bob"), QStringLiteral("Lamp"));
+        Open db(shop);
+        Recordset& rs = db.Run(QStringLiteral("select * from item"));
+        if (!meanwhile.isEmpty()) shop.Exec(meanwhile);
+        rs.Edit();
+        rs.Fields(QStringLiteral("DateSold")).SetValue(QDate(2024, 2, 20));
+        QCOMPARE(rs.UpdateWhile(QStringLiteral("DateSold IS NULL")), stored);
+        QCOMPARE(shop.Column(QStringLiteral("select DateSold from item")).join(QString()), dateSold);
+        QCOMPARE(rs.Fields(QStringLiteral("DateSold")).IsNull(), !stored);
+    }
+
     void addNewStartsWithNullsAndFieldsNotWrittenKeepTheirValues()
     {
         test::TempShop shop;

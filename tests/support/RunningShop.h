@@ -15,6 +15,8 @@ namespace mqt::test {
 // as a shop starts its program day after day.
 struct RunningShop {
     explicit RunningShop(bool createDatabase = true) : shop(createDatabase) {}
+    // A second till of the server shop that `first` runs on.
+    RunningShop(TempShop::AnotherTill, const RunningShop& first) : shop(TempShop::AnotherTill{}, first.shop) {}
 
     // Starts a new program in the folder, ending the one before.
     bool Start()

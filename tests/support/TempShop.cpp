@@ -24,9 +24,7 @@ TempShop::TempShop(bool createDatabase)
         if (createDatabase) {
             Connection connection = Connection::OpenServer(serverUri_);
             CreateServerSchema(connection);
-            QFile file(dir_.filePath(QLatin1String(ServerFileName)));
-            if (!file.open(QIODevice::WriteOnly) || file.write(serverUri_.toUtf8() + '\n') < 0)
-                qFatal("cannot write the server file");
+            WriteServerFile();
         }
     } else if (createDatabase) {
         Connection connection = Connection::Open(DatabasePath(), true);
@@ -34,9 +32,23 @@ TempShop::TempShop(bool createDatabase)
     }
 }
 
+TempShop::TempShop(AnotherTill, const TempShop& shop) : serverUri_(shop.serverUri_), ownsDatabase_(false)
+{
+    if (!dir_.isValid()) qFatal("no temporary folder");
+    if (!IsServer()) qFatal("a second till needs a server shop");
+    WriteServerFile();
+}
+
 TempShop::~TempShop()
 {
-    if (IsServer()) DropTestDatabase(serverUri_);
+    if (IsServer() && ownsDatabase_) DropTestDatabase(serverUri_);
+}
+
+void TempShop::WriteServerFile() const
+{
+    QFile file(dir_.filePath(QLatin1String(ServerFileName)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(serverUri_.toUtf8() + '\n') < 0)
+        qFatal("cannot write the server file");
 }
 
 Connection TempShop::Connect() const

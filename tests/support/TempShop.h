@@ -20,6 +20,11 @@ QByteArray FileContents(const QString& path);
 class TempShop {
 public:
     explicit TempShop(bool createDatabase = true);
+    // A second till's folder on the server shop of `shop`: a temporary folder
+    // of its own whose "Marquill.server" names the same database, which stays
+    // `shop`'s to drop.
+    struct AnotherTill {};
+    TempShop(AnotherTill, const TempShop& shop);
     ~TempShop();
     TempShop(const TempShop&) = delete;
     TempShop& operator=(const TempShop&) = delete;
@@ -51,8 +56,11 @@ public:
     void DamageATablePage() const;
 
 private:
+    void WriteServerFile() const;
+
     QTemporaryDir dir_;
     QString serverUri_;
+    bool ownsDatabase_ = true;
 };
 
 }  // namespace mqt::test
