@@ -204,9 +204,9 @@ private slots:
         run.dialogs.QueueInput("1");
         counter.Click("cmdReturn");
         QCOMPARE(counter.Text("lblMessage"), message);
-        QCOMPARE(counter.Stored("SELECT ifnull(DateSold, 'on sale') FROM item WHERE ItemNo = 1"),
+        QCOMPARE(counter.Stored("SELECT coalesce(DateSold, 'on sale') FROM item WHERE ItemNo = 1"),
                  paidOut ? "2024-02-20" : "on sale");
-        QCOMPARE(counter.Stored("SELECT ifnull(Returned, 'kept') FROM sale_line WHERE SaleNo = 1 AND Line = 1"),
+        QCOMPARE(counter.Stored("SELECT coalesce(Returned, 'kept') FROM sale_line WHERE SaleNo = 1 AND Line = 1"),
                  paidOut ? "kept" : "2024-02-20");
         QCOMPARE(counter.Stored("SELECT group_concat(Kind || ' ' || Subtotal || ' ' || Tax || ' ' || Total, '; ') "
                                 "FROM sale"),

@@ -75,7 +75,7 @@ struct ItemScreenDriver : ScreenDriver {
     // One stored field of the consignor's item.
     QString Stored(const QString& desc, const QString& field) const
     {
-        return run.shop.Value(QStringLiteral("SELECT ifnull(%1, 'NULL') FROM item WHERE ItemDesc = ?").arg(field), {desc})
+        return run.shop.Value(QStringLiteral("SELECT coalesce(%1, 'NULL') FROM item WHERE ItemDesc = ?").arg(field), {desc})
             .toString();
     }
 

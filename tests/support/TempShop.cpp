@@ -91,6 +91,24 @@ void TempShop::AddItem(const QString& last, const QString& first, const QString&
          values);
 }
 
+void TempShop::RefuseItemWrites(const QString& when, const QString& message) const
+{
+    qsizetype split = when.indexOf(QLatin1String(" WHEN "), 0, Qt::CaseInsensitive);
+    if (split < 0) split = when.size();
+    const QString event = when.left(split);
+    const QString condition = when.mid(split + 6);
+    const QString quoted = QString(message).replace(u'\'', QLatin1String("''"));
+    if (!IsServer()) {
+        Exec(QStringLiteral("CREATE TRIGGER refuse %1 ON item %2 BEGIN SELECT RAISE(ABORT, '%3'); END")
+                 .arg(event, condition.isEmpty() ? QString() : QStringLiteral("WHEN ") + condition, quoted));
+        return;
+    }
+    Exec(QStringLiteral("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                        "$$BEGIN RAISE EXCEPTION '%1'; END$$").arg(quoted));
+    Exec(QStringLiteral("CREATE TRIGGER refuse %1 ON item FOR EACH ROW %2 EXECUTE FUNCTION refuse()")
+             .arg(event, condition.isEmpty() ? QString() : QStringLiteral("WHEN (") + condition + u')'));
+}
+
 void TempShop::AddManyItems(int count) const
 {
     Exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "

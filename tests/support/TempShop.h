@@ -43,6 +43,12 @@ public:
     void AddItem(const QString& last, const QString& first, const QString& desc,
                  const QVariantList& more = {}) const;
 
+    // Makes every write to the item table that `when` describes fail with
+    // `message`: `when` is "BEFORE UPDATE", "BEFORE DELETE" or "BEFORE
+    // INSERT", optionally followed by " WHEN " and a condition on old. or
+    // new. fields.
+    void RefuseItemWrites(const QString& when, const QString& message) const;
+
     // Adds `count` items of one consignor in one statement, enough to fill
     // several pages of the item table.
     void AddManyItems(int count) const;

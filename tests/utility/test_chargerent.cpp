@@ -15,7 +15,7 @@ const QString Ann = QStringLiteral("Ann");
 // The shop's items as "description|cost price", in the order they were booked.
 QStringList Items(const test::TempShop& shop)
 {
-    return shop.Column(QStringLiteral("select ItemDesc || '|' || ifnull(CostPrice, 'NULL') from item order by rowid"));
+    return shop.Column(QStringLiteral("select ItemDesc || '|' || coalesce(CostPrice, 'NULL') from item order by rowid"));
 }
 
 QString Notes(const test::TempShop& shop, const QString& last)
@@ -39,9 +39,9 @@ private slots:
         QCOMPARE(Notes(run.shop, Smith), "Space B $Rent=(amount=50,Due=02/15/2024,interval=1) paid by cheque");
         QCOMPARE(run.shop.Column(QStringLiteral(
                      "select LastName || '|' || FirstName || '|' || ItemDesc || '|' || Category || '|' || "
-                     "ifnull(Subcategory, 'NULL') || '|' || CostPrice || '|' || SalePrice || '|' || DateAdded || '|' || "
-                     "DateSold || '|' || ifnull(DatePaid, 'NULL') || '|' || ifnull(PayRef, 'NULL') || '|' || "
-                     "ifnull(Notes, 'NULL') from item")),
+                     "coalesce(Subcategory, 'NULL') || '|' || CostPrice || '|' || SalePrice || '|' || DateAdded || '|' || "
+                     "DateSold || '|' || coalesce(DatePaid, 'NULL') || '|' || coalesce(PayRef, 'NULL') || '|' || "
+                     "coalesce(Notes, 'NULL') from item")),
                  QStringList{"Smith|Ann|Rent - 01/15/2024|$Rent|NULL|-50.0|0.0|2024-01-15|2024-01-15|NULL|NULL|NULL"});
 
         QVERIFY(run.Start());
