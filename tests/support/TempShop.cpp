@@ -53,17 +53,34 @@ void TempShop::Exec(const QString& sql, const QVariantList& values) const
     }
 }
 
+namespace {
+
+QString Shown(const QVariant& value) { return value.isNull() ? QStringLiteral("NULL") : value.toString(); }
+
+}  // namespace
+
 QStringList TempShop::Column(const QString& sql, const QVariantList& values) const
 {
     Connection connection = Connect();
     Statement statement(connection, sql);
     for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
     QStringList column;
-    while (statement.Step()) {
-        const QVariant value = statement.Column(0);
-        column << (value.isNull() ? QStringLiteral("NULL") : value.toString());
-    }
+    while (statement.Step()) column << Shown(statement.Column(0));
     return column;
+}
+
+QStringList TempShop::Rows(const QString& sql, const QVariantList& values) const
+{
+    Connection connection = Connect();
+    Statement statement(connection, sql);
+    for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
+    QStringList rows;
+    while (statement.Step()) {
+        QStringList columns;
+        for (int i = 0; i < statement.ColumnCount(); ++i) columns << Shown(statement.Column(i));
+        rows << columns.join(u'|');
+    }
+    return rows;
 }
 
 QVariant TempShop::Value(const QString& sql, const QVariantList& values) const

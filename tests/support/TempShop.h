@@ -36,6 +36,9 @@ public:
     void Exec(const QString& sql, const QVariantList& values = {}) const;
     // The first column of every row of a query, as text ("NULL" for null).
     QStringList Column(const QString& sql, const QVariantList& values = {}) const;
+    // Every row of a query, its columns joined by "|" ("NULL" for null). A
+    // number shows as Qt writes it, so it reads the same from both engines.
+    QStringList Rows(const QString& sql, const QVariantList& values = {}) const;
     // The single value of a query.
     QVariant Value(const QString& sql, const QVariantList& values = {}) const;
 
