@@ -115,7 +115,7 @@ private slots:
         RunningShop run;
         run.shop.Exec(
             "with recursive n(i) as (select 1 union all select i + 1 from n where i < ?) insert into consignor "
-            "(LastName, FirstName) select printf('Name%05d', i), 'F' from n where i <= ?",
+            "(LastName, FirstName) select 'Name' || substr(cast(100000 + i as text), 2), 'F' from n where i <= ?",
             {consignors, consignors});
         ConsignorScreen screen(run);
         screen.Search("");

@@ -105,7 +105,7 @@ private slots:
         screen.Type("txtNotes", notes);
         screen.Click("cmdUpdate");
         QCOMPARE(screen.Text("lblMessage"), "Change function is successful");
-        QCOMPARE(run.shop.Value("select ifnull(Notes, 'NULL') from consignor").toString(), stored);
+        QCOMPARE(run.shop.Value("select coalesce(Notes, 'NULL') from consignor").toString(), stored);
 
         run.clock.SetToday(QDate(2024, 4, 20));
         QVERIFY(run.Start());

@@ -72,11 +72,10 @@ struct ItemScreenDriver : ScreenDriver {
     }
 
 
-    // One stored field of the consignor's item.
+    // One stored field of the consignor's item ("NULL" for null).
     QString Stored(const QString& desc, const QString& field) const
     {
-        return run.shop.Value(QStringLiteral("SELECT ifnull(%1, 'NULL') FROM item WHERE ItemDesc = ?").arg(field), {desc})
-            .toString();
+        return run.shop.Column(QStringLiteral("SELECT %1 FROM item WHERE ItemDesc = ?").arg(field), {desc}).value(0);
     }
 
     RunningShop& run;

@@ -154,8 +154,7 @@ private slots:
         PayableShop(run);
         ItemScreenDriver screen(run);
         // Made once start-up has brought the file up to date, which writes every item.
-        run.shop.Exec("CREATE TRIGGER no_b BEFORE UPDATE ON item WHEN NEW.ItemDesc = 'B' "
-                      "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        run.shop.RefuseItemWrites("BEFORE UPDATE WHEN NEW.ItemDesc = 'B'", "disk full");
         screen.Show("jones", "b");
         screen.Choose(Pay);
         screen.Click("cmdUpdate");

@@ -32,8 +32,7 @@ void TypeBoxes(ScreenDriver& screen, const QStringList& texts)
 // Commission|Rounding|PriceOverride|Backup
 QString StoredRow(const TempShop& shop)
 {
-    return shop.Value("select Commission || '|' || Rounding || '|' || PriceOverride || '|' || Backup from params")
-        .toString();
+    return shop.Rows("select Commission, Rounding, PriceOverride, Backup from params").value(0);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ private slots:
         QCOMPARE(screen.Text("txtCommission") + screen.Text("txtRounding"), "00");
         QCOMPARE(Boxes(screen), (QStringList{" ", "", "", "", ""}));
         screen.Click("cmdUpdate");
-        QCOMPARE(StoredRow(run.shop), "0|0.0|0|c:\\");
+        QCOMPARE(StoredRow(run.shop), "0|0|0|c:\\");
         QVERIFY(!screen.window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!run.Menu().LoadedScreen(Screen::Params));
@@ -67,19 +66,19 @@ private slots:
             << "10|0.25|1|D:\\Shop\\2024\\";
         QTest::newRow("backslashes in a folder are dropped")
             << QStringList{"0", "1", "e", "a\\b", "", "", ""} << "e:\\ab\\"
-            << "0|1.0|1|e:\\ab\\";
+            << "0|1|1|e:\\ab\\";
         QTest::newRow("empty folder 1 ignores folder 2") << QStringList{"0", "0", "d", "", "x", "", ""} << "d:\\"
-                                                         << "0|0.0|1|d:\\";
+                                                         << "0|0|1|d:\\";
         QTest::newRow("two blanks count as a folder") << QStringList{"0", "0", "d", "  ", "x", "", ""} << "d:\\  \\x\\"
-                                                      << "0|0.0|1|d:\\  \\x\\";
+                                                      << "0|0|1|d:\\  \\x\\";
         QTest::newRow("all four folders") << QStringList{"0", "0", "d", "a", "b", "c", "e"} << "d:\\a\\b\\c\\e\\"
-                                          << "0|0.0|1|d:\\a\\b\\c\\e\\";
+                                          << "0|0|1|d:\\a\\b\\c\\e\\";
         QTest::newRow("blank drive becomes c") << QStringList{"0", "0", " ", "x", "", "", ""} << "c:\\x\\"
-                                               << "0|0.0|1|c:\\x\\";
+                                               << "0|0|1|c:\\x\\";
         QTest::newRow("commission 12.5 is 12") << QStringList{"12.5", "0", "c", "", "", "", ""} << "c:\\"
-                                               << "12|0.0|1|c:\\";
+                                               << "12|0|1|c:\\";
         QTest::newRow("commission 13.5 is 14") << QStringList{"13.5", "0", "c", "", "", "", ""} << "c:\\"
-                                               << "14|0.0|1|c:\\";
+                                               << "14|0|1|c:\\";
         QTest::newRow("blanks around numbers") << QStringList{" 25 ", " .5", "c", "", "", "", ""} << "c:\\"
                                                << "25|0.5|1|c:\\";
     }
@@ -150,7 +149,7 @@ private slots:
         TypeBoxes(screen, {"d", "x", "", "", ""});
         screen.Click("cmdUpdate");
         QCOMPARE(run.dialogs.Errors(), QStringList{error});
-        QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
+        QCOMPARE(StoredRow(run.shop), "0|0|0| ");
         QVERIFY(screen.window->isVisible());  // open for a correction
     }
 
@@ -163,7 +162,7 @@ private slots:
         TypeBoxes(screen, {"d", "x", "", "", ""});
         screen.Click("cmdUpdate");
         QCOMPARE(run.dialogs.Errors(), QStringList{"Commission must be a percent from -32768 to 99"});
-        QCOMPARE(StoredRow(run.shop), "0|0.0|0| ");
+        QCOMPARE(StoredRow(run.shop), "0|0|0| ");
         QCOMPARE(run.Shared().Settings.Backup, " ");
         QVERIFY(screen.window->isVisible());  // open for a correction
     }
@@ -191,7 +190,7 @@ private slots:
         screen.Click("cmdUpdate");
         QCOMPARE(run.dialogs.Errors(),
                  QStringList{QStringLiteral("Folder %1 holds a comma: a folder name cannot hold one").arg(box + 1)});
-        QCOMPARE(StoredRow(run.shop), "5|0.0|0|d:\\shop\\");
+        QCOMPARE(StoredRow(run.shop), "5|0|0|d:\\shop\\");
         QCOMPARE(run.Shared().Settings.Backup, "d:\\shop\\");
         QVERIFY(screen.window->isVisible());  // open for a correction
         QCOMPARE(screen.Text("txtFolder(" + QString::number(box) + ")"), folders[box]);

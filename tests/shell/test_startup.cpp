@@ -2,6 +2,7 @@
 // Start-up: the database file, the settings row and the main menu.
 
 #include "support/RunningShop.h"
+#include "support/TestServer.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,9 +33,7 @@ private slots:
         test::RunningShop run;
         test::TempShop& shop = run.shop;
         QVERIFY(run.Start());
-        QCOMPARE(shop.Column("select Commission || '|' || Rounding || '|' || PriceOverride || '|' || Backup || '|' "
-                             "from params"),
-                 QStringList{"0|0.0|0| |"});
+        QCOMPARE(shop.Rows("select Commission, Rounding, PriceOverride, Backup from params"), QStringList{"0|0|0| "});
         const ShopSettings& settings = run.Shared().Settings;
         QCOMPARE(settings.Commission, 0);
         QCOMPARE(settings.Rounding, 0.0f);
@@ -84,6 +83,7 @@ private slots:
 
     void unusableDatabaseStopsWithTheEnginesText()
     {
+        MQT_FILE_ONLY();
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
         test::RunningShop run(false);
@@ -117,6 +117,7 @@ private slots:
 
     void walDatabaseIsSwitchedBackOrLeftAlone()
     {
+        MQT_FILE_ONLY();
         QFETCH(bool, held);
         test::RunningShop run;
         const QString path = run.shop.DatabasePath();
@@ -196,6 +197,7 @@ private slots:
 
     void createdDatabaseOpensInTheStockTool()
     {
+        MQT_FILE_ONLY();
         const QString sqlite = QStandardPaths::findExecutable("sqlite3");
         if (sqlite.isEmpty()) QSKIP("the sqlite3 tool is not installed");
         test::TempShop shop(false);

@@ -65,17 +65,34 @@ void TempShop::Exec(const QString& sql, const QVariantList& values) const
     }
 }
 
+namespace {
+
+QString Shown(const QVariant& value) { return value.isNull() ? QStringLiteral("NULL") : value.toString(); }
+
+}  // namespace
+
 QStringList TempShop::Column(const QString& sql, const QVariantList& values) const
 {
     Connection connection = Connect();
     Statement statement(connection, sql);
     for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
     QStringList column;
-    while (statement.Step()) {
-        const QVariant value = statement.Column(0);
-        column << (value.isNull() ? QStringLiteral("NULL") : value.toString());
-    }
+    while (statement.Step()) column << Shown(statement.Column(0));
     return column;
+}
+
+QStringList TempShop::Rows(const QString& sql, const QVariantList& values) const
+{
+    Connection connection = Connect();
+    Statement statement(connection, sql);
+    for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
+    QStringList rows;
+    while (statement.Step()) {
+        QStringList columns;
+        for (int i = 0; i < statement.ColumnCount(); ++i) columns << Shown(statement.Column(i));
+        rows << columns.join(u'|');
+    }
+    return rows;
 }
 
 QVariant TempShop::Value(const QString& sql, const QVariantList& values) const
@@ -101,6 +118,24 @@ void TempShop::AddItem(const QString& last, const QString& first, const QString&
     Exec(QStringLiteral("INSERT INTO item (LastName, FirstName, ItemDesc, Category, Subcategory, CostPrice, "
                         "SalePrice, DateAdded, DateSold, DatePaid, PayRef, Notes) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)"),
          values);
+}
+
+void TempShop::RefuseItemWrites(const QString& when, const QString& message) const
+{
+    qsizetype split = when.indexOf(QLatin1String(" WHEN "), 0, Qt::CaseInsensitive);
+    if (split < 0) split = when.size();
+    const QString event = when.left(split);
+    const QString condition = when.mid(split + 6);
+    const QString quoted = QString(message).replace(u'\'', QLatin1String("''"));
+    if (!IsServer()) {
+        Exec(QStringLiteral("CREATE TRIGGER refuse %1 ON item %2 BEGIN SELECT RAISE(ABORT, '%3'); END")
+                 .arg(event, condition.isEmpty() ? QString() : QStringLiteral("WHEN ") + condition, quoted));
+        return;
+    }
+    Exec(QStringLiteral("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                        "$$BEGIN RAISE EXCEPTION '%1'; END$$").arg(quoted));
+    Exec(QStringLiteral("CREATE TRIGGER refuse %1 ON item FOR EACH ROW %2 EXECUTE FUNCTION refuse()")
+             .arg(event, condition.isEmpty() ? QString() : QStringLiteral("WHEN (") + condition + u')'));
 }
 
 void TempShop::AddManyItems(int count) const

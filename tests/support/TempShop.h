@@ -41,12 +41,21 @@ public:
     void Exec(const QString& sql, const QVariantList& values = {}) const;
     // The first column of every row of a query, as text ("NULL" for null).
     QStringList Column(const QString& sql, const QVariantList& values = {}) const;
+    // Every row of a query, its columns joined by "|" ("NULL" for null). A
+    // number shows as Qt writes it, so it reads the same from both engines.
+    QStringList Rows(const QString& sql, const QVariantList& values = {}) const;
     // The single value of a query.
     QVariant Value(const QString& sql, const QVariantList& values = {}) const;
 
     void AddConsignor(const QString& last, const QString& first, const QString& notes = {}) const;
     void AddItem(const QString& last, const QString& first, const QString& desc,
                  const QVariantList& more = {}) const;
+
+    // Makes every write to the item table that `when` describes fail with
+    // `message`: `when` is "BEFORE UPDATE", "BEFORE DELETE" or "BEFORE
+    // INSERT", optionally followed by " WHEN " and a condition on old. or
+    // new. fields.
+    void RefuseItemWrites(const QString& when, const QString& message) const;
 
     // Adds `count` items of one consignor in one statement, enough to fill
     // several pages of the item table.

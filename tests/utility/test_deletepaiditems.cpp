@@ -133,8 +133,8 @@ private slots:
         test::RunningShop run;
         AddItems(run.shop);
         const QStringList before = Remaining(run.shop);
-        run.shop.Exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON item WHEN substr(old.ItemDesc, 1, 4) = 'Rent' "
-                                     "BEGIN SELECT RAISE(ABORT, 'rent items are kept'); END"));
+        run.shop.RefuseItemWrites(QStringLiteral("BEFORE DELETE WHEN substr(old.ItemDesc, 1, 4) = 'Rent'"),
+                                  QStringLiteral("rent items are kept"));
         QVERIFY(run.Start());
         run.dialogs.QueueInput(QStringLiteral("12/31/2024"));
         run.dialogs.QueueAnswer(Yes);
