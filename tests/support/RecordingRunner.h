@@ -4,11 +4,14 @@
 #include "common/CommandRunner.h"
 
 #include <QList>
+#include <functional>
 
 namespace mqt::test {
 
 // Records the helper commands started and gives the outcome a test chose;
-// with passThrough set it also runs them for real.
+// with passThrough set it also runs them for real, and with a script set the
+// script stands in for each command (it may write the files the command
+// would).
 class RecordingRunner final : public CommandRunner {
 public:
     struct Call {
@@ -19,12 +22,14 @@ public:
     CommandResult Run(const QString& program, const QStringList& arguments, int timeoutMs) override
     {
         calls.append({program, arguments});
+        if (script) return script(calls.last());
         if (passThrough) return ProcessRunner().Run(program, arguments, timeoutMs);
         return outcome;
     }
 
     QList<Call> calls;
     bool passThrough = false;
+    std::function<CommandResult(const Call&)> script;
     CommandResult outcome{true, true, 0, {}};
 };
 
