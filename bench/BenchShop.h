@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SampleShop.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Schema.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

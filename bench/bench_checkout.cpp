@@ -16,7 +16,7 @@
 #include "documents/SaleRecord.h"
 #include "shell/Grid.h"
 #include "store/ShopIdentity.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

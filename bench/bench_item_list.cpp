@@ -12,7 +12,7 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/ItemScreen.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

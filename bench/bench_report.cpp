@@ -15,7 +15,7 @@
 #include "common/CommandRunner.h"
 #include "shell/Grid.h"
 #include "shell/WidgetDialogs.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -11,7 +11,7 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/WidgetDialogs.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "SampleShop.h"
 
 #include "store/NewDatabase.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QDate>
 #include <QStringList>

@@ -4,7 +4,7 @@
 // is never overwritten.
 
 #include "SampleShop.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>

@@ -3,6 +3,7 @@
 
 #include "common/Dialogs.h"
 #include "shell/ReportErrors.h"
+#include "store/ServerUri.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -16,7 +17,9 @@ namespace {
 // a shop's folder.
 QString NoShopHelp(const QString& folder)
 {
-    if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("Marquill.mqt")))) return {};
+    if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("Marquill.mqt"))) ||
+        QFileInfo::exists(QDir(folder).filePath(QLatin1String(ServerFileName))))
+        return {};
     return QStringLiteral("\nThere is no shop in %1. Start marquill-launcher to create a shop, or give --shop FOLDER")
         .arg(folder);
 }

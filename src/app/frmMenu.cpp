@@ -100,7 +100,7 @@ void frmMenu::Form_Load()
     move(TwipsToPixels(200), TwipsToPixels(200));
     shared_.DatabasePath = shared_.ProgramFolder + QStringLiteral("/Marquill.mqt");
 
-    shared_.database.Open(shared_.DatabasePath);
+    shared_.database.OpenShop(shared_.ProgramFolder);
     CheckDatabaseAtStartUp(shared_);
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));

@@ -2,7 +2,7 @@
 #include "checkout/CompleteSale.h"
 
 #include "common/Val.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 
@@ -40,7 +40,7 @@ CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
     }
 
     Statement head(connection, QStringLiteral("INSERT INTO sale (SoldAt, Kind, TaxRate, Subtotal, Tax, Total, "
-                                              "ChangeGiven) VALUES (?, 'Sale', ?, ?, ?, ?, ?)"));
+                                              "ChangeGiven) VALUES (?, 'Sale', ?, ?, ?, ?, ?) RETURNING SaleNo"));
     head.Bind(1, TimeText(sale.at));
     head.Bind(2, sale.taxRate);
     head.Bind(3, qint64(sums.subtotal));
@@ -48,7 +48,8 @@ CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
     head.Bind(5, qint64(sums.total));
     head.Bind(6, qint64(sums.change));
     head.Step();
-    const std::int64_t saleNo = connection.LastInsertRowId();
+    const std::int64_t saleNo = head.ColumnInt64(0);
+    head.Reset();  // the insert is done: the transaction can end
 
     Statement lineRow(connection, QStringLiteral("INSERT INTO sale_line (SaleNo, Line, ItemNo, LastName, FirstName, "
                                                  "ItemDesc, Price) VALUES (?, ?, ?, ?, ?, ?, ?)"));

@@ -3,7 +3,7 @@
 
 #include "checkout/CounterLine.h"
 #include "store/ItemNumbers.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 
@@ -66,14 +66,15 @@ ReturnedItem ReturnItem(Connection& connection, const QString& typed, const QDat
     const Cents subtotal = -sold->price;
     const Cents tax = TaxOn(subtotal, sold->taxRate);
     Statement head(connection, QStringLiteral("INSERT INTO sale (SoldAt, Kind, TaxRate, Subtotal, Tax, Total, "
-                                              "ChangeGiven) VALUES (?, 'Return', ?, ?, ?, ?, 0)"));
+                                              "ChangeGiven) VALUES (?, 'Return', ?, ?, ?, ?, 0) RETURNING SaleNo"));
     head.Bind(1, at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
     head.Bind(2, sold->taxRate);
     head.Bind(3, qint64(subtotal));
     head.Bind(4, qint64(tax));
     head.Bind(5, qint64(subtotal + tax));
     head.Step();
-    const std::int64_t refundNo = connection.LastInsertRowId();
+    const std::int64_t refundNo = head.ColumnInt64(0);
+    head.Reset();  // the insert is done: the transaction can end
     Statement line(connection, QStringLiteral("INSERT INTO sale_line (SaleNo, Line, ItemNo, LastName, FirstName, "
                                               "ItemDesc, Price) VALUES (?, 1, ?, ?, ?, ?, ?)"));
     line.Bind(1, qint64(refundNo));

@@ -2,7 +2,7 @@
 #include "checkout/ScanItem.h"
 
 #include "store/ItemNumbers.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <algorithm>
 

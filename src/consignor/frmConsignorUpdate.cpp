@@ -14,7 +14,7 @@
 #include "shell/ReportErrors.h"
 #include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/TagItems.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 
 namespace {
 
-const QString NotRent = QStringLiteral("ifnull(Category, '') <> '$Rent' COLLATE NOCASE");
+const QString NotRent = QStringLiteral("lower(coalesce(Category, '')) <> '$rent'");
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 
 #include "common/DateText.h"
 #include "documents/CsvField.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <map>
 

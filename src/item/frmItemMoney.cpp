@@ -10,7 +10,7 @@
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QLineEdit>
 #include <QPushButton>

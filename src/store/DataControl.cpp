@@ -5,7 +5,7 @@
 #include "store/Database.h"
 #include "store/FieldValue.h"
 #include "store/SqlDialect.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 namespace mqt {
@@ -51,7 +51,8 @@ struct PreparedSelect {
     static TranslatedSelect Translated(Database* database, const QString& sql, const QStringList& values)
     {
         if (!database || !database->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
-        return TranslateSelect(sql, database->clock().Today(), values);
+        return TranslateSelect(sql, database->clock().Today(), values,
+                               database->IsServer() ? SqlTarget::Postgres : SqlTarget::Sqlite);
     }
 
     TranslatedSelect select;

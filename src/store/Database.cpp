@@ -2,6 +2,7 @@
 #include "store/Database.h"
 
 #include "store/Migration.h"
+#include "store/ServerUri.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
 
@@ -37,6 +38,27 @@ void HoldRollbackJournal(const Connection& connection, const QString& path)
 
 }  // namespace
 
+void Database::OpenShop(const QString& folder)
+{
+    if (const std::optional<QString> uri = ReadServerFile(folder))
+        OpenServer(*uri);
+    else
+        Open(folder + QStringLiteral("/Marquill.mqt"));
+}
+
+void Database::OpenServer(const QString& uri)
+{
+    Connection connection = Connection::OpenServer(uri);
+    if (connection.UserVersion() == 0)
+        throw StoreError(QStringLiteral("The database %1 holds no shop. Create one with mqt-createdb --server, "
+                                        "or move a shop there with mqt-copyshop")
+                             .arg(connection.Describe()));
+    RefuseNewerSchema(connection);
+    connection_ = std::move(connection);
+    path_.clear();
+    uri_ = uri;
+}
+
 void Database::Open(const QString& path)
 {
     Connection connection = Connection::Open(path);
@@ -50,6 +72,7 @@ void Database::Open(const QString& path)
     connection.Execute(QStringLiteral("PRAGMA cache_size = -98304"));
     connection_ = std::move(connection);
     path_ = path;
+    uri_.clear();
 }
 
 void Database::Close() { connection_.Close(); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/IntegrityCheck.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "store/Migration.h"
 
 #include "store/MigrationSteps.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 namespace mqt {
@@ -11,8 +11,7 @@ int CurrentSchemaVersion() { return MigrationSteps().back().version; }
 
 int SchemaVersion(const Connection& connection)
 {
-    Statement statement(connection, QStringLiteral("PRAGMA user_version"));
-    return statement.Step() ? int(statement.ColumnInt64(0)) : 0;
+    return connection.UserVersion();
 }
 
 void RefuseNewerSchema(const Connection& connection)
@@ -25,6 +24,13 @@ void MigrateSchema(Connection& connection)
 {
     RefuseNewerSchema(connection);
     if (SchemaVersion(connection) == CurrentSchemaVersion()) return;
+    // A server database is made at the current version by mqt-createdb or
+    // mqt-copyshop; its steps are its own when the schema grows again.
+    if (connection.IsServer())
+        throw StoreError(QStringLiteral("The shop's database on %1 is at schema version %2; this Marquill needs %3")
+                             .arg(connection.Describe())
+                             .arg(SchemaVersion(connection))
+                             .arg(CurrentSchemaVersion()));
 
     Transaction transaction(connection);
     // Read again inside the transaction: another program may have brought
@@ -33,7 +39,7 @@ void MigrateSchema(Connection& connection)
     for (const MigrationStep& step : MigrationSteps()) {
         if (step.version <= from) continue;
         step.apply(connection);
-        connection.Execute(QStringLiteral("PRAGMA user_version = %1").arg(step.version));
+        connection.SetUserVersion(step.version);
     }
     transaction.Commit();
 }

@@ -3,7 +3,7 @@
 
 #include "store/Migration.h"
 #include "store/Schema.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QFile>

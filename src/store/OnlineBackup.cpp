@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/OnlineBackup.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QFile>
@@ -21,6 +21,7 @@ using BackupHandle = std::unique_ptr<sqlite3_backup, FinishBackup>;
 
 void CopyPages(const Connection& source, const QString& target)
 {
+    if (!source.Handle()) throw StoreError(QStringLiteral("Only a shop file can be copied page by page"));
     Connection copy = Connection::Open(target, true);
     BackupHandle backup(sqlite3_backup_init(copy.Handle(), "main", source.Handle(), "main"));
     if (!backup) throw StoreError(copy.LastError());

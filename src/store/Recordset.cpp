@@ -4,7 +4,7 @@
 #include "common/Clock.h"
 #include "store/Database.h"
 #include "store/FieldValue.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QStringList>

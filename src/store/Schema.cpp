@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Schema.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 // handed out again, so a printed tag finds its item and no other.
 #include "store/MigrationSteps.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 

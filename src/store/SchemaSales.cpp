@@ -2,7 +2,7 @@
 // Schema version 2: the counter's sales, and the tax rate they are taxed at.
 #include "store/MigrationSteps.h"
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 namespace mqt {
 

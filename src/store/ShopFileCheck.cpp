@@ -4,7 +4,7 @@
 #include "store/IntegrityCheck.h"
 #include "store/Migration.h"
 #include "store/Schema.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "store/StoreError.h"
 
 #include <QStringList>

@@ -2,7 +2,8 @@
 #include "store/SqlDialect.h"
 
 #include "common/DateText.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
+#include "store/Schema.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
@@ -100,13 +101,41 @@ std::size_t NextSignificant(const std::vector<Token>& tokens, std::size_t from)
     return from;
 }
 
-QString DateLiteral(const QString& inside, const QDate& today)
+// A date as its ISO text, which sorts as the file's stored dates do. With a
+// time of day it sorts after the day itself; the server, whose dates are of
+// type date, is told it is a time stamp so that it keeps that order.
+QString DateLiteral(const QString& inside, const QDate& today, SqlTarget target)
 {
     const std::optional<DateValue> value = ReadDate(inside, today);
     if (!value) throw StoreError(QStringLiteral("Not a date: #%1#").arg(inside));
     QString iso = value->date.toString(Qt::ISODate);
-    if (value->time) iso += u' ' + value->time->toString(QStringLiteral("HH:mm:ss"));
-    return Quote(iso);
+    if (!value->time) return Quote(iso);
+    iso += u' ' + value->time->toString(QStringLiteral("HH:mm:ss"));
+    return Quote(iso) + (target == SqlTarget::Postgres ? QStringLiteral("::timestamp") : QString());
+}
+
+// Whether a field of the table holds texts; an unknown one is taken for one.
+bool IsTextField(const QString& table, const QString& column)
+{
+    const TableDefinition* definition = FindTable(table);
+    const FieldDefinition* field = definition ? definition->Find(column) : nullptr;
+    return !field || field->kind == FieldKind::Text;
+}
+
+// A like pattern as PostgreSQL's ILIKE reads it: "*" becomes "%", and the
+// characters that ILIKE treats specially stand for themselves.
+QString IlikePattern(const QString& pattern)
+{
+    QString out;
+    for (const QChar ch : pattern) {
+        if (ch == u'*') {
+            out += u'%';
+            continue;
+        }
+        if (ch == u'%' || ch == u'_' || ch == u'\\') out += u'\\';
+        out += ch;
+    }
+    return out;
 }
 
 // column = 'text' without regard to letter case. SQLite's NOCASE folds only
@@ -132,7 +161,7 @@ QString CaseBlindEquals(const QString& column, const QString& text, WriteValue v
 
 // Rewrites "order by a asc, b asc" so texts sort without regard to case and
 // texts that differ only in case stay next to each other.
-QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
+QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QString& table, SqlTarget target)
 {
     QStringList terms;
     std::size_t i = NextSignificant(tokens, from);
@@ -145,7 +174,15 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
             direction = u' ' + tokens[i].text;
             i = NextSignificant(tokens, i + 1);
         }
-        terms << column + QStringLiteral(" COLLATE NOCASE") + direction << column + direction;
+        if (target == SqlTarget::Sqlite) {
+            terms << column + QStringLiteral(" COLLATE NOCASE") + direction << column + direction;
+        } else {
+            const QString nulls = direction.trimmed().compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0
+                                      ? QStringLiteral(" NULLS LAST")
+                                      : QStringLiteral(" NULLS FIRST");
+            if (IsTextField(table, column)) terms << QStringLiteral("lower(") + column + u')' + direction + nulls;
+            terms << column + direction + nulls;
+        }
         if (i < tokens.size()) {
             if (tokens[i].text != u",") return {};
             i = NextSignificant(tokens, i + 1);
@@ -156,7 +193,8 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from)
 
 }  // namespace
 
-TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values)
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values,
+                                 SqlTarget target)
 {
     const std::vector<Token> tokens = Tokenize(statement, values);
     std::size_t i = NextSignificant(tokens, 0);
@@ -174,6 +212,15 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
         };
     };
     out = QStringLiteral("select rowid AS mqt_rowid,");
+    // Where a "select *" stands, to be given the table's fields once the
+    // table is known.
+    qsizetype allFields = -1;
+    if (const std::size_t first = NextSignificant(tokens, i + 1);
+        target == SqlTarget::Postgres && first < tokens.size() && tokens[first].text == u"*") {
+        allFields = out.size() + 1;
+        out += QStringLiteral(" *");
+        i = first;
+    }
     for (++i; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
         switch (token.kind) {
@@ -184,7 +231,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
             out += valueOf(token)(token.text);
             break;
         case Token::Date:
-            out += DateLiteral(token.text, today);
+            out += DateLiteral(token.text, today, target);
             break;
         case Token::Symbol:
             if (token.text == u";") {
@@ -203,7 +250,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
             if (IsKeyword(token, "order")) {
                 const std::size_t by = NextSignificant(tokens, i + 1);
                 if (by < tokens.size() && IsKeyword(tokens[by], "by")) {
-                    const QString terms = OrderTerms(tokens, by + 1);
+                    const QString terms = OrderTerms(tokens, by + 1, result.table, target);
                     if (!terms.isEmpty()) {
                         out += QStringLiteral("order by ") + terms;
                         i = tokens.size() - 1;
@@ -214,10 +261,22 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
             // column = 'text': equal without regard to letter case.
             const std::size_t op = NextSignificant(tokens, i + 1);
             const std::size_t value = op < tokens.size() ? NextSignificant(tokens, op + 1) : op;
-            if (value < tokens.size() && tokens[op].kind == Token::Symbol && tokens[op].text == u"=" && tokens[value].kind == Token::String) {
+            const bool comparesText = value < tokens.size() && tokens[value].kind == Token::String;
+            if (comparesText && tokens[op].kind == Token::Symbol && tokens[op].text == u"=") {
                 const QString& text = tokens[value].text;
-                out += CaseBlindEquals(token.text, text, valueOf(tokens[value]));
+                if (target == SqlTarget::Sqlite)
+                    out += CaseBlindEquals(token.text, text, valueOf(tokens[value]));
+                else if (IsTextField(result.table, token.text))
+                    out += QStringLiteral("lower(%1) = lower(%2)").arg(token.text, valueOf(tokens[value])(text));
+                else
+                    out += token.text + QStringLiteral(" = ") + valueOf(tokens[value])(text);
                 i = value;
+                break;
+            }
+            if (target == SqlTarget::Postgres && IsKeyword(token, "like") && op < tokens.size() &&
+                tokens[op].kind == Token::String) {
+                out += QStringLiteral("ILIKE ") + valueOf(tokens[op])(IlikePattern(tokens[op].text));
+                i = op;
                 break;
             }
             out += token.text;
@@ -225,6 +284,13 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
         }
     }
     if (result.table.isEmpty()) throw StoreError(QStringLiteral("No table named in: %1").arg(statement));
+    if (allFields >= 0) {
+        if (const TableDefinition* table = FindTable(result.table)) {
+            QStringList names;
+            for (const FieldDefinition& field : table->fields) names << field.name;
+            out.replace(allFields, 1, names.join(QStringLiteral(", ")));
+        }
+    }
     return result;
 }
 

@@ -9,27 +9,36 @@ namespace mqt {
 
 class Connection;
 
-// A select statement of the program's dialect, made ready for SQLite.
+// The engine a statement is made ready for.
+enum class SqlTarget { Sqlite, Postgres };
+
+// A select statement of the program's dialect, made ready for an engine.
 struct TranslatedSelect {
     QString sql;    // selects the row identity as its first column, mqt_rowid
     QString table;  // the one table it reads
     QStringList bindings;  // the values of the "?" marks in sql, in order
 };
 
-// Translates the statements the screens build into SQLite's dialect:
+// Translates the statements the screens build into an engine's dialect, with
+// the same meaning on both:
 //  - the row identity is selected first, so rows can be changed one by one;
 //  - "#m/d/yyyy#" date literals (a time of day may follow) become ISO texts;
 //  - column = 'text' ignores letter case for all letters;
-//  - "like" keeps its pattern: the connection's like() treats "*" as the only
-//    wildcard (see RegisterDialectFunctions);
-//  - "order by" sorts texts without regard to case, equal texts kept together;
+//  - "like" treats "*" as the only wildcard and ignores letter case (SQLite:
+//    the connection's like(), see RegisterDialectFunctions; PostgreSQL:
+//    ILIKE with the pattern's other characters escaped);
+//  - "order by" sorts texts without regard to case, equal texts kept together,
+//    nulls first (as SQLite puts them);
+//  - on PostgreSQL, "select *" names the table's fields, leaving out the
+//    row identity column that the server's tables hold;
 //  - only one select statement is accepted;
 //  - each "?" outside quotes stands for the next of `values`, taken exactly
 //    as it is (no quoting, trimming or collapsing), and is bound, never
 //    written into the statement.
 // Throws StoreError for anything else, and when the "?" marks and the values
 // differ in number. `today` completes dates without a year.
-TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values = {});
+TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values = {},
+                                 SqlTarget target = SqlTarget::Sqlite);
 
 // Whether a like pattern matches a value: "*" matches any run of characters,
 // including none; every other character stands for itself; letter case is

@@ -19,4 +19,11 @@ private:
     QString message_;
 };
 
+// A transaction that the server ended because it could not be fitted in
+// beside another till's at the same time; running it again can succeed.
+class SerializationFailure : public StoreError {
+public:
+    using StoreError::StoreError;
+};
+
 }  // namespace mqt

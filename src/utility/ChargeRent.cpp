@@ -6,7 +6,7 @@
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
 #include "shell/SharedValues.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "utility/RentClause.h"
 
 namespace mqt {

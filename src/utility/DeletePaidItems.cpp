@@ -5,7 +5,7 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "shell/SharedValues.h"
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 #include "utility/SafetyCopies.h"
 
 namespace mqt {

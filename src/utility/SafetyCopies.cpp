@@ -105,6 +105,8 @@ void ShowNoDailyCopy(SharedValues& shared, const QString& fault)
 
 void CheckDatabaseAtStartUp(SharedValues& shared)
 {
+    // The server looks after its own pages.
+    if (shared.database.IsServer()) return;
     const QString findings = QuickCheckFindings(shared.database.connection());
     if (!findings.isEmpty()) throw StoreError(Damage(shared, findings));
 }

@@ -67,7 +67,7 @@ private slots:
         QFETCH(bool, firstInThisProcess);
         QFETCH(bool, launcher);
         test::RunningShop run;
-        run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ' ')"));
+        run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')"));
         std::unique_ptr<OtherProgram> other;
         if (firstInThisProcess) {
             QVERIFY(run.Start());
@@ -98,7 +98,7 @@ private slots:
     void lockOfAProgramThatDiedIsCleared()
     {
         test::RunningShop run;
-        run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ' ')"));
+        run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')"));
         {
             OtherProgram died(run.shop.Folder());
             QVERIFY(died.Started());

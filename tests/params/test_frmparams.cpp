@@ -183,7 +183,7 @@ private slots:
         QFETCH(QStringList, folders);
         QFETCH(int, box);
         RunningShop run;
-        run.shop.Exec("INSERT INTO params VALUES (5, 0, 0, 'd:\\shop\\')");
+        run.shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (5, 0, 0, 'd:\\shop\\')");
         QVERIFY(run.Start());
         ScreenDriver screen(run, Parameters);
         screen.Type("txtCommission", "10");

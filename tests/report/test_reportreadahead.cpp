@@ -24,7 +24,7 @@ const QString Query = QStringLiteral("select * from item order by lastname asc, 
 struct OpenShop {
     explicit OpenShop(const TempShop& shop) : database(clock)
     {
-        database.Open(shop.DatabasePath());
+        database.OpenShop(shop.Folder());
         source.DatabaseName(database);
         source.RecordSource(Query);
     }

@@ -48,8 +48,8 @@ private slots:
     {
         test::RunningShop run;
         test::TempShop& shop = run.shop;
-        shop.Exec("INSERT INTO params VALUES (15, 0.25, 1, 'd:\\shop\\')");
-        shop.Exec("INSERT INTO params VALUES (30, 1, 0, 'e:\\')");
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (15, 0.25, 1, 'd:\\shop\\')");
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (30, 1, 0, 'e:\\')");
         QVERIFY(run.Start());
         const ShopSettings& settings = run.Shared().Settings;
         QCOMPARE(settings.Commission, 15);

@@ -50,7 +50,7 @@ private slots:
     {
         test::RunningShop run;
         test::TempShop& shop = run.shop;
-        shop.Exec("INSERT INTO params VALUES (20, 0.25, 1, 'd:\\shop\\')");
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (20, 0.25, 1, 'd:\\shop\\')");
         shop.AddConsignor("Smith", "Ann");
         shop.AddItem("Smith", "Ann", "oak chair", {"furniture", "old", 10.5, 25, "2024-01-05"});
         shop.AddItem("Smith", "Ann", "gone", {});
@@ -106,7 +106,7 @@ private slots:
         QFETCH(QString, error);
         test::RunningShop run;
         test::TempShop& shop = run.shop;
-        shop.Exec("INSERT INTO params VALUES (0, 0, 0, ' ')");
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')");
         shop.AddItem("Smith", "Ann", "oak chair", {});
         shop.Exec(setUp);
         const int version = Version(shop);

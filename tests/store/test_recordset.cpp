@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "support/FixedClock.h"
 #include "support/TempShop.h"
+#include "support/TestServer.h"
 
 #include <QtTest>
 
@@ -19,7 +20,7 @@ class TestRecordset : public QObject {
     struct Open {
         explicit Open(const test::TempShop& shop) : database(clock)
         {
-            database.Open(shop.DatabasePath());
+            database.OpenShop(shop.Folder());
             source.DatabaseName(database);
         }
         Recordset& Run(const QString& sql)
@@ -282,7 +283,7 @@ private slots:
     {
         test::TempShop shop;
         shop.AddItem("A", "B", "c", {{}, {}, 12.5, {}, "2024-01-15"});
-        shop.Exec("INSERT INTO params VALUES (12, 0.25, 1, 'd:\\shop\\')");
+        shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (12, 0.25, 1, 'd:\\shop\\')");
         Open db(shop);
         Recordset& item = db.Run("select * from item");
         QCOMPARE(item.Fields("costprice").Value(), QVariant(12.5));
@@ -300,7 +301,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("second statement") << "select * from item; delete from item" << "one statement";
         QTest::newRow("not a select") << "delete from item" << "select";
-        QTest::newRow("unknown table") << "select * from nosuch" << "no such table: nosuch";
+        QTest::newRow("unknown table") << "select * from nosuch"
+                                       << (test::ServerEngineWanted() ? "relation \"nosuch\" does not exist"
+                                                                      : "no such table: nosuch");
         QTest::newRow("open quote") << "select * from item where itemdesc = 'x" << "quote";
     }
 
@@ -347,6 +350,7 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         QFETCH(bool, exists);
+        MQT_FILE_ONLY();
         test::TempShop shop(false);
         if (exists) {
             QFile file(shop.DatabasePath());

@@ -2,6 +2,9 @@
 #include "support/TempShop.h"
 
 #include "store/Schema.h"
+#include "store/ServerSchema.h"
+#include "store/ServerUri.h"
+#include "support/TestServer.h"
 
 #include <QtTest>
 
@@ -16,15 +19,34 @@ QByteArray FileContents(const QString& path)
 TempShop::TempShop(bool createDatabase)
 {
     if (!dir_.isValid()) qFatal("no temporary folder");
-    if (createDatabase) {
+    if (ServerEngineWanted()) {
+        serverUri_ = CreateTestDatabase();
+        if (createDatabase) {
+            Connection connection = Connection::OpenServer(serverUri_);
+            CreateServerSchema(connection);
+            QFile file(dir_.filePath(QLatin1String(ServerFileName)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(serverUri_.toUtf8() + '\n') < 0)
+                qFatal("cannot write the server file");
+        }
+    } else if (createDatabase) {
         Connection connection = Connection::Open(DatabasePath(), true);
         CreateSchema(connection);
     }
 }
 
+TempShop::~TempShop()
+{
+    if (IsServer()) DropTestDatabase(serverUri_);
+}
+
+Connection TempShop::Connect() const
+{
+    return IsServer() ? Connection::OpenServer(serverUri_) : Connection::Open(DatabasePath());
+}
+
 void TempShop::Exec(const QString& sql, const QVariantList& values) const
 {
-    Connection connection = Connection::Open(DatabasePath());
+    Connection connection = Connect();
     Statement statement(connection, sql);
     for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
     while (statement.Step()) {
@@ -33,7 +55,7 @@ void TempShop::Exec(const QString& sql, const QVariantList& values) const
 
 QStringList TempShop::Column(const QString& sql, const QVariantList& values) const
 {
-    Connection connection = Connection::Open(DatabasePath());
+    Connection connection = Connect();
     Statement statement(connection, sql);
     for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
     QStringList column;
@@ -46,7 +68,7 @@ QStringList TempShop::Column(const QString& sql, const QVariantList& values) con
 
 QVariant TempShop::Value(const QString& sql, const QVariantList& values) const
 {
-    Connection connection = Connection::Open(DatabasePath());
+    Connection connection = Connect();
     Statement statement(connection, sql);
     for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
     return statement.Step() ? statement.Column(0) : QVariant();

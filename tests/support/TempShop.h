@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/Sqlite.h"
+#include "store/Connection.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -12,12 +12,22 @@ namespace mqt::test {
 // The bytes of a file; empty when it cannot be read.
 QByteArray FileContents(const QString& path);
 
-// A program folder in a temporary directory holding a new, empty
-// "Marquill.mqt", with plain SQL access for setting up and checking data
-// behind the program's back.
+// A program folder in a temporary directory holding a new, empty shop, with
+// plain SQL access for setting up and checking data behind the program's
+// back. The shop is the file "Marquill.mqt", or in the server run of the
+// tests (ServerEngineWanted) a new database on the test server that the
+// folder's "Marquill.server" names; the SQL given is the same for both.
 class TempShop {
 public:
     explicit TempShop(bool createDatabase = true);
+    ~TempShop();
+    TempShop(const TempShop&) = delete;
+    TempShop& operator=(const TempShop&) = delete;
+
+    bool IsServer() const { return !serverUri_.isEmpty(); }
+    const QString& ServerUri() const { return serverUri_; }
+    // A connection of its own to the shop's database.
+    Connection Connect() const;
 
     QString Folder() const { return dir_.path(); }
     QString DatabasePath() const { return dir_.path() + QStringLiteral("/Marquill.mqt"); }
@@ -42,6 +52,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString serverUri_;
 };
 
 }  // namespace mqt::test

@@ -65,7 +65,7 @@ void PrepareShop(test::RunningShop& run, const QTemporaryDir& backup)
 {
     QString location = QStringLiteral("c:") + backup.path() + u'/';
     location.replace(u'/', u'\\');
-    run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ?)"), {location});
+    run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ?)"), {location});
     QVERIFY(QFile::copy(run.shop.DatabasePath(), backup.path() + QStringLiteral("/Marquill.mqt")));
     run.shop.AddConsignor(QStringLiteral("Dvořák"), QStringLiteral("Ann"), QStringLiteral("line 1\nline 2"));
     run.shop.AddItem(QStringLiteral("Dvořák"), QStringLiteral("Ann"), QStringLiteral("oak chair \U0001FA91"),
@@ -161,7 +161,7 @@ private slots:
         QFETCH(bool, indexDisagrees);
         QFETCH(bool, startUpFails);
         test::RunningShop run;
-        run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (?, 0, 0, ' ')"), {startUpFails ? 99999 : 0});
+        run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (?, 0, 0, ' ')"), {startUpFails ? 99999 : 0});
         run.shop.AddItem(QStringLiteral("Smith"), QStringLiteral("Ann"), QStringLiteral("lamp"), {"lighting", "desk"});
         if (indexDisagrees) {
             Connection connection = Connection::Open(run.shop.DatabasePath());
@@ -292,7 +292,7 @@ private slots:
         QFETCH(QString, named);
         test::RunningShop run;
         named.replace(QStringLiteral("<shop>"), run.shop.Folder());
-        run.shop.Exec(QStringLiteral("INSERT INTO params VALUES (0, 0, 0, ' ')"));
+        run.shop.Exec(QStringLiteral("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')"));
         run.shop.AddManyItems(400);
         if (earlierCopy) {
             QVERIFY(run.Start());

@@ -2,17 +2,32 @@
 #pragma once
 
 #include <QString>
-#include <optional>
-#include <string_view>
 #include <QVariant>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace mqt {
 
-// An open SQLite connection; closed when the object goes.
+class ConnectionEngine;
+class StatementEngine;
+
+// How far a transaction is kept apart from the other tills' at the same time.
+enum class Isolation {
+    // Every statement sees what others committed before it began.
+    Default,
+    // The transaction runs as if no other till ran beside it; when that cannot
+    // be kept up, it fails with SerializationFailure and can be run again.
+    Serializable,
+};
+
+// An open connection to the shop's database: the SQLite file "Marquill.mqt",
+// or a PostgreSQL database on the shop's server. Statements are written once
+// for both: plain SQL with "?" marks for the values. Closed when the object
+// goes.
 class Connection {
 public:
     // Opens an existing file for reading and writing; never creates one.
@@ -20,16 +35,23 @@ public:
     static Connection Open(const QString& path, bool create = false);
     // Opens an existing file for reading only, to check it.
     static Connection OpenReadOnly(const QString& path);
+    // Connects to a server database by its libpq URI. Throws StoreError with
+    // the server's reason and the URI without its password.
+    static Connection OpenServer(const QString& uri);
 
-    Connection() = default;
+    Connection();
     Connection(Connection&& other) noexcept;
     Connection& operator=(Connection&& other) noexcept;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
     ~Connection();
 
-    bool IsOpen() const { return handle_ != nullptr; }
-    sqlite3* Handle() const { return handle_; }
+    bool IsOpen() const { return engine_ != nullptr; }
+    bool IsServer() const;
+    // The file's path, or the server URI without its password.
+    QString Describe() const;
+    // The SQLite handle of a file connection; null for a server.
+    sqlite3* Handle() const;
     void Close();
 
     // Runs one statement that returns no rows.
@@ -38,16 +60,18 @@ public:
     QString LastError() const;
     // Rows that the last insert, update or delete changed.
     int Changes() const;
-    // The row id that the last insert gave its row.
-    std::int64_t LastInsertRowId() const;
+    // The schema version the database is at (0 for a file never migrated).
+    int UserVersion() const;
+    void SetUserVersion(int version);
+
+    ConnectionEngine& Engine() const;
 
 private:
-    explicit Connection(sqlite3* handle) : handle_(handle) {}
-    static Connection OpenWith(const QString& path, int flags);
-    sqlite3* handle_ = nullptr;
+    explicit Connection(std::unique_ptr<ConnectionEngine> engine);
+    std::unique_ptr<ConnectionEngine> engine_;
 };
 
-// One prepared statement; finalized when the object goes.
+// One prepared statement; released when the object goes.
 class Statement {
 public:
     // Prepares exactly one statement: text after it is refused.
@@ -71,14 +95,14 @@ public:
     std::optional<std::string_view> ColumnUtf8(int column) const;
 
 private:
-    const Connection& connection_;
-    sqlite3_stmt* handle_ = nullptr;
+    std::unique_ptr<StatementEngine> engine_;
 };
 
-// A transaction that rolls back unless committed.
+// A transaction that rolls back unless committed. On a file it holds the
+// file's write lock from its start, so it is serializable whatever is asked.
 class Transaction {
 public:
-    explicit Transaction(Connection& connection);
+    explicit Transaction(Connection& connection, Isolation isolation = Isolation::Default);
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     ~Transaction();

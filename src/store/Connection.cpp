@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/Connection.h"
+
+#include "store/Engine.h"
+#include "store/StoreError.h"
+
+#include <sqlite3.h>
+
+namespace mqt {
+
+Connection Connection::Open(const QString& path, bool create)
+{
+    Connection connection(OpenSqlite(path, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0)));
+    if (sqlite3_db_readonly(connection.Handle(), "main") == 1)
+        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
+    return connection;
+}
+
+Connection Connection::OpenReadOnly(const QString& path) { return Connection(OpenSqlite(path, SQLITE_OPEN_READONLY)); }
+
+Connection Connection::OpenServer(const QString& uri) { return Connection(OpenPostgres(uri)); }
+
+Connection::Connection() = default;
+Connection::Connection(std::unique_ptr<ConnectionEngine> engine) : engine_(std::move(engine)) {}
+Connection::Connection(Connection&& other) noexcept = default;
+Connection& Connection::operator=(Connection&& other) noexcept = default;
+Connection::~Connection() = default;
+
+ConnectionEngine& Connection::Engine() const
+{
+    if (!engine_) throw StoreError(QStringLiteral("The database is not open"));
+    return *engine_;
+}
+
+bool Connection::IsServer() const { return engine_ && engine_->IsServer(); }
+QString Connection::Describe() const { return engine_ ? engine_->Describe() : QString(); }
+sqlite3* Connection::Handle() const { return engine_ ? engine_->Handle() : nullptr; }
+void Connection::Close() { engine_.reset(); }
+
+void Connection::Execute(const QString& sql)
+{
+    Statement statement(*this, sql);
+    while (statement.Step()) {
+    }
+}
+
+QString Connection::LastError() const
+{
+    return engine_ ? engine_->LastError() : QStringLiteral("The database is not open");
+}
+
+int Connection::Changes() const { return Engine().Changes(); }
+int Connection::UserVersion() const { return Engine().UserVersion(); }
+void Connection::SetUserVersion(int version) { Engine().SetUserVersion(version); }
+
+Statement::Statement(const Connection& connection, const QString& sql) : engine_(connection.Engine().Prepare(sql)) {}
+Statement::~Statement() = default;
+void Statement::Bind(int index, const QVariant& value) { engine_->Bind(index, value); }
+bool Statement::Step() { return engine_->Step(); }
+void Statement::Reset() { engine_->Reset(); }
+int Statement::ColumnCount() const { return engine_->ColumnCount(); }
+QString Statement::ColumnName(int column) const { return engine_->ColumnName(column); }
+QVariant Statement::Column(int column) const { return engine_->Column(column); }
+std::int64_t Statement::ColumnInt64(int column) const { return engine_->ColumnInt64(column); }
+std::optional<std::string_view> Statement::ColumnUtf8(int column) const { return engine_->ColumnUtf8(column); }
+
+Transaction::Transaction(Connection& connection, Isolation isolation) : connection_(connection)
+{
+    connection_.Execute(connection_.Engine().BeginStatement(isolation));
+    open_ = true;
+}
+
+Transaction::~Transaction()
+{
+    if (!open_) return;
+    try {
+        connection_.Execute(QStringLiteral("ROLLBACK"));
+    } catch (const StoreError&) {
+        // The engine may already have rolled back on its own.
+    }
+}
+
+void Transaction::Commit()
+{
+    connection_.Execute(QStringLiteral("COMMIT"));
+    open_ = false;
+}
+
+}  // namespace mqt
