@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/CommandRunner.h"
+#include "utility/ServerDump.h"
 
 #include <QList>
 #include <functional>
@@ -11,7 +12,9 @@ namespace mqt::test {
 // Records the helper commands started and gives the outcome a test chose;
 // with passThrough set it also runs them for real, and with a script set the
 // script stands in for each command (it may write the files the command
-// would).
+// would). pg_dump and pg_restore, which copy a server shop, are the system's
+// own programs rather than the shop's helpers: they run for real unless a
+// script stands in.
 class RecordingRunner final : public CommandRunner {
 public:
     struct Call {
@@ -23,7 +26,8 @@ public:
     {
         calls.append({program, arguments});
         if (script) return script(calls.last());
-        if (passThrough) return ProcessRunner().Run(program, arguments, timeoutMs);
+        if (passThrough || program == QLatin1String(DumpProgram) || program == QLatin1String(RestoreProgram))
+            return ProcessRunner().Run(program, arguments, timeoutMs);
         return outcome;
     }
 
