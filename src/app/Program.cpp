@@ -3,7 +3,7 @@
 
 #include "common/Dialogs.h"
 #include "shell/ReportErrors.h"
-#include "store/ServerUri.h"
+#include "store/Database.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -17,9 +17,7 @@ namespace {
 // a shop's folder.
 QString NoShopHelp(const QString& folder)
 {
-    if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("Marquill.mqt"))) ||
-        QFileInfo::exists(QDir(folder).filePath(QLatin1String(ServerFileName))))
-        return {};
+    if (FolderHoldsShop(folder)) return {};
     return QStringLiteral("\nThere is no shop in %1. Start marquill-launcher to create a shop, or give --shop FOLDER")
         .arg(folder);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ShopFolder.h"
 
+#include "store/Database.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -34,7 +36,7 @@ ShopFolderChoice ChooseShopFolder(const QStringList& arguments, const QString& e
         }
     }
     if (!named.isEmpty()) return {QDir::cleanPath(QFileInfo(named).absoluteFilePath()), {}};
-    if (QFileInfo(QDir(executableFolder).filePath(QStringLiteral("Marquill.mqt"))).isFile())
+    if (FolderHoldsShop(executableFolder))
         return {QDir::cleanPath(QFileInfo(executableFolder).absoluteFilePath()), {}};
     return {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), {}};
 }

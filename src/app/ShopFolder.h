@@ -16,7 +16,7 @@ struct ShopFolderChoice {
 // Chooses the shop folder from the command-line arguments (without the
 // program's name) and the executable's folder:
 //   --shop DIR (or --shop=DIR)           DIR;
-//   else the executable's folder when it holds "Marquill.mqt", so a program
+//   else the executable's folder when it holds a shop (FolderHoldsShop), so a program
 //   built and run in its own folder keeps its shop beside it;
 //   else the user's data folder for the application (~/.local/share/Marquill).
 ShopFolderChoice ChooseShopFolder(const QStringList& arguments, const QString& executableFolder);

@@ -3,6 +3,7 @@
 
 #include "app/ShopLock.h"
 #include "common/Dialogs.h"
+#include "store/Database.h"
 #include "store/NewDatabase.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
@@ -53,8 +54,8 @@ LaunchOutcome PrepareShop(const QString& shopFolder, const QString& helperFolder
             return LaunchOutcome::Failed;
         }
     }
+    if (FolderHoldsShop(shopFolder)) return LaunchOutcome::Ready;
     const QString database = shop.filePath(QStringLiteral("Marquill.mqt"));
-    if (QFileInfo::exists(database)) return LaunchOutcome::Ready;
 
     const QString question = QStringLiteral("There is no shop in %1 yet.\nCreate an empty shop there?")
                                  .arg(QDir::toNativeSeparators(shopFolder));

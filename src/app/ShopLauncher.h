@@ -22,7 +22,8 @@ enum class LaunchOutcome {
 // What the desktop launcher does before the program starts. While another
 // program has the shop open, that is shown and nothing else is done; the
 // shop's lock is held while the shop is prepared and let go before the
-// program starts and takes it. A shop folder that holds "Marquill.mqt" is
+// program starts and takes it. A shop folder that holds a shop (the file
+// "Marquill.mqt", or "Marquill.server" naming its database on a server) is
 // left untouched. Otherwise the user is asked once whether to make an empty
 // shop there; on Yes the folder is made, the default helper commands are
 // copied beside the database (a copy already there is kept) and an empty

@@ -6,6 +6,9 @@
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace mqt {
 
 namespace {
@@ -37,6 +40,13 @@ void HoldRollbackJournal(const Connection& connection, const QString& path)
 }
 
 }  // namespace
+
+bool FolderHoldsShop(const QString& folder)
+{
+    const QDir dir(folder);
+    return QFileInfo::exists(dir.filePath(QStringLiteral("Marquill.mqt"))) ||
+           QFileInfo::exists(dir.filePath(QLatin1String(ServerFileName)));
+}
 
 void Database::OpenShop(const QString& folder)
 {

@@ -9,6 +9,10 @@ namespace mqt {
 
 class Clock;
 
+// Whether a folder holds a shop: the file "Marquill.mqt", or the server file
+// "Marquill.server" that names the shop's database on a server.
+bool FolderHoldsShop(const QString& folder);
+
 // The shop's database: the file "Marquill.mqt" in the shop folder, or the
 // database on the shop's server that the folder's "Marquill.server" names.
 // One connection that the three record sources share.

@@ -26,8 +26,9 @@ std::optional<QString> ReadServerFile(const QString& folder)
 QString ShownUri(const QString& uri)
 {
     QString shown = uri;
-    // user:password@host
-    static const QRegularExpression userPassword(QStringLiteral("^(postgres(?:ql)?://[^:/@?]*):[^@/?]*@"));
+    // user:password@host, up to the last "@" before the host: a password
+    // may hold an "@" that its writer did not encode.
+    static const QRegularExpression userPassword(QStringLiteral("^(postgres(?:ql)?://[^:/@?]*):[^/?]*@"));
     shown.replace(userPassword, QStringLiteral("\\1:***@"));
     // ?password=... or &password=...
     static const QRegularExpression parameter(QStringLiteral("([?&]password=)[^&]*"),
