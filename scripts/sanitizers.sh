@@ -3,7 +3,9 @@
 # Builds the program and its tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-sanitize/ and runs every test there; then
 # builds the fuzz target with clang in build-fuzz/ and runs it over its seed
-# corpus for a few seconds. Any report of either sanitizer fails the run.
+# corpus for a few seconds. Any report of either sanitizer fails the run. The
+# tests that touch data run on a throwaway PostgreSQL server too, as in
+# scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,10 +16,12 @@ sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-om
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMQT_BENCHMARKS=OFF \
   -DCMAKE_CXX_FLAGS="$sanitizers" -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
 cmake --build build-sanitize -j2
+source scripts/test-server.sh
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-sanitize --output-on-failure -j2
+mqt_stop_test_server
 
 cmake -S . -B build-fuzz -DMQT_FUZZ=ON -DMQT_TESTS=OFF -DMQT_BENCHMARKS=OFF \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo

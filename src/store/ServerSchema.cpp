@@ -73,8 +73,14 @@ const QStringList& ShopTableNames()
 
 void CreateServerSchema(Connection& connection)
 {
-    RefuseUnfitDatabase(connection);
     Transaction transaction(connection);
+    CreateServerSchemaInTransaction(connection);
+    transaction.Commit();
+}
+
+void CreateServerSchemaInTransaction(Connection& connection)
+{
+    RefuseUnfitDatabase(connection);
     RefuseShopPresent(connection);
     connection.Execute(QStringLiteral("CREATE SEQUENCE item_numbers"));
     for (const TableDefinition& table : Tables()) {
@@ -111,7 +117,6 @@ void CreateServerSchema(Connection& connection)
 
     connection.Execute(QStringLiteral("CREATE TABLE mqt_schema (version integer NOT NULL)"));
     connection.Execute(QStringLiteral("INSERT INTO mqt_schema (version) VALUES (%1)").arg(CurrentSchemaVersion()));
-    transaction.Commit();
 }
 
 }  // namespace mqt

@@ -24,6 +24,9 @@ QString CreateDatabaseStatement(const QString& name);
 // Refuses a database that already holds a shop, or whose text order or case
 // folding would make the shop's look-ups differ from the file's.
 void CreateServerSchema(Connection& connection);
+// The same, inside a transaction the caller holds: what else the caller
+// writes in it commits or rolls back together with the tables.
+void CreateServerSchemaInTransaction(Connection& connection);
 
 // The tables a shop's database holds, in an order that respects their
 // references (a sale before its lines).

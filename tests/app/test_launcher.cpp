@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop launcher's first run makes an empty shop with its helper
-// commands; a run on a folder that holds a database touches nothing.
+// commands; a run on a folder that holds a database, or names a server
+// shop's, touches nothing.
 
 #include "app/ShopLauncher.h"
 #include "support/RunningShop.h"
@@ -73,6 +74,20 @@ private slots:
         QCOMPARE(PrepareShop(shop, QStringLiteral(MQT_PROGRAM_DIR), dialogs), LaunchOutcome::Ready);
         QCOMPARE(dialogs.shown().size(), 0);
         QCOMPARE(Snapshot(shop), before);
+    }
+
+    void serverShopIsLeftAsItIs()
+    {
+        QTemporaryDir shop;
+        QFile server(shop.filePath(QStringLiteral("Marquill.server")));
+        QVERIFY(server.open(QIODevice::WriteOnly));
+        server.write("postgresql://shop@till1/marquill\n");
+        server.close();
+        const QStringList before = Snapshot(shop.path());
+        test::ScriptedDialogs dialogs;
+        QCOMPARE(PrepareShop(shop.path(), QStringLiteral(MQT_PROGRAM_DIR), dialogs), LaunchOutcome::Ready);
+        QCOMPARE(dialogs.shown().size(), 0);
+        QCOMPARE(Snapshot(shop.path()), before);
     }
 
     void unfinishedShops_data()

@@ -6,13 +6,20 @@
 namespace mqt::test {
 
 // Whether this run of a test program works on a server database: the
-// second run of the tests that touch data has MQT_TEST_ENGINE=server, on the
-// throwaway server that scripts/test.sh starts (MQT_TEST_SERVER).
+// second run of the tests that touch data, NAME_server, has
+// MQT_TEST_ENGINE=server, on the throwaway server that scripts/test.sh
+// starts (MQT_TEST_SERVER). Any other value than "server" or "file" stops
+// the program, so that a misspelt engine never runs the file's tests again.
 bool ServerEngineWanted();
 
-// A new empty database on the test server, fit for a shop; its URI.
+// Creates a fresh, empty database with a name of its own on the test server,
+// as a shop's database is made (UTF-8, code-point order, case folding for all
+// letters), and returns its URI: the test server's socket and user, the new
+// database's name.
 QString CreateTestDatabase();
-// Drops a database made by CreateTestDatabase, ending its connections.
+
+// Drops a database that CreateTestDatabase made, ending any connection still
+// open on it; any other database is refused.
 void DropTestDatabase(const QString& uri);
 
 }  // namespace mqt::test
