@@ -9,6 +9,8 @@
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"
 #include "utility/SafetyCopies.h"
+#include "utility/ServerBackup.h"
+#include "utility/ServerDump.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -105,6 +107,7 @@ std::optional<QString> MakeBackupCopy(SharedValues& shared, const QString& folde
     // file in the folder is touched, and it is removed again.
     shared.commands.Run(Helper(shared, MakeFolderCommand), {folder}, MakeFolderTimeoutMs);
     if (!QTemporaryFile(folder + QStringLiteral("/.Marquill-trial-XXXXXX")).open()) return std::nullopt;
+    if (shared.database.IsServer()) return MakeServerBackup(shared, folder);
 
     // A copy onto the database itself would replace the open file.
     const QString copy = folder + QStringLiteral("/Marquill.mqt");
@@ -117,7 +120,7 @@ std::optional<QString> MakeBackupCopy(SharedValues& shared, const QString& folde
 bool Reopen(SharedValues& shared)
 {
     try {
-        shared.database.Open(shared.DatabasePath);
+        shared.database.OpenShop(shared.ProgramFolder);
         return true;
     } catch (const StoreError&) {
         return false;
@@ -141,15 +144,19 @@ void BackupDatabase(SharedValues& shared, const QString& root)
 
 bool RestoreDatabase(SharedValues& shared, const QString& root)
 {
+    // A server shop's tables must not be replaced under another till.
+    const bool server = shared.database.IsServer();
+    if (server && RefuseWhileOtherTills(shared)) return false;
     const std::optional<QString> folder = BackupFolderOrComplain(shared, root);
     if (!folder) return false;
-    const QString source = *folder + QStringLiteral("/Marquill.mqt");
+    const QString source = *folder + u'/' + QLatin1String(server ? ServerBackupName : "Marquill.mqt");
     if (!QFileInfo(source).isFile()) {
         shared.dialogs.ShowError(QStringLiteral("Backup Source not found"));
         return false;
     }
     // Only a sound shop database may replace the shop's.
-    if (const QString findings = Checked(source); !findings.isEmpty()) {
+    if (const QString findings = server ? DumpFindings(shared.commands, source) : Checked(source);
+        !findings.isEmpty()) {
         shared.dialogs.ShowError(QStringLiteral("Backup Source is not a sound shop database - nothing restored\n") +
                                  source + u'\n' + findings);
         return false;
@@ -158,16 +165,23 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
                                 QStringLiteral("Are you sure you want to restore all your files?")) != Yes)
         return false;
     if (!SafetyCopyBefore(shared, SafetyReason::BeforeRestore)) return false;
+    // A till may have started while the user answered.
+    if (server && RefuseWhileOtherTills(shared)) return false;
 
-    // The copy must not run under an open connection.
+    // The copy must not run under an open connection, nor pg_restore wait
+    // for one of the program's own.
+    const QString uri = shared.database.ServerUri();
     shared.database.Close();
     const FileState before(shared.DatabasePath);
-    const QString fault = CopyFile(shared, source, shared.DatabasePath);
+    const QString fault =
+        server ? RestoreDump(shared.commands, uri, source) : CopyFile(shared, source, shared.DatabasePath);
     if (fault.isEmpty()) {
         shared.dialogs.ShowMessage(QStringLiteral("Files restored - Restart program"));
         return true;
     }
-    if (FileState(shared.DatabasePath) == before && Reopen(shared)) {
+    // pg_restore runs in one transaction: when it fails, the server's
+    // database is as it was.
+    if ((server || FileState(shared.DatabasePath) == before) && Reopen(shared)) {
         shared.dialogs.ShowError(QStringLiteral("Files not restored") + u'\n' + fault);
         return false;
     }

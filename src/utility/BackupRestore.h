@@ -18,7 +18,8 @@ inline constexpr const char* CopyFileCommand = "backup.sh";
 // the settings (see BackupFolder, which root is given to). The helper commands
 // are waited for, and success is reported only when the copy holds the same
 // bytes as the database and passes PRAGMA integrity_check; anything else is
-// reported as a failure.
+// reported as a failure. A server shop's backup is a dump instead, made and
+// checked with pg_dump and pg_restore (see ServerBackup.h).
 void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
 
 // Menu entry "Restore": after the user confirms and a safety copy is made
@@ -27,7 +28,8 @@ void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("
 // after a restore, and after a failed copy that changed the database file,
 // which must not be used again before it is restored. After a failed copy
 // that left the file as it was, the database is opened again and the program
-// goes on.
+// goes on. A server shop is restored from its dump, and only while no other
+// till is connected (see ServerBackup.h).
 bool RestoreDatabase(SharedValues& shared, const QString& root = QStringLiteral("/"));
 
 }  // namespace mqt

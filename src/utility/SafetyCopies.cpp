@@ -7,6 +7,7 @@
 #include "store/IntegrityCheck.h"
 #include "store/OnlineBackup.h"
 #include "store/StoreError.h"
+#include "utility/ServerDump.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,14 +40,43 @@ QString Damage(const SharedValues& shared, const QString& findings)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
 }
 
+// A file shop's copies are database files, a server shop's are dumps.
+const char* CopyExtension(const SharedValues& shared)
+{
+    return shared.database.IsServer() ? DumpFileExtension : DatabaseFileExtension;
+}
+
+// Writes the copy into the working file: the engine's online backup of the
+// database file, or pg_dump of the server's database. Returns why it could
+// not, empty when it did.
+QString WriteCopy(SharedValues& shared, const QString& working)
+{
+    if (shared.database.IsServer()) return DumpDatabase(shared.commands, shared.database.ServerUri(), working);
+    QFile::setPermissions(working, QFileInfo(shared.DatabasePath).permissions());
+    try {
+        CopyDatabase(shared.database.connection(), working);
+    } catch (const StoreError& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+// The full check of a copy: PRAGMA integrity_check of a database file, the
+// list of tables of a dump.
+QString CheckCopy(SharedValues& shared, const QString& copy)
+{
+    return shared.database.IsServer() ? DumpFindings(shared.commands, copy) : IntegrityCheckFindings(copy);
+}
+
 // Gives the copy its name: the first of the copies of that second that is
 // still free. The rename never replaces a file. Returns the copy's path,
 // empty when the folder refuses every name.
-QString TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTime& now, SafetyReason reason)
+QString TakeFreeName(QTemporaryFile& working, const QString& folder, const QDateTime& now, SafetyReason reason,
+                     const char* extension)
 {
     constexpr int MostCopiesASecond = 100;
     for (int number = 1; number <= MostCopiesASecond; ++number) {
-        const QString copy = folder + u'/' + NameSafetyCopy(now, reason, number);
+        const QString copy = folder + u'/' + NameSafetyCopy(now, reason, number, extension);
         if (QFileInfo::exists(copy)) continue;
         if (QFile::rename(working.fileName(), copy)) {
             working.setAutoRemove(false);
@@ -76,16 +106,13 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow,
     QTemporaryFile working(folder + QStringLiteral("/Marquill-XXXXXX.part"));
     if (!working.open()) return QStringLiteral("A file cannot be created in %1: %2").arg(folder, working.errorString());
     working.close();
-    working.setPermissions(QFileInfo(shared.DatabasePath).permissions());
-    try {
-        CopyDatabase(shared.database.connection(), working.fileName());
-    } catch (const StoreError& error) {
-        return error.Message();
-    }
-    const QString findings = checkNow ? IntegrityCheckFindings(working.fileName()) : QString();
+    if (const QString fault = WriteCopy(shared, working.fileName()); !fault.isEmpty()) return fault;
+    const QString findings = checkNow ? CheckCopy(shared, working.fileName()) : QString();
     if (!findings.isEmpty()) return CheckFailed(findings);
-    copy = TakeFreeName(working, folder, now, reason);
-    if (copy.isEmpty()) return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason));
+    const char* extension = CopyExtension(shared);
+    copy = TakeFreeName(working, folder, now, reason, extension);
+    if (copy.isEmpty())
+        return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason, 1, extension));
     if (checkNow) RemoveOldCopies(folder, now);
     return {};
 }
@@ -114,12 +141,14 @@ void CheckDatabaseAtStartUp(SharedValues& shared)
 std::unique_ptr<SafetyCopyCheck> MakeDailySafetyCopy(SharedValues& shared)
 {
     if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return nullptr;
+    // A dump's list of tables is read in a moment, so a server shop's copy
+    // is checked at once; a file's full check reads every page and runs
+    // beside the menu.
+    const bool server = shared.database.IsServer();
     QString copy;
-    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily, false, copy);
-    if (!fault.isEmpty()) {
-        ShowNoDailyCopy(shared, fault);
-        return nullptr;
-    }
+    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily, server, copy);
+    if (!fault.isEmpty()) ShowNoDailyCopy(shared, fault);
+    if (!fault.isEmpty() || server) return nullptr;
     // Older copies go only once this one has shown that it is sound.
     return std::make_unique<SafetyCopyCheck>(copy, [&shared, made = shared.clock.Now()](const QString& findings) {
         if (findings.isEmpty()) RemoveOldCopies(SafetyFolder(shared), made);

@@ -16,11 +16,13 @@ class SharedValues;
 // PRAGMA integrity_check before they take their name (the day's first copy
 // after, beside the menu). They make a restore of the wrong day, a purge of
 // paid items, and a damaged database reversible. Each new copy also removes
-// the old ones (see SafetyCopiesToRemove).
+// the old ones (see SafetyCopiesToRemove). A server shop's copies are dumps
+// made with pg_dump and checked at once with pg_restore --list.
 
 // Start-up, right after the database is opened: PRAGMA quick_check. A
 // damaged database throws StoreError naming the damage and the newest safety
-// copy, and start-up ends with nothing written.
+// copy, and start-up ends with nothing written. A server shop is not checked:
+// the server keeps its own pages.
 void CheckDatabaseAtStartUp(SharedValues& shared);
 
 // Start-up, once the database has shown that it is the shop's and before

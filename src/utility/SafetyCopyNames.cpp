@@ -39,19 +39,19 @@ std::vector<NamedCopy> NewestFirst(const QStringList& fileNames)
 
 }  // namespace
 
-QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number)
+QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number, const char* extension)
 {
     const auto suffix = std::find_if(Suffixes.begin(), Suffixes.end(),
                                      [reason](const auto& entry) { return entry.first == reason; });
     const QString count = number > 1 ? u'-' + QString::number(number) : QString();
-    return QStringLiteral("Marquill-") + made.toString(TimeFormat) + count + QLatin1String(suffix->second) +
-           QStringLiteral(".mqt");
+    return QStringLiteral("Marquill-") + made.toString(TimeFormat) + count + QLatin1String(suffix->second) + u'.' +
+           QLatin1String(extension);
 }
 
 std::optional<SafetyCopyName> ReadSafetyCopyName(const QString& fileName)
 {
     static const QRegularExpression pattern(QStringLiteral(
-        "^Marquill-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-([2-9]|[1-9]\\d+))?(-before-restore|-before-purge)?\\.mqt$"));
+        "^Marquill-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-([2-9]|[1-9]\\d+))?(-before-restore|-before-purge)?\\.(?:mqt|dump)$"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch()) return std::nullopt;
     const QDateTime made = QDateTime::fromString(match.captured(1), TimeFormat);

@@ -13,6 +13,9 @@ namespace mqt {
 // purge says so after the time ("Marquill-2026-12-07-093000-before-restore.mqt").
 // A second copy made in the same second carries its number after the time
 // ("Marquill-2026-12-07-093000-2-before-purge.mqt"), so neither is refused.
+// A server shop's copies are dumps and end in ".dump" instead of ".mqt"; both
+// kinds count alike for the keeping rules, so the copies of a shop that moved
+// to a server leave in turn.
 enum class SafetyReason { Daily, BeforeRestore, BeforePurge };
 
 struct SafetyCopyName {
@@ -21,11 +24,16 @@ struct SafetyCopyName {
     int number = 1;  // of the copies made in that second
 };
 
+// The file endings of a file shop's copies and a server shop's dumps.
+inline constexpr const char* DatabaseFileExtension = "mqt";
+inline constexpr const char* DumpFileExtension = "dump";
+
 inline constexpr int DailyCopiesKept = 14;
 inline constexpr int BeforeStepCopyDays = 90;
 
 // The file name of the `number`th copy made at `made` for `reason`.
-QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number = 1);
+QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number = 1,
+                       const char* extension = DatabaseFileExtension);
 
 // What a file name says about its copy; empty for any other file.
 std::optional<SafetyCopyName> ReadSafetyCopyName(const QString& fileName);

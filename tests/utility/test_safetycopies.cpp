@@ -107,9 +107,17 @@ private slots:
         QTest::newRow("of two copies in one second the second is the newer")
             << Dailies(13) + QStringList{NameSafetyCopy(Now.addDays(-13), SafetyReason::Daily, 2), Daily(13)}
             << QStringList{Daily(13)};
+        QTest::newRow("a server shop's dumps count with the file's copies")
+            << Dailies(14) + QStringList{NameSafetyCopy(Now.addSecs(60), SafetyReason::Daily, 1, DumpFileExtension)}
+            << QStringList{Daily(13)};
+        QTest::newRow("a dump made before a purge is kept 90 days")
+            << QStringList{NameSafetyCopy(Now.addDays(-91), SafetyReason::BeforePurge, 1, DumpFileExtension),
+                           NameSafetyCopy(Now.addDays(-89), SafetyReason::BeforePurge, 1, DumpFileExtension)}
+            << QStringList{"Marquill-2026-09-07-100000-before-purge.dump"};
         QTest::newRow("other files stay")
             << Dailies(15) + QStringList{"Marquill.mqt", "notes.txt", Daily(300) + ".part", "Marquill-2020-02-30-093000.mqt",
-                                         "Marquill-2020-01-01-093000-before-lunch.mqt"}
+                                         "Marquill-2020-01-01-093000-before-lunch.mqt",
+                                         "Marquill-2020-01-01-093000.sql"}
             << QStringList{Daily(14)};
     }
 
