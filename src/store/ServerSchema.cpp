@@ -48,9 +48,9 @@ void RefuseUnfitDatabase(const Connection& connection)
 
 void RefuseShopPresent(const Connection& connection)
 {
-    Statement present(connection, QStringLiteral(
-        "SELECT count(*) FROM information_schema.tables WHERE table_schema = current_schema() AND "
-        "table_name IN ('mqt_schema', 'params', 'consignor', 'item', 'sale', 'sale_line', 'sale_payment')"));
+    Statement present(connection, QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE "
+                                                 "table_schema = current_schema() AND table_name IN ('mqt_schema', '%1')")
+                                      .arg(ShopTableNames().join(QStringLiteral("', '"))));
     if (present.Step() && present.ColumnInt64(0) > 0)
         throw StoreError(QStringLiteral("The database %1 already holds a shop; it is left as it is")
                              .arg(connection.Describe()));

@@ -3,6 +3,7 @@
 
 #include "common/CommandRunner.h"
 #include "shell/BusyCursor.h"
+#include "store/ServerSchema.h"
 #include "store/ServerUri.h"
 
 #include <QFile>
@@ -16,10 +17,6 @@ namespace {
 
 constexpr int CopyTimeoutMs = 10 * 60 * 1000;
 constexpr int ListTimeoutMs = 60 * 1000;
-
-// The tables a shop's dump must hold.
-const QStringList ShopTables{QStringLiteral("params"),    QStringLiteral("consignor"), QStringLiteral("item"),
-                             QStringLiteral("sale"),      QStringLiteral("sale_line"), QStringLiteral("sale_payment")};
 
 QString Run(CommandRunner& commands, const char* program, const QStringList& arguments, int timeoutMs)
 {
@@ -65,7 +62,7 @@ QString DumpFindings(CommandRunner& commands, const QString& dump)
                               ListTimeoutMs);
     if (!fault.isEmpty()) return fault;
     const QSet<QString> tables = ListedTables(listing.readAll());
-    for (const QString& table : ShopTables)
+    for (const QString& table : ShopTableNames())
         if (!tables.contains(table)) return QStringLiteral("It has no table %1").arg(table);
     return {};
 }
