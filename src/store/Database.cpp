@@ -2,6 +2,8 @@
 #include "store/Database.h"
 
 #include "store/Migration.h"
+#include "store/MigrationSteps.h"
+
 #include "store/ServerUri.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
@@ -65,6 +67,7 @@ void Database::OpenServer(const QString& uri)
                              .arg(connection.Describe()));
     RefuseNewerSchema(connection);
     connection_ = std::move(connection);
+    rowVersions_ = false;
     path_.clear();
     uri_ = uri;
 }
@@ -81,10 +84,21 @@ void Database::Open(const QString& path)
     // and each page read again from the file costs a system call.
     connection.Execute(QStringLiteral("PRAGMA cache_size = -98304"));
     connection_ = std::move(connection);
+    rowVersions_ = false;
     path_ = path;
     uri_.clear();
 }
 
-void Database::Close() { connection_.Close(); }
+void Database::Close()
+{
+    connection_.Close();
+    rowVersions_ = false;
+}
+
+bool Database::HasRowVersions()
+{
+    if (!rowVersions_) rowVersions_ = SchemaVersion(connection_) >= RowVersionsSince;
+    return rowVersions_;
+}
 
 }  // namespace mqt

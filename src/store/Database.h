@@ -40,6 +40,10 @@ public:
     // The server's URI as the shop folder gives it; empty for a file shop.
     const QString& ServerUri() const { return uri_; }
 
+    // Whether the shop's rows carry row versions yet: a shop of an older
+    // version gains them when it is brought up to date at start-up.
+    bool HasRowVersions();
+
     Connection& connection() { return connection_; }
     const Clock& clock() const { return clock_; }
 
@@ -48,6 +52,7 @@ private:
     QString path_;
     QString uri_;
     Connection connection_;
+    bool rowVersions_ = false;  // once known to be there, never asked again
 };
 
 }  // namespace mqt

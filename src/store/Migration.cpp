@@ -24,24 +24,29 @@ void MigrateSchema(Connection& connection)
 {
     RefuseNewerSchema(connection);
     if (SchemaVersion(connection) == CurrentSchemaVersion()) return;
-    // A server database is made at the current version by mqt-createdb or
-    // mqt-copyshop; its steps are its own when the schema grows again.
-    if (connection.IsServer())
-        throw StoreError(QStringLiteral("The shop's database on %1 is at schema version %2; this Marquill needs %3")
-                             .arg(connection.Describe())
-                             .arg(SchemaVersion(connection))
-                             .arg(CurrentSchemaVersion()));
+    const bool server = connection.IsServer();
+    if (server && SchemaVersion(connection) < ServerBaseVersion)
+        throw StoreError(QStringLiteral("The database %1 holds no shop of this Marquill's").arg(connection.Describe()));
 
     Transaction transaction(connection);
+    // Tills that start together bring the server's shop up to date one
+    // after the other; on a file the transaction holds the write lock.
+    if (server) connection.Execute(QStringLiteral("LOCK TABLE mqt_schema IN EXCLUSIVE MODE"));
     // Read again inside the transaction: another program may have brought
-    // the file up to date in between.
+    // the shop up to date in between.
     const int from = SchemaVersion(connection);
+    ApplyStepsAfter(connection, from);
+    transaction.Commit();
+}
+
+void ApplyStepsAfter(Connection& connection, int from)
+{
+    const bool server = connection.IsServer();
     for (const MigrationStep& step : MigrationSteps()) {
         if (step.version <= from) continue;
-        step.apply(connection);
+        (server ? step.applyOnServer : step.apply)(connection);
         connection.SetUserVersion(step.version);
     }
-    transaction.Commit();
 }
 
 }  // namespace mqt

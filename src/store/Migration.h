@@ -15,10 +15,13 @@ int SchemaVersion(const Connection& connection);
 // made by a newer version of Marquill"), before anything in it is changed.
 void RefuseNewerSchema(const Connection& connection);
 
-// Brings the file up to CurrentSchemaVersion, every missing step in one
-// transaction: a failure part-way leaves the file at the version it had and
-// throws StoreError. A file that is up to date is not written. A newer file
-// is refused as by RefuseNewerSchema.
+// Brings the shop (a file, or a server database) up to CurrentSchemaVersion,
+// every missing step in one transaction: a failure part-way leaves it at the
+// version it had and throws StoreError. A shop that is up to date is not
+// written. A newer one is refused as by RefuseNewerSchema.
 void MigrateSchema(Connection& connection);
+
+// Runs the steps after version `from`, inside the caller's transaction.
+void ApplyStepsAfter(Connection& connection, int from);
 
 }  // namespace mqt

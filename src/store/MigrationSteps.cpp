@@ -9,8 +9,9 @@ std::span<const MigrationStep> MigrationSteps()
 {
     // A new version is one more row here, with its function in a file of its own.
     static constexpr std::array steps = {
-        MigrationStep{1, AddItemNumbersAndShopAddress},
-        MigrationStep{2, AddSalesAndTaxRate},
+        MigrationStep{1, AddItemNumbersAndShopAddress, nullptr},
+        MigrationStep{2, AddSalesAndTaxRate, nullptr},
+        MigrationStep{3, AddRowVersions, AddRowVersionsOnServer},
     };
     return steps;
 }

@@ -7,13 +7,21 @@ namespace mqt {
 
 class Connection;
 
-// One step of the schema: what brings a file of version `version - 1` to
-// `version`. It runs inside the migration's transaction and throws
-// StoreError on failure.
+// One step of the schema: what brings a shop of version `version - 1` to
+// `version`, on a file and on a server. It runs inside the migration's
+// transaction and throws StoreError on failure. A server database is made at
+// ServerBaseVersion at least, so the steps up to it have no server part.
 struct MigrationStep {
     int version;
     void (*apply)(Connection& connection);
+    void (*applyOnServer)(Connection& connection);
 };
+
+// The version from which the first tables' rows carry RowVersion.
+inline constexpr int RowVersionsSince = 3;
+
+// The version a new server database is made at before the steps after it run.
+inline constexpr int ServerBaseVersion = 2;
 
 // Every step, in version order; the last one's version is the program's.
 std::span<const MigrationStep> MigrationSteps();
@@ -32,5 +40,10 @@ void AddItemNumbersAndShopAddress(Connection& connection);
 //   sale_payment (SaleNo, Kind, Amount)
 // Sale numbers are never given twice, even after the newest sale is deleted.
 void AddSalesAndTaxRate(Connection& connection);
+
+// Version 3: RowVersion on params, consignor and item (see Schema.h), kept
+// by a trigger on each table.
+void AddRowVersions(Connection& connection);
+void AddRowVersionsOnServer(Connection& connection);
 
 }  // namespace mqt

@@ -15,8 +15,8 @@ QVariant Field::Value() const { return recordset_.Read(name_); }
 
 void Field::SetValue(const QVariant& value) { recordset_.Write(name_, value); }
 
-Recordset::Recordset(Database& database, const TableDefinition* table, QStringList columns)
-    : database_(&database), table_(table), columns_(std::move(columns))
+Recordset::Recordset(Database& database, const TableDefinition* table, QStringList columns, bool versioned)
+    : database_(&database), table_(table), columns_(std::move(columns)), versioned_(versioned)
 {
 }
 
@@ -28,9 +28,15 @@ int Recordset::ColumnIndex(const QString& name) const
     return -1;
 }
 
-void Recordset::AppendRow(std::int64_t rowId, std::vector<QVariant> values)
+void Recordset::AppendRow(std::int64_t rowId, std::int64_t version, std::vector<QVariant> values)
 {
-    rows_.push_back(Row{rowId, std::move(values), false});
+    rows_.push_back(Row{rowId, version, std::move(values), false});
+}
+
+std::int64_t Recordset::Version() const
+{
+    if (Eof() || rows_[position_].deleted) throw StoreError(QStringLiteral("No current record"));
+    return rows_[position_].version;
 }
 
 void Recordset::MoveNext()
@@ -137,14 +143,21 @@ bool Recordset::Store(const QString& condition)
     if (changes.empty()) return true;
     QStringList assignments;
     for (const QString& name : names) assignments << name + QStringLiteral(" = ?");
+    if (versioned_) assignments << QStringLiteral("%1 = %1 + 1").arg(RowVersionField);
     QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table_->name, assignments.join(QStringLiteral(", ")));
+    if (versioned_) sql += QStringLiteral(" AND %1 = ?").arg(RowVersionField);
     if (!condition.isEmpty()) sql += QStringLiteral(" AND (%1)").arg(condition);
     Statement update(connection, sql);
     int index = 1;
     for (const auto& change : changes) update.Bind(index++, change.second);
-    update.Bind(index, QVariant(qint64(row.rowId)));
+    update.Bind(index++, QVariant(qint64(row.rowId)));
+    if (versioned_) update.Bind(index, QVariant(qint64(row.version)));
     update.Step();
-    if (!condition.isEmpty() && connection.Changes() != 1) return false;
+    if (connection.Changes() != 1) {
+        if (!condition.isEmpty() && !StillMeets(row, condition)) return false;
+        throw RecordChanged();
+    }
+    ++row.version;
     for (const auto& [name, stored] : changes) {
         const int column = ColumnIndex(name);
         if (column >= 0) row.values[std::size_t(column)] = FromStorage(table_->Find(name), stored);
@@ -152,14 +165,26 @@ bool Recordset::Store(const QString& condition)
     return true;
 }
 
+bool Recordset::StillMeets(const Row& row, const QString& condition)
+{
+    Statement meets(database_->connection(),
+                    QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ? AND (%2)").arg(table_->name, condition));
+    meets.Bind(1, QVariant(qint64(row.rowId)));
+    return meets.Step();
+}
+
 void Recordset::Delete()
 {
     if (!table_) throw StoreError(QStringLiteral("This result cannot be changed"));
     Row& row = CurrentRow();
     pending_ = Pending::None;
-    Statement remove(database_->connection(), QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(table_->name));
+    QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(table_->name);
+    if (versioned_) sql += QStringLiteral(" AND %1 = ?").arg(RowVersionField);
+    Statement remove(database_->connection(), sql);
     remove.Bind(1, QVariant(qint64(row.rowId)));
+    if (versioned_) remove.Bind(2, QVariant(qint64(row.version)));
     remove.Step();
+    if (database_->connection().Changes() != 1) throw RecordChanged();
     row.deleted = true;
 }
 

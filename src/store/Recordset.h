@@ -35,10 +35,16 @@ private:
 // keeps its identity, so Edit, Update and Delete reach that row and no other,
 // also when two rows are equal in every selected column. The records are read
 // when the statement runs; changes made through the result show in it.
+//
+// Each row of the shop's tables also keeps the row version it was read at,
+// and Update and Delete write only while the row is still at that version:
+// another screen or till may have changed it since. When it is not, nothing
+// is written and RecordChanged is thrown.
 class Recordset {
 public:
     Recordset() = default;
-    Recordset(Database& database, const TableDefinition* table, QStringList columns);
+    // `versioned` when the rows were read with their row versions.
+    Recordset(Database& database, const TableDefinition* table, QStringList columns, bool versioned);
 
     // True when there is no current record: the result is empty, or the
     // position has moved past the last record. (EOF itself is a C macro.)
@@ -46,6 +52,10 @@ public:
     void MoveFirst() { position_ = 0; }
     void MoveNext();
     std::int64_t RecordCount() const { return std::int64_t(rows_.size()); }
+    // The current record's row version as it was read (0 for a result of a
+    // table without versions). Throws StoreError when there is no current
+    // record.
+    std::int64_t Version() const;
 
     // Field names match without regard to case.
     Field Fields(const QString& name) { return Field(*this, name); }
@@ -64,20 +74,23 @@ public:
     // Stores an Edit only while the row still meets `condition`, a plain SQL
     // test of the table's fields such as "DateSold IS NULL": another till may
     // have changed the row since it was read. False when the row no longer
-    // meets it (or is gone); nothing is written then. An edit that writes no
-    // field stores nothing and gives true.
+    // meets it (or is gone); nothing is written then. A row that meets it but
+    // was changed otherwise throws RecordChanged, as Update does. An edit
+    // that writes no field stores nothing and gives true.
     bool UpdateWhile(const QString& condition);
-    // Removes the current record's row at once. There is no current record
+    // Removes the current record's row at once, or throws RecordChanged when
+    // it was changed or removed since it was read. There is no current record
     // until the next move; MoveNext reaches the record after the deleted one.
     void Delete();
 
-    void AppendRow(std::int64_t rowId, std::vector<QVariant> values);
+    void AppendRow(std::int64_t rowId, std::int64_t version, std::vector<QVariant> values);
 
 private:
     friend class Field;
     friend class DataControl;  // shows a walked result one record at a time
     struct Row {
         std::int64_t rowId = 0;
+        std::int64_t version = 0;
         std::vector<QVariant> values;
         bool deleted = false;
     };
@@ -91,10 +104,13 @@ private:
     // Update's work; an edit is written only where `condition` (if any) holds.
     bool Store(const QString& condition);
     const FieldDefinition& WritableField(const QString& name) const;
+    // Whether the row, changed since it was read, still meets `condition`.
+    bool StillMeets(const Row& row, const QString& condition);
 
     Database* database_ = nullptr;
     const TableDefinition* table_ = nullptr;
     QStringList columns_;
+    bool versioned_ = false;
     std::vector<Row> rows_;
     std::size_t position_ = 0;
     Pending pending_ = Pending::None;

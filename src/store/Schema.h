@@ -24,6 +24,12 @@ struct TableDefinition {
     const FieldDefinition* Find(const QString& fieldName) const;
 };
 
+// The row version that each row of the three tables below carries beside
+// its fields: the engine raises it by one on every update of the row (the
+// first number an item is given aside). It is no field of the shop's: a
+// select of every field leaves it out.
+inline const QString RowVersionField = QStringLiteral("RowVersion");
+
 // The three tables of the database file: params, consignor and item.
 const std::vector<TableDefinition>& Tables();
 // The table of that name, compared without regard to case; null when none.

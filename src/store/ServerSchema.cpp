@@ -3,6 +3,7 @@
 
 #include "store/Connection.h"
 #include "store/Migration.h"
+#include "store/MigrationSteps.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
@@ -116,7 +117,8 @@ void CreateServerSchemaInTransaction(Connection& connection)
     connection.Execute(QStringLiteral("CREATE INDEX sale_payment_sale ON sale_payment (SaleNo)"));
 
     connection.Execute(QStringLiteral("CREATE TABLE mqt_schema (version integer NOT NULL)"));
-    connection.Execute(QStringLiteral("INSERT INTO mqt_schema (version) VALUES (%1)").arg(CurrentSchemaVersion()));
+    connection.Execute(QStringLiteral("INSERT INTO mqt_schema (version) VALUES (%1)").arg(ServerBaseVersion));
+    ApplyStepsAfter(connection, ServerBaseVersion);
 }
 
 }  // namespace mqt

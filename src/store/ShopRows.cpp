@@ -17,6 +17,7 @@ ShopTableLayout FirstTableLayout(const TableDefinition& table)
 {
     ShopTableLayout layout{table.name, {QStringLiteral("rowid")}, {QStringLiteral("rowid")}};
     for (const FieldDefinition& field : table.fields) layout.fields << field.name;
+    layout.fields << RowVersionField;
     return layout;
 }
 

@@ -194,7 +194,7 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QSt
 }  // namespace
 
 TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values,
-                                 SqlTarget target)
+                                 SqlTarget target, bool rowVersions)
 {
     const std::vector<Token> tokens = Tokenize(statement, values);
     std::size_t i = NextSignificant(tokens, 0);
@@ -212,11 +212,12 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
         };
     };
     out = QStringLiteral("select rowid AS mqt_rowid,");
+    const qsizetype identityEnd = out.size();
     // Where a "select *" stands, to be given the table's fields once the
     // table is known.
     qsizetype allFields = -1;
     if (const std::size_t first = NextSignificant(tokens, i + 1);
-        target == SqlTarget::Postgres && first < tokens.size() && tokens[first].text == u"*") {
+        (rowVersions || target == SqlTarget::Postgres) && first < tokens.size() && tokens[first].text == u"*") {
         allFields = out.size() + 1;
         out += QStringLiteral(" *");
         i = first;
@@ -284,11 +285,15 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
         }
     }
     if (result.table.isEmpty()) throw StoreError(QStringLiteral("No table named in: %1").arg(statement));
-    if (allFields >= 0) {
-        if (const TableDefinition* table = FindTable(result.table)) {
+    if (const TableDefinition* table = FindTable(result.table)) {
+        if (allFields >= 0) {
             QStringList names;
             for (const FieldDefinition& field : table->fields) names << field.name;
             out.replace(allFields, 1, names.join(QStringLiteral(", ")));
+        }
+        if (rowVersions) {
+            out.insert(identityEnd, QStringLiteral(" %1 AS mqt_version,").arg(RowVersionField));
+            result.versioned = true;
         }
     }
     return result;

@@ -16,12 +16,16 @@ enum class SqlTarget { Sqlite, Postgres };
 struct TranslatedSelect {
     QString sql;    // selects the row identity as its first column, mqt_rowid
     QString table;  // the one table it reads
+    // Whether the table's rows carry a row version, selected as the second
+    // column, mqt_version.
+    bool versioned = false;
     QStringList bindings;  // the values of the "?" marks in sql, in order
 };
 
 // Translates the statements the screens build into an engine's dialect, with
 // the same meaning on both:
-//  - the row identity is selected first, so rows can be changed one by one;
+//  - the row identity is selected first, so rows can be changed one by one,
+//    and then the row version of the first tables' rows;
 //  - "#m/d/yyyy#" date literals (a time of day may follow) become ISO texts;
 //  - column = 'text' ignores letter case for all letters;
 //  - "like" treats "*" as the only wildcard and ignores letter case (SQLite:
@@ -29,16 +33,18 @@ struct TranslatedSelect {
 //    ILIKE with the pattern's other characters escaped);
 //  - "order by" sorts texts without regard to case, equal texts kept together,
 //    nulls first (as SQLite puts them);
-//  - on PostgreSQL, "select *" names the table's fields, leaving out the
-//    row identity column that the server's tables hold;
+//  - "select *" names the table's fields, leaving out the row version and
+//    the row identity column that the server's tables hold;
 //  - only one select statement is accepted;
 //  - each "?" outside quotes stands for the next of `values`, taken exactly
 //    as it is (no quoting, trimming or collapsing), and is bound, never
 //    written into the statement.
 // Throws StoreError for anything else, and when the "?" marks and the values
 // differ in number. `today` completes dates without a year.
+// `rowVersions` says whether the shop's rows carry row versions yet; before,
+// a file's "select *" gives the fields the file has.
 TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values = {},
-                                 SqlTarget target = SqlTarget::Sqlite);
+                                 SqlTarget target = SqlTarget::Sqlite, bool rowVersions = true);
 
 // Whether a like pattern matches a value: "*" matches any run of characters,
 // including none; every other character stands for itself; letter case is

@@ -19,6 +19,17 @@ private:
     QString message_;
 };
 
+// A change or deletion prepared from an earlier read found its row changed
+// or gone since that read: nothing was written.
+class RecordChanged : public StoreError {
+public:
+    RecordChanged()
+        : StoreError(QStringLiteral("The record was changed at another till or screen since it was read: "
+                                    "nothing was changed. Look it up again."))
+    {
+    }
+};
+
 // A transaction that the server ended because it could not be fitted in
 // beside another till's at the same time; running it again can succeed.
 class SerializationFailure : public StoreError {

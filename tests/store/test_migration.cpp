@@ -48,7 +48,7 @@ class TestMigration : public QObject {
 private slots:
     void olderFileIsNumberedInStoredOrder()
     {
-        test::RunningShop run;
+        test::RunningShop run{test::TempShop::FirstSchema{}};
         test::TempShop& shop = run.shop;
         shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (20, 0.25, 1, 'd:\\shop\\')");
         shop.AddConsignor("Smith", "Ann");
@@ -104,7 +104,7 @@ private slots:
     {
         QFETCH(QString, setUp);
         QFETCH(QString, error);
-        test::RunningShop run;
+        test::RunningShop run{test::TempShop::FirstSchema{}};
         test::TempShop& shop = run.shop;
         shop.Exec("INSERT INTO params (Commission, Rounding, PriceOverride, Backup) VALUES (0, 0, 0, ' ')");
         shop.AddItem("Smith", "Ann", "oak chair", {});

@@ -15,6 +15,7 @@ namespace mqt::test {
 // as a shop starts its program day after day.
 struct RunningShop {
     explicit RunningShop(bool createDatabase = true) : shop(createDatabase) {}
+    explicit RunningShop(TempShop::FirstSchema first) : shop(first) {}
     // A second till of the server shop that `first` runs on.
     RunningShop(TempShop::AnotherTill, const RunningShop& first) : shop(TempShop::AnotherTill{}, first.shop) {}
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TempShop.h"
 
+#include "store/Migration.h"
 #include "store/Schema.h"
 #include "store/ServerSchema.h"
 #include "store/ServerUri.h"
@@ -29,7 +30,15 @@ TempShop::TempShop(bool createDatabase)
     } else if (createDatabase) {
         Connection connection = Connection::Open(DatabasePath(), true);
         CreateSchema(connection);
+        MigrateSchema(connection);
     }
+}
+
+TempShop::TempShop(FirstSchema)
+{
+    if (!dir_.isValid()) qFatal("no temporary folder");
+    Connection connection = Connection::Open(DatabasePath(), true);
+    CreateSchema(connection);
 }
 
 TempShop::TempShop(AnotherTill, const TempShop& shop) : serverUri_(shop.serverUri_), ownsDatabase_(false)

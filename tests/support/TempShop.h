@@ -12,14 +12,18 @@ namespace mqt::test {
 // The bytes of a file; empty when it cannot be read.
 QByteArray FileContents(const QString& path);
 
-// A program folder in a temporary directory holding a new, empty shop, with
-// plain SQL access for setting up and checking data behind the program's
-// back. The shop is the file "Marquill.mqt", or in the server run of the
+// A program folder in a temporary directory holding a new, empty shop at
+// the current schema version, with plain SQL access for setting up and
+// checking data behind the program's back. The shop is the file "Marquill.mqt", or in the server run of the
 // tests (ServerEngineWanted) a new database on the test server that the
 // folder's "Marquill.server" names; the SQL given is the same for both.
 class TempShop {
 public:
     explicit TempShop(bool createDatabase = true);
+    // A shop file of the first schema version, as the oldest shops have,
+    // for the tests of bringing a file up to date.
+    struct FirstSchema {};
+    explicit TempShop(FirstSchema);
     // A second till's folder on the server shop of `shop`: a temporary folder
     // of its own whose "Marquill.server" names the same database, which stays
     // `shop`'s to drop.
