@@ -3,6 +3,10 @@
 
 #include "common/Val.h"
 #include "store/Connection.h"
+#include "store/ItemState.h"
+#include "store/RunSerializable.h"
+
+#include <algorithm>
 
 namespace mqt {
 
@@ -10,35 +14,49 @@ namespace {
 
 QString TimeText(const QDateTime& at) { return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
 
-}  // namespace
+// Ends the sale's transaction without writing: a line's item is no longer as
+// it was scanned.
+struct LineRefused {
+    QString reason;
+};
 
-CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
+// Marks every line's item sold, in item-number order, so that two tills
+// selling some of the same items take their rows in the same order and never
+// wait for each other in a circle.
+void MarkItemsSold(Connection& connection, const SaleToComplete& sale)
 {
-    std::vector<Cents> prices;
-    for (const CounterLine& line : sale.lines) prices.push_back(line.price);
-    const SaleSums sums = SumSale(prices, sale.taxRate, sale.payments);
-    if (!sums.covered) return {0, QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total))};
+    std::vector<const CounterLine*> lines;
+    for (const CounterLine& line : sale.lines) lines.push_back(&line);
+    std::sort(lines.begin(), lines.end(), [](const CounterLine* a, const CounterLine* b) { return a->itemNo < b->itemNo; });
 
-    Transaction transaction(connection);
     const QString day = sale.at.date().toString(Qt::ISODate);
-    Statement sold(connection, QStringLiteral("UPDATE item SET DateSold = ? WHERE ItemNo = ? AND DateSold IS NULL"));
+    Statement sold(connection, QStringLiteral("UPDATE item SET DateSold = ? "
+                                              "WHERE ItemNo = ? AND DateSold IS NULL AND RowVersion = ?"));
     Statement repriced(connection, QStringLiteral("UPDATE item SET DateSold = ?, SalePrice = ?, CostPrice = ? "
-                                                  "WHERE ItemNo = ? AND DateSold IS NULL"));
-    for (const CounterLine& line : sale.lines) {
-        Statement& update = line.newPrices ? repriced : sold;
+                                                  "WHERE ItemNo = ? AND DateSold IS NULL AND RowVersion = ?"));
+    for (const CounterLine* line : lines) {
+        Statement& update = line->newPrices ? repriced : sold;
         update.Reset();
         update.Bind(1, day);
         int next = 2;
-        if (line.newPrices) {
-            update.Bind(next++, Val(line.newPrices->saleText));
-            update.Bind(next++, Val(line.newPrices->costText));
+        if (line->newPrices) {
+            update.Bind(next++, Val(line->newPrices->saleText));
+            update.Bind(next++, Val(line->newPrices->costText));
         }
-        update.Bind(next, qint64(line.itemNo));
+        update.Bind(next++, qint64(line->itemNo));
+        update.Bind(next, qint64(line->scanned.version));
         update.Step();
-        if (connection.Changes() != 1)
-            return {0, QStringLiteral("Item %1 was sold or removed meanwhile: nothing was written").arg(line.itemNo)};
+        if (connection.Changes() == 1) continue;
+        const QString how = ChangeSentence(HowItemChanged(line->scanned, ReadItemState(connection, line->itemNo)));
+        throw LineRefused{QStringLiteral("Item %1 %2 at another till or screen since it was scanned: nothing was "
+                                         "written. Remove its line and scan it again.")
+                              .arg(line->itemNo)
+                              .arg(how)};
     }
+}
 
+std::int64_t WriteSale(Connection& connection, const SaleToComplete& sale, const SaleSums& sums)
+{
     Statement head(connection, QStringLiteral("INSERT INTO sale (SoldAt, Kind, TaxRate, Subtotal, Tax, Total, "
                                               "ChangeGiven) VALUES (?, 'Sale', ?, ?, ?, ?, ?) RETURNING SaleNo"));
     head.Bind(1, TimeText(sale.at));
@@ -73,8 +91,28 @@ CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
         paymentRow.Bind(3, qint64(payment.amount));
         paymentRow.Step();
     }
-    transaction.Commit();
-    return {saleNo, {}};
+    return saleNo;
+}
+
+}  // namespace
+
+CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
+{
+    std::vector<Cents> prices;
+    for (const CounterLine& line : sale.lines) prices.push_back(line.price);
+    const SaleSums sums = SumSale(prices, sale.taxRate, sale.payments);
+    if (!sums.covered) return {0, QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total))};
+
+    try {
+        std::int64_t saleNo = 0;
+        RunSerializable(connection, [&] {
+            MarkItemsSold(connection, sale);
+            saleNo = WriteSale(connection, sale, sums);
+        });
+        return {saleNo, {}};
+    } catch (const LineRefused& refused) {
+        return {0, refused.reason};
+    }
 }
 
 }  // namespace mqt

@@ -24,10 +24,12 @@ struct CompletedSale {
 };
 
 // Writes the sale in one transaction: every line's item is marked sold that
-// day at its line price, but only while it is still unsold; the sale, its
-// lines and its payments go into the sale tables. When any item was sold or
-// taken away meanwhile nothing is written and the refusal names it. The
-// payments must cover the total (SumSale). Database failures throw, with
+// day at its line price, but only while it is still unsold and as it was
+// scanned; the sale, its lines and its payments go into the sale tables.
+// When any item was sold, changed or taken away meanwhile nothing is written
+// and the refusal names it and how it changed. Work that another till's
+// beside it made the server give up on runs again, as RunSerializable does.
+// The payments must cover the total (SumSale). Database failures throw, with
 // nothing written.
 CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale);
 

@@ -3,6 +3,7 @@
 
 #include "common/PriceRule.h"
 #include "common/SaleMoney.h"
+#include "store/ItemState.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,6 +22,9 @@ struct CounterLine {
     // price and the consignor's share worked out from it, as the item's
     // price boxes show them.
     std::optional<PricePair> newPrices;
+    // The item as it was when it was scanned: the sale is written only while
+    // it is still so.
+    ItemState scanned;
 
     QString ConsignorName() const { return lastName + QStringLiteral(", ") + firstName; }
 };

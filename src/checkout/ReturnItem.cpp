@@ -57,11 +57,14 @@ ReturnedItem ReturnItem(Connection& connection, const QString& typed, const QDat
     unsell.Step();
     if (connection.Changes() != 1)
         return {0, QStringLiteral("Item %1 changed meanwhile: nothing was written").arg(number)};
-    Statement mark(connection, QStringLiteral("UPDATE sale_line SET Returned = ? WHERE SaleNo = ? AND Line = ?"));
+    Statement mark(connection, QStringLiteral("UPDATE sale_line SET Returned = ? "
+                                              "WHERE SaleNo = ? AND Line = ? AND Returned IS NULL"));
     mark.Bind(1, day);
     mark.Bind(2, qint64(sold->saleNo));
     mark.Bind(3, sold->line);
     mark.Step();
+    if (connection.Changes() != 1)
+        return {0, QStringLiteral("Item %1 changed meanwhile: nothing was written").arg(number)};
 
     const Cents subtotal = -sold->price;
     const Cents tax = TaxOn(subtotal, sold->taxRate);

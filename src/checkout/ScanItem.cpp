@@ -16,8 +16,8 @@ ScanResult ScanItem(const Connection& connection, const QString& typed, const st
     if (std::any_of(onSale.begin(), onSale.end(), [&](const CounterLine& line) { return line.itemNo == *itemNo; }))
         return {std::nullopt, QStringLiteral("Item %1 is already on this sale").arg(number)};
 
-    Statement item(connection, QStringLiteral("SELECT LastName, FirstName, ItemDesc, Category, SalePrice, DateSold "
-                                              "FROM item WHERE ItemNo = ?"));
+    Statement item(connection, QStringLiteral("SELECT LastName, FirstName, ItemDesc, Category, SalePrice, DateSold, "
+                                              "RowVersion, CostPrice FROM item WHERE ItemNo = ?"));
     item.Bind(1, qint64(*itemNo));
     if (!item.Step()) return {std::nullopt, QStringLiteral("Item number %1 is not known").arg(number)};
     if (item.Column(3).toString() == u"$Rent")
@@ -30,6 +30,8 @@ ScanResult ScanItem(const Connection& connection, const QString& typed, const st
     line.firstName = item.Column(1).toString();
     line.description = item.Column(2).toString();
     line.price = CentsOfPrice(item.Column(4).toDouble());
+    line.scanned = ItemState{item.ColumnInt64(6), line.lastName, line.firstName, false, false, item.Column(7),
+                             item.Column(4)};
     return {line, {}};
 }
 

@@ -135,7 +135,7 @@ void frmConsignor::ExecAction()
     const Action action = ChosenAction();
     // Change, Delete and Show Items wait until a consignor is selected.
     if (SelectedRow_ == 0 && action != Action::Add) return;
-    if (action == Action::Change || action == Action::Delete) SelectCurrentConsignor();
+    if (action == Action::Change || action == Action::Delete) OpenedVersion_ = SelectCurrentConsignor().Version();
     switch (action) {
     case Action::Add:
         PrepareAdd();

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -80,6 +81,11 @@ private:
     void RenameItems(const ConsignorRecord& entry);
     void DeleteConsignor();
     bool Store(const QString& action, const std::function<void()>& write);
+    // Selects the current consignor again for a write, and checks that it is
+    // still as it was when the Change or Delete was opened; false when
+    // another screen or till changed it since.
+    bool SelectUnchangedConsignor();
+    void RefuseChangedConsignor(const QString& action);
 
     SharedValues& shared_;
     ScreenNavigator& navigator_;
@@ -103,6 +109,8 @@ private:
     int SelectedRow_ = 0;  // grid row of the selected consignor, 0 for none
     int LineCount_ = 0;    // consignors listed
     ConsignorRecord RecordBuffer_;
+    // The row version of the consignor a Change or Delete was opened on.
+    std::int64_t OpenedVersion_ = 0;
     QString FormQuery_;
 };
 

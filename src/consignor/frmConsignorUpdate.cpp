@@ -92,6 +92,7 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
     // Any difference, letter case and blanks included, renames the items.
     const bool rename = lastName != shared_.CurrentLastName || firstName != shared_.CurrentFirstName;
     bool duplicate = false;
+    bool changedMeanwhile = false;
     // The duplicate test, the change and the renaming of the items are one
     // serializable piece of work: an item added on another till at the same
     // time is renamed too, or its add is refused.
@@ -103,7 +104,11 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
                 if (duplicate) return;
             }
             if (rename) navigator_.UnloadScreen(Screen::Item);
-            Recordset& consignor = SelectCurrentConsignor();
+            // The boxes hold every field as the consignor was opened: writing
+            // them over a change made since would undo it.
+            changedMeanwhile = !SelectUnchangedConsignor();
+            if (changedMeanwhile) return;
+            Recordset& consignor = shared_.Data2.Recordset();
             consignor.Edit();
             WriteConsignor(consignor, entry, EmptyBox::ClearsField);
             consignor.Update();
@@ -111,6 +116,10 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
         });
     });
     if (!changed) return false;
+    if (changedMeanwhile) {
+        RefuseChangedConsignor(QStringLiteral("Change"));
+        return false;
+    }
     if (duplicate) {
         shared_.dialogs.ShowError(QStringLiteral("Duplicate name - not changed"));
         lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
@@ -143,11 +152,14 @@ void frmConsignor::DeleteConsignor()
 {
     if (shared_.dialogs.AskYesNo(DeleteQuestion) != Yes) return;
     navigator_.UnloadScreen(Screen::Item);
+    bool changedMeanwhile = false;
     // One serializable piece of work: an item added on another till at the
     // same time goes with the consignor, or its add is refused.
-    const bool deleted = Store(QStringLiteral("Delete"), [this] {
-        RunSerializable(shared_.database.connection(), [this] {
-            SelectCurrentConsignor().Delete();
+    const bool deleted = Store(QStringLiteral("Delete"), [&] {
+        RunSerializable(shared_.database.connection(), [&] {
+            changedMeanwhile = !SelectUnchangedConsignor();
+            if (changedMeanwhile) return;
+            shared_.Data2.Recordset().Delete();
             Recordset& items =
                 shared_.Data3.Query(SelectItemsToDelete(shared_.CurrentLastName, shared_.CurrentFirstName));
             while (!items.Eof()) {
@@ -157,8 +169,22 @@ void frmConsignor::DeleteConsignor()
         });
     });
     if (!deleted) return;
+    if (changedMeanwhile) {
+        RefuseChangedConsignor(QStringLiteral("Delete"));
+        return;
+    }
     lblMessage_->ShowSuccess(QStringLiteral("Delete function is successful"));
     ShowLines();
+}
+
+bool frmConsignor::SelectUnchangedConsignor() { return SelectCurrentConsignor().Version() == OpenedVersion_; }
+
+void frmConsignor::RefuseChangedConsignor(const QString& action)
+{
+    shared_.dialogs.ShowError(QStringLiteral("Consignor %1, %2 was changed at another till or screen since you opened "
+                                             "it: nothing was changed. Look it up again.")
+                                  .arg(shared_.CurrentLastName, shared_.CurrentFirstName));
+    lblMessage_->ShowFailure(action + QStringLiteral(" function not successful"));
 }
 
 // Runs a write; when it fails, the error box shows why and the message line

@@ -34,7 +34,7 @@ BoundStatement FindItemDesc(const QString& lastName, const QString& firstName, c
 // The consignor of exactly these names, for the add's check.
 QString FindConsignor(const QString& lastName, const QString& firstName);
 
-// Every item of the consignor, for paying out.
-QString SelectConsignorItems(const QString& lastName, const QString& firstName);
+// The item of that number, every field.
+QString SelectItemNumber(std::int64_t itemNo);
 
 }  // namespace mqt

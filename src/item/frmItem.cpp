@@ -113,6 +113,8 @@ void frmItem::ListItems()
     SelectedRow_ = 0;
     LineCount_ = 0;
     ListedItemNos_.clear();
+    ListedStates_.clear();
+    Opened_.reset();
     if (!IsOn(Action::Pay)) {
         SetActionsOff();
         cmdUpdate_->hide();
@@ -134,6 +136,7 @@ void frmItem::ListItems()
         ++row;
         if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
         ListedItemNos_.push_back(items.Fields(QStringLiteral("ItemNo")).Value().toLongLong());
+        ListedStates_.push_back(ItemStateOf(items));
         for (int col = 0; col < ItemField::Notes; ++col)
             Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
         if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
@@ -221,10 +224,12 @@ void frmItem::ExecAction()
     if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
         const BoundStatement item = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
         FormQuery_ = item.text;
-        if (shared_.Data3.Query(item).Eof()) {
+        const Recordset& found = shared_.Data3.Query(item);
+        if (found.Eof()) {
             lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
             return;
         }
+        Opened_ = OpenedItem{found.ValueAt(found.FieldIndex(QStringLiteral("ItemNo"))).toLongLong(), ItemStateOf(found)};
     }
     switch (action) {
     case Action::Add:
@@ -283,6 +288,10 @@ void frmItem::DeleteItem()
     cmdUpdate_->hide();
     cmdUpdate_->setText(QString());
     if (shared_.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete this item?")) != Yes) return;
+    // The item may have been sold or changed while the question was open.
+    if (Opened_ && RefuseIfChangedSinceOpened(ReadItemState(shared_.database.connection(), Opened_->itemNo),
+                                              QStringLiteral("Delete")))
+        return;
     if (!Store(QStringLiteral("Delete"), [this] { shared_.Data3.Recordset().Delete(); })) return;
     lblMessage_->ShowSuccess(QStringLiteral("Delete function is successful"));
     ShowLines();

@@ -6,7 +6,9 @@
 #include "item/ItemFields.h"
 #include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
+#include "store/ItemState.h"
 
+#include <QMap>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -103,6 +105,10 @@ private:
     // Runs a write; when it fails, the error box shows why, the message line
     // says the action did not succeed, and false is returned.
     bool Store(const QString& action, const std::function<void()>& write);
+    // True, with the refusal shown, when the item opened for a Change,
+    // Delete or Sell is no longer as it was opened (`now`, none when gone):
+    // another screen or till wrote it since.
+    bool RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action);
 
     // Selling and paying out (frmItemMoney.cpp).
     void SellItem();
@@ -110,6 +116,8 @@ private:
     void StartPay();
     void UpdatePayTotals();
     void PayItems();
+    // The pay-out message, naming what was skipped and why.
+    void ShowPaid(int paid, const QMap<QString, int>& skipped);
     bool DebtSettled();
     void ShowTotals();
 
@@ -163,6 +171,13 @@ private:
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed
     std::vector<std::int64_t> ListedItemNos_;  // the number of each listed item, by grid row - 1
+    std::vector<ItemState> ListedStates_;  // each listed item as it was listed
+    // The item an action was opened on, as it was then.
+    struct OpenedItem {
+        std::int64_t itemNo = 0;
+        ItemState state;
+    };
+    std::optional<OpenedItem> Opened_;
     MoneySum TotalCost_;
     MoneySum TotalSale_;
     ItemRecord RecordBuffer_;

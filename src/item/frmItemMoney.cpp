@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSet>
+#include <QStringList>
 
 namespace mqt {
 
@@ -116,9 +116,10 @@ bool frmItem::DebtSettled()
 }
 
 // Gives every chosen item the date paid and the pay reference, all in one
-// transaction. Only the consignor's items that are still unpaid are written,
-// so no item is ever paid twice, also when two tills pay at the same time;
-// the count says how many this pay-out paid.
+// transaction. An item is paid only while it is still as the list showed it:
+// one returned, paid, changed or moved since (at another till, or on another
+// screen of this program) is skipped, so no item is ever paid twice or paid
+// unsold; the message says how many were skipped and why.
 void frmItem::PayItems()
 {
     const QString datePaid = Box(ItemField::DatePaid)->text();
@@ -127,37 +128,70 @@ void frmItem::PayItems()
         return;
     }
     if (LineCount_ <= 0) return;
-    QSet<QString> chosen;
+    // Each chosen item's number, with the item as listed.
+    QMap<std::int64_t, ItemState> chosen;
     for (int row = 1; row <= LineCount_; ++row) {
         Grid_->SetRow(row);
-        if (Grid_->CellBackColor() == RowYellow) chosen.insert(Grid_->TextMatrix(row, ItemField::ItemDesc));
+        if (Grid_->CellBackColor() == RowYellow && row <= int(ListedItemNos_.size()))
+            chosen.insert(ListedItemNos_[std::size_t(row - 1)], ListedStates_[std::size_t(row - 1)]);
     }
     if (!chosen.isEmpty() && !DebtSettled()) return;
     int paid = 0;
+    QMap<QString, int> skipped;  // why, and how many
     if (!chosen.isEmpty()) {
         const QString payRef = Box(ItemField::PayRef)->text();
         const bool stored = Store(QStringLiteral("Pay"), [&] {
-            Transaction transaction(shared_.database.connection());
-            FormQuery_ = SelectConsignorItems(shared_.CurrentLastName, shared_.CurrentFirstName);
-            Recordset& items = shared_.Data3.Query(FormQuery_);
-            for (; !items.Eof(); items.MoveNext()) {
-                if (!chosen.contains(items.Fields(ItemFieldName(ItemField::ItemDesc)).Text())) continue;
-                if (!items.Fields(ItemFieldName(ItemField::DatePaid)).IsNull()) continue;
-                items.Edit();
-                items.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
-                items.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
-                // Another till may have paid it since it was read: only an
-                // item still unpaid is written and counted.
-                if (items.UpdateWhile(QStringLiteral("DatePaid IS NULL"))) ++paid;
+            paid = 0;
+            skipped.clear();
+            Connection& connection = shared_.database.connection();
+            Transaction transaction(connection);
+            for (auto choice = chosen.cbegin(); choice != chosen.cend(); ++choice) {
+                FormQuery_ = SelectItemNumber(choice.key());
+                Recordset& item = shared_.Data3.Query(FormQuery_);
+                std::optional<ItemState> now;
+                if (!item.Eof()) now = ItemStateOf(item);
+                if (now && now->version == choice.value().version) {
+                    item.Edit();
+                    item.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
+                    item.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
+                    if (item.UpdateWhile(QStringLiteral("DateSold IS NOT NULL AND DatePaid IS NULL"))) {
+                        ++paid;
+                        continue;
+                    }
+                    now = ReadItemState(connection, choice.key());
+                }
+                ++skipped[ChangeCounted(HowItemChanged(choice.value(), now))];
             }
             transaction.Commit();
         });
         if (!stored) return;
     }
-    lblMessage_->ShowSuccess(QString::number(paid) + QStringLiteral(" Items paid"));
+    ShowPaid(paid, skipped);
     SetActionsOff();
     shared_.CallerMode = QStringLiteral("Pay");
     ShowLines();
+}
+
+void frmItem::ShowPaid(int paid, const QMap<QString, int>& skipped)
+{
+    const QString done = QString::number(paid) + QStringLiteral(" Items paid");
+    if (skipped.isEmpty()) {
+        lblMessage_->ShowSuccess(done);
+        return;
+    }
+    QStringList reasons;
+    int count = 0;
+    for (auto reason = skipped.cbegin(); reason != skipped.cend(); ++reason) {
+        reasons << QStringLiteral("%1 %2").arg(reason.value()).arg(reason.key());
+        count += reason.value();
+    }
+    const QString message = QStringLiteral("%1; %2 of the chosen items skipped, changed at another till or screen "
+                                           "since the list was shown: %3. Look them up again.")
+                                .arg(done)
+                                .arg(count)
+                                .arg(reasons.join(QStringLiteral(", ")));
+    shared_.dialogs.ShowError(message);
+    lblMessage_->ShowFailure(message);
 }
 
 }  // namespace mqt

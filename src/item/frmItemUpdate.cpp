@@ -171,6 +171,9 @@ void frmItem::ChangeItem()
     }
     const bool selling = shared_.CallerMode == QStringLiteral("Sell");
     const QString action = selling ? QStringLiteral("Sell") : QStringLiteral("Change");
+    // The boxes hold every field as the item was opened: writing them over
+    // a sale or pay-out made since would undo it.
+    if (RefuseIfChangedSinceOpened(ItemStateOf(item), action)) return;
     bool unsold = true;
     const bool changed = Store(action, [&] {
         item.Edit();
@@ -196,6 +199,17 @@ void frmItem::ChangeItem()
 void frmItem::ClosingStep()
 {
     if (!IsOn(Action::Add)) txtLastName_->setFocus();
+}
+
+bool frmItem::RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action)
+{
+    if (!Opened_ || (now && now->version == Opened_->state.version)) return false;
+    shared_.dialogs.ShowError(QStringLiteral("Item %1 %2 at another till or screen since you opened it: nothing was "
+                                             "changed. Look it up again.")
+                                  .arg(Opened_->itemNo)
+                                  .arg(ChangeSentence(HowItemChanged(Opened_->state, now))));
+    lblMessage_->ShowFailure(action + QStringLiteral(" function not successful"));
+    return true;
 }
 
 bool frmItem::Store(const QString& action, const std::function<void()>& write)

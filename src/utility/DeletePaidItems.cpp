@@ -8,7 +8,27 @@
 #include "store/RunSerializable.h"
 #include "utility/SafetyCopies.h"
 
+#include <QSet>
+
 namespace mqt {
+
+namespace {
+
+// Runs the selection of paid items and gives their numbers; the items are
+// the result of `items`.
+QSet<qint64> PaidItems(DataControl& items, const QString& select)
+{
+    items.RecordSource(select);
+    items.Refresh();
+    QSet<qint64> numbers;
+    Recordset& found = items.Recordset();
+    const int number = found.FieldIndex(QStringLiteral("ItemNo"));
+    for (; !found.Eof(); found.MoveNext()) numbers.insert(found.ValueAt(number).toLongLong());
+    if (found.RecordCount() > 0) found.MoveFirst();
+    return numbers;
+}
+
+}  // namespace
 
 void DeletePaidItems(SharedValues& shared)
 {
@@ -24,33 +44,50 @@ void DeletePaidItems(SharedValues& shared)
         QStringLiteral("select * from item where datesold is not null and datepaid < #") + dateText + QStringLiteral("#");
 
     // The owner sees how many items go before answering; the question keeps
-    // its own words, with the count on a line of its own.
-    shared.Data3.RecordSource(paidBefore);
-    shared.Data3.Refresh();
-    const qint64 toDelete = shared.Data3.Recordset().RecordCount();
-    const QString count = toDelete == 1 ? QStringLiteral("1 item will be deleted")
-                                        : QStringLiteral("%1 items will be deleted").arg(toDelete);
-    if (shared.dialogs.AskYesNo(QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText +
-                                u'\n' + count) != Yes)
-        return;
-    if (!SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
+    // its own words, with the count on a line of its own. Exactly the items
+    // counted go: when others were paid, deleted or changed meanwhile (at
+    // another till, or on another screen), the question is asked again with
+    // the new count.
+    QSet<qint64> counted = PaidItems(shared.Data3, paidBefore);
+    bool recounted = false;
+    bool copied = false;
+    for (;;) {
+        const QString count = counted.size() == 1 ? QStringLiteral("1 item will be deleted")
+                                                  : QStringLiteral("%1 items will be deleted").arg(counted.size());
+        const QString question = QStringLiteral("Are you sure you want to delete all paid items prior to ") + dateText +
+                                 u'\n' + count;
+        const QString changed = QStringLiteral("The paid items changed at another till or screen since they were "
+                                               "counted.\n");
+        if (shared.dialogs.AskYesNo(recounted ? changed + question : question) != Yes) return;
+        if (!copied && !SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
+        copied = true;
 
-    qint64 deleted = 0;
-    // Serializable, so it cannot interleave with another till's work on the
-    // same items; a run again counts afresh.
-    RunSerializable(shared.database.connection(), [&] {
-        deleted = 0;
-        shared.Data3.RecordSource(paidBefore);
-        shared.Data3.Refresh();
-        Recordset& items = shared.Data3.Recordset();
-        if (!items.Eof()) items.MoveFirst();
-        while (!items.Eof()) {
-            items.Delete();
-            ++deleted;
-            items.MoveNext();
+        qint64 deleted = 0;
+        bool differs = false;
+        // Serializable, so it cannot interleave with another till's work on
+        // the same items; a run again counts afresh.
+        RunSerializable(shared.database.connection(), [&] {
+            deleted = 0;
+            const QSet<qint64> now = PaidItems(shared.Data3, paidBefore);
+            differs = now != counted;
+            if (differs) {
+                counted = now;
+                return;
+            }
+            Recordset& items = shared.Data3.Recordset();
+            while (!items.Eof()) {
+                items.Delete();
+                ++deleted;
+                items.MoveNext();
+            }
+        });
+        if (differs) {
+            recounted = true;
+            continue;
         }
-    });
-    shared.dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
+        shared.dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
+        return;
+    }
 }
 
 }  // namespace mqt

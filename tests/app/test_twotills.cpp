@@ -137,7 +137,8 @@ private slots:
         QTest::addColumn<int>("second");
         QTest::addColumn<QString>("refusal");
         const QString alreadySold = "Item is already sold";
-        const QString soldMeanwhile = "Item %1 was sold or removed meanwhile: nothing was written";
+        const QString soldMeanwhile = "Item %1 was sold at another till or screen since it was scanned: nothing was "
+                                      "written. Remove its line and scan it again.";
         QTest::newRow("item screen, then item screen") << int(Till::ItemScreen) << int(Till::ItemScreen) << alreadySold;
         QTest::newRow("checkout, then item screen") << int(Till::Checkout) << int(Till::ItemScreen) << alreadySold;
         QTest::newRow("item screen, then checkout") << int(Till::ItemScreen) << int(Till::Checkout) << soldMeanwhile;
@@ -179,9 +180,11 @@ private slots:
         QTest::addColumn<bool>("midway");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("refs");
-        QTest::newRow("the other till paid everything first") << false << "0 Items paid"
+        const QString skipped = "; %1 of the chosen items skipped, changed at another till or screen since the list "
+                                "was shown: %1 paid out. Look them up again.";
+        QTest::newRow("the other till paid everything first") << false << "0 Items paid" + skipped.arg(3)
                                                                << QStringList{"one", "one", "one"};
-        QTest::newRow("the other till's pay-out of B being stored") << true << "2 Items paid"
+        QTest::newRow("the other till's pay-out of B being stored") << true << "2 Items paid" + skipped.arg(1)
                                                                    << QStringList{"two", "one", "two"};
     }
 
