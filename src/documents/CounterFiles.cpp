@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace mqt {
 
@@ -19,18 +22,40 @@ QString Failed(const QString& path, const QString& reason)
     return QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// A receipt is "receipts/sale-NNNNNN.pdf", named by its sale number of at
+// least six digits.
+QString ReceiptFolder(const QString& shopFolder) { return QDir(shopFolder).filePath(QStringLiteral("receipts")); }
+
+QString ReceiptName(std::int64_t saleNo) { return QStringLiteral("sale-%1.pdf").arg(SaleNumberText(saleNo)); }
+
+const QRegularExpression& ReceiptNamePattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^sale-(\\d{6,18})\\.pdf$"));
+    return pattern;
+}
+
 }  // namespace
 
 WrittenDocument WriteReceiptFile(const SaleRecord& sale, const ShopIdentity& shop, const QString& shopFolder)
 {
     WrittenDocument result;
-    result.path = QDir(shopFolder).filePath(QStringLiteral("receipts/sale-%1.pdf").arg(SaleNumberText(sale.saleNo)));
+    result.path = QDir(ReceiptFolder(shopFolder)).filePath(ReceiptName(sale.saleNo));
     const QString reason = WriteWholeFile(result.path, [&](QIODevice& device) {
         return WriteReceiptPdf(ReceiptRows(sale, shop), device, ReceiptLayout::Roll80, QPageSize(QPageSize::A4));
     });
     if (!reason.isEmpty()) result.error = Failed(result.path, reason);
     result.written = reason.isEmpty();
     return result;
+}
+
+std::int64_t HighestReceiptNumber(const QString& shopFolder)
+{
+    std::int64_t highest = 0;
+    for (const QString& name : QDir(ReceiptFolder(shopFolder)).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = ReceiptNamePattern().match(name);
+        if (match.hasMatch()) highest = std::max(highest, std::int64_t(match.captured(1).toLongLong()));
+    }
+    return highest;
 }
 
 WrittenDocument WriteTakingsFiles(const Takings& takings, const ShopIdentity& shop, const QString& shopFolder,

@@ -25,7 +25,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("Backup"), K::Text},
           {QStringLiteral("ShopName"), K::Text},
           {QStringLiteral("ShopAddress"), K::Text},
-          {QStringLiteral("TaxRate"), K::Real}}},
+          {QStringLiteral("TaxRate"), K::Real}},
+         {}},
         {QStringLiteral("consignor"),
          {{QStringLiteral("LastName"), K::Text},
           {QStringLiteral("FirstName"), K::Text},
@@ -35,7 +36,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("City"), K::Text},
           {QStringLiteral("State"), K::Text},
           {QStringLiteral("Zip"), K::Text},
-          {QStringLiteral("Notes"), K::Text}}},
+          {QStringLiteral("Notes"), K::Text}},
+         {QStringLiteral("LastName"), QStringLiteral("FirstName")}},
         {QStringLiteral("item"),
          {{QStringLiteral("LastName"), K::Text},
           {QStringLiteral("FirstName"), K::Text},
@@ -49,7 +51,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("DatePaid"), K::Date},
           {QStringLiteral("PayRef"), K::Text},
           {QStringLiteral("Notes"), K::Text},
-          {QStringLiteral("ItemNo"), K::Integer}}},
+          {QStringLiteral("ItemNo"), K::Integer}},
+         {QStringLiteral("LastName"), QStringLiteral("FirstName"), QStringLiteral("ItemDesc")}},
     };
     return tables;
 }
@@ -99,10 +102,13 @@ void CreateSchema(Connection& connection)
         connection.Execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", "))));
     }
     // Names are looked up without regard to case, per consignor and per item.
-    connection.Execute(QStringLiteral(
-        "CREATE INDEX consignor_names ON consignor (LastName COLLATE NOCASE, FirstName COLLATE NOCASE)"));
-    connection.Execute(QStringLiteral(
-        "CREATE INDEX item_names ON item (LastName COLLATE NOCASE, FirstName COLLATE NOCASE, ItemDesc COLLATE NOCASE)"));
+    for (const TableDefinition& table : Tables()) {
+        if (table.namesIndex.isEmpty()) continue;
+        QStringList columns;
+        for (const QString& field : table.namesIndex) columns << field + QStringLiteral(" COLLATE NOCASE");
+        connection.Execute(QStringLiteral("CREATE INDEX %1_names ON %1 (%2)")
+                               .arg(table.name, columns.join(QStringLiteral(", "))));
+    }
     transaction.Commit();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace mqt {
@@ -19,6 +20,9 @@ struct FieldDefinition {
 struct TableDefinition {
     QString name;
     std::vector<FieldDefinition> fields;
+    // The fields of its index "<name>_names", on which names are looked up
+    // without regard to case; empty when it has none.
+    QStringList namesIndex;
 
     // The field of that name, compared without regard to case; null when none.
     const FieldDefinition* Find(const QString& fieldName) const;

@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
+#include "store/TieOrder.h"
 
 #include <sqlite3.h>
 
@@ -160,10 +161,14 @@ QString CaseBlindEquals(const QString& column, const QString& text, WriteValue v
 }
 
 // Rewrites "order by a asc, b asc" so texts sort without regard to case and
-// texts that differ only in case stay next to each other.
-QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QString& table, SqlTarget target)
+// texts that differ only in case stay next to each other. The server is also
+// told the order in which the file gives rows that tie (see ServerTieTerms);
+// `equalColumns` are the fields that the where clause compares with a text.
+QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QString& table,
+                   const QStringList& equalColumns, SqlTarget target)
 {
     QStringList terms;
+    std::vector<OrderTerm> order;
     std::size_t i = NextSignificant(tokens, from);
     while (i < tokens.size()) {
         if (tokens[i].kind != Token::Word) return {};
@@ -174,12 +179,12 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QSt
             direction = u' ' + tokens[i].text;
             i = NextSignificant(tokens, i + 1);
         }
+        const bool descending = direction.trimmed().compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0;
+        order.push_back({column, descending});
         if (target == SqlTarget::Sqlite) {
             terms << column + QStringLiteral(" COLLATE NOCASE") + direction << column + direction;
         } else {
-            const QString nulls = direction.trimmed().compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0
-                                      ? QStringLiteral(" NULLS LAST")
-                                      : QStringLiteral(" NULLS FIRST");
+            const QString nulls = descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
             if (IsTextField(table, column)) terms << QStringLiteral("lower(") + column + u')' + direction + nulls;
             terms << column + direction + nulls;
         }
@@ -188,6 +193,7 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QSt
             i = NextSignificant(tokens, i + 1);
         }
     }
+    if (target == SqlTarget::Postgres && !order.empty()) terms << ServerTieTerms(table, order, equalColumns);
     return terms.join(QStringLiteral(", "));
 }
 
@@ -203,6 +209,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
 
     TranslatedSelect result;
     QString& out = result.sql;
+    QStringList equalColumns;  // fields compared with "=" to a text
     // A text value: a literal, or a bound "?" for one that stood for a value.
     const auto valueOf = [&result](const Token& token) {
         return [&result, bound = token.bound](const QString& text) {
@@ -251,7 +258,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
             if (IsKeyword(token, "order")) {
                 const std::size_t by = NextSignificant(tokens, i + 1);
                 if (by < tokens.size() && IsKeyword(tokens[by], "by")) {
-                    const QString terms = OrderTerms(tokens, by + 1, result.table, target);
+                    const QString terms = OrderTerms(tokens, by + 1, result.table, equalColumns, target);
                     if (!terms.isEmpty()) {
                         out += QStringLiteral("order by ") + terms;
                         i = tokens.size() - 1;
@@ -265,6 +272,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
             const bool comparesText = value < tokens.size() && tokens[value].kind == Token::String;
             if (comparesText && tokens[op].kind == Token::Symbol && tokens[op].text == u"=") {
                 const QString& text = tokens[value].text;
+                equalColumns << token.text;
                 if (target == SqlTarget::Sqlite)
                     out += CaseBlindEquals(token.text, text, valueOf(tokens[value]));
                 else if (IsTextField(result.table, token.text))

@@ -32,7 +32,8 @@ struct TranslatedSelect {
 //    the connection's like(), see RegisterDialectFunctions; PostgreSQL:
 //    ILIKE with the pattern's other characters escaped);
 //  - "order by" sorts texts without regard to case, equal texts kept together,
-//    nulls first (as SQLite puts them);
+//    nulls first (as SQLite puts them); on PostgreSQL, rows whose terms tie
+//    come in the order the file gives them (see ServerTieTerms);
 //  - "select *" names the table's fields, leaving out the row version and
 //    the row identity column that the server's tables hold;
 //  - only one select statement is accepted;

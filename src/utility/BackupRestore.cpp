@@ -8,6 +8,7 @@
 #include "store/ShopFileCheck.h"
 #include "store/StoreError.h"
 #include "utility/BackupLocation.h"
+#include "utility/RestoredNumbering.h"
 #include "utility/SafetyCopies.h"
 #include "utility/ServerBackup.h"
 #include "utility/ServerDump.h"
@@ -167,6 +168,14 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
     if (!SafetyCopyBefore(shared, SafetyReason::BeforeRestore)) return false;
     // A till may have started while the user answered.
     if (server && RefuseWhileOtherTills(shared)) return false;
+    ShopNumbering given;
+    try {
+        given = NumbersGivenOut(shared);
+    } catch (const StoreError& error) {
+        shared.dialogs.ShowError(QStringLiteral("The shop's numbering cannot be read - nothing restored\n") +
+                                 error.Message());
+        return false;
+    }
 
     // The copy must not run under an open connection, nor pg_restore wait
     // for one of the program's own.
@@ -176,6 +185,12 @@ bool RestoreDatabase(SharedValues& shared, const QString& root)
     const QString fault =
         server ? RestoreDump(shared.commands, uri, source) : CopyFile(shared, source, shared.DatabasePath);
     if (fault.isEmpty()) {
+        if (const QString numbering = ContinueRestoredNumbering(shared, given); !numbering.isEmpty()) {
+            shared.dialogs.ShowError(QStringLiteral("Files restored, but item and sale numbers given out before may be "
+                                                    "given again: the numbering could not be moved on\n") +
+                                     numbering);
+            return true;
+        }
         shared.dialogs.ShowMessage(QStringLiteral("Files restored - Restart program"));
         return true;
     }

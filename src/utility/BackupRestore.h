@@ -24,7 +24,9 @@ void BackupDatabase(SharedValues& shared, const QString& root = QStringLiteral("
 
 // Menu entry "Restore": after the user confirms and a safety copy is made
 // (none made, nothing restored), closes the database and copies the backup
-// copy over it. Returns true when the program is to end:
+// copy over it. The restored shop's item and sale numbers then go on past
+// every number given out before, its own and its receipt files' (see
+// RestoredNumbering.h). Returns true when the program is to end:
 // after a restore, and after a failed copy that changed the database file,
 // which must not be used again before it is restored. After a failed copy
 // that left the file as it was, the database is opened again and the program

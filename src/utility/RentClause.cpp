@@ -23,18 +23,6 @@ double DecimalValue(float amount)
     return value;
 }
 
-// Whether the value starts with a number as Val reads one (blanks skipped,
-// an optional sign, a digit or a point and a digit): "abc", "$40" and an empty
-// value hold none, and a clause with such an amount or interval is unreadable.
-bool HoldsNumber(QString value)
-{
-    value.remove(u' ');
-    qsizetype i = 0;
-    if (i < value.size() && (value[i] == u'-' || value[i] == u'+')) ++i;
-    if (i < value.size() && value[i] == u'.') ++i;
-    return i < value.size() && value[i] >= u'0' && value[i] <= u'9';
-}
-
 }  // namespace
 
 std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& today)
@@ -49,27 +37,33 @@ std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& toda
 
     QString list = notes.mid(open + 1, clause.close - open - 1);
     clause.items = SplitFields(list);
+    // A value is read as the charge reads it, and a later key of a name
+    // overrides an earlier one: a due date or interval that cannot be held
+    // makes the clause unreadable only when no later item of its key mends it.
+    bool dueUnreadable = false;
+    bool intervalUnreadable = false;
     for (qsizetype i = 0; i < clause.items.size(); ++i) {
         const QString& item = clause.items[i];
         const qsizetype equals = item.indexOf(u'=');
         if (equals < 0) continue;
         const QString key = item.left(equals).toLower();
         const QString value = item.mid(equals + 1);
-        if ((key == u"amount" || key == u"interval") && !HoldsNumber(value)) return std::nullopt;
         if (key == u"amount") {
             clause.amount = float(Val(value));
         } else if (key == u"due") {
             const std::optional<DateValue> due = ReadDate(value, today);
-            if (!due) return std::nullopt;
-            clause.due = due->date;
-            clause.dueItem = i;
+            dueUnreadable = !due;
+            if (due) {
+                clause.due = due->date;
+                clause.dueItem = i;
+            }
         } else if (key == u"interval") {
             const std::optional<std::int16_t> interval = RoundToInt16(Val(value));
-            if (!interval || *interval < 0) return std::nullopt;
-            clause.interval = *interval;
+            intervalUnreadable = !interval || *interval < 0;
+            if (!intervalUnreadable) clause.interval = *interval;
         }
     }
-    if (!Amount::FromDouble(DecimalValue(clause.amount))) return std::nullopt;
+    if (dueUnreadable || intervalUnreadable || !Amount::FromDouble(DecimalValue(clause.amount))) return std::nullopt;
     return clause;
 }
 

@@ -25,11 +25,12 @@ struct RentClause {
     int interval = 1;        // months per period, 0 to 32767
 };
 
-// Reads the clause from the notes. Empty when the notes hold no "$rent"
-// followed by "(" and ")", and when the clause cannot be read safely: a due
-// date that is no date, an amount or interval that is no number ("abc",
-// "$40", nothing), an interval that is negative or beyond 32767 months, an
-// amount too large to hold. Such a consignor is left alone.
+// Reads the clause from the notes. An amount or interval is the number its
+// value starts with, 0 when there is none ("abc", "$40", nothing), and a later
+// item of a key overrides an earlier one. Empty when the notes hold no "$rent"
+// followed by "(" and ")", and when the clause cannot be charged safely: its
+// last due date is no date, its last interval is negative or beyond 32767
+// months, or its amount is too large to hold. Such a consignor is left alone.
 std::optional<RentClause> ReadRentClause(const QString& notes, const QDate& today);
 
 // Whether the notes hold "$rent" but no clause that ReadRentClause can read,

@@ -6,6 +6,10 @@
 #include "support/RecordingRunner.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempShop.h"
+#include "utility/BackupRestore.h"
+
+#include <QFile>
+#include <QTest>
 
 #include <memory>
 
@@ -27,6 +31,17 @@ struct RunningShop {
         return program->Start();
     }
     SharedValues& Shared() { return program->Shared(); }
+    // Puts the real helper commands of backup and restore into the shop
+    // folder, and lets every command run.
+    void InstallHelperCommands()
+    {
+        for (const char* command : {MakeFolderCommand, CopyFileCommand}) {
+            const QString name = QLatin1String(command);
+            QFile::remove(shop.Folder() + u'/' + name);
+            QVERIFY(QFile::copy(QStringLiteral(MQT_PROGRAM_DIR "/") + name, shop.Folder() + u'/' + name));
+        }
+        runner.passThrough = true;
+    }
     frmMenu& Menu() { return program->Menu(); }
 
     TempShop shop;

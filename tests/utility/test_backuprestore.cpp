@@ -31,10 +31,7 @@ void WriteScript(const QString& path, const QByteArray& body)
 
 void InstallHelpers(test::RunningShop& run, Helpers helpers)
 {
-    for (const char* command : {MakeFolderCommand, CopyFileCommand}) {
-        const QString name = QLatin1String(command);
-        QVERIFY(QFile::copy(QStringLiteral(MQT_PROGRAM_DIR "/") + name, run.shop.Folder() + u'/' + name));
-    }
+    run.InstallHelperCommands();
     const QString copy = run.shop.Folder() + u'/' + QLatin1String(CopyFileCommand);
     switch (helpers) {
     case CopyExitsWithFailure:

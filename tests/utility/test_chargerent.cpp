@@ -116,6 +116,25 @@ private slots:
         QTest::newRow("several lines, text before ( dropped, the rest kept")
             << "Booth 4\r\nRent: $rent = (amount=50,due=1/15/24)\r\nO'Neil's cheque" << feb20 << 1
             << "Booth 4\r\nRent: $Rent=(amount=50,Due=02/15/2024)\r\nO'Neil's cheque" << jan15;
+        QTest::newRow("a later amount overrides an empty one")
+            << "$Rent=(AMOUNT=,amount=3,due=01/15/2024)" << feb20 << 1 << "$Rent=(AMOUNT=,amount=3,Due=02/15/2024)"
+            << QStringList{"Rent - 01/15/2024|-3"};
+        QTest::newRow("a later amount overrides one too large to hold")
+            << "$Rent=(amount=999999999999999999999999999999999999999999,amount=50,due=01/15/2024)" << feb20 << 1
+            << "$Rent=(amount=999999999999999999999999999999999999999999,amount=50,Due=02/15/2024)" << jan15;
+        QTest::newRow("amount that is no number reads as 0: never charged")
+            << "$Rent=(amount=abc,due=01/15/2024)" << feb20 << 1 << "" << none;
+        QTest::newRow("interval that is no number reads as 0: charged once")
+            << "$Rent=(amount=50,due=01/15/2024,interval=monthly)" << feb20 << 2
+            << "$Rent=(amount=50,Due=01/15/2024,interval=monthly)" << jan15;
+        QTest::newRow("a due date that is no date, mended by a later one")
+            << "$Rent=(amount=50,due=next week,due=01/15/2024)" << feb20 << 1
+            << "$Rent=(amount=50,due=next week,Due=02/15/2024)" << jan15;
+        QTest::newRow("an interval beyond 16 bits, mended by a later one")
+            << "$Rent=(amount=50,interval=40000,due=01/15/2024,interval=1)" << feb20 << 1
+            << "$Rent=(amount=50,interval=40000,Due=02/15/2024,interval=1)" << jan15;
+        QTest::newRow("a due date undone by a later one that is no date")
+            << "$Rent=(amount=50,due=01/15/2024,due=someday)" << feb20 << 1 << "" << none;
         QTest::newRow("several periods back: one per start-up")
             << "$Rent=(amount=50,due=11/15/2023)" << feb20 << 2 << "$Rent=(amount=50,Due=01/15/2024)"
             << QStringList{"Rent - 11/15/2023|-50", "Rent - 12/15/2023|-50"};
@@ -144,13 +163,25 @@ private slots:
         QTest::addColumn<QString>("notes");
         QTest::addColumn<bool>("named");
 
-        QTest::newRow("amount that is no number") << "$Rent=(amount=abc,due=01/15/2024)" << true;
-        QTest::newRow("amount with a dollar sign") << "$Rent=(amount=$40,due=01/15/2024)" << true;
-        QTest::newRow("empty amount") << "$Rent=(amount=,due=01/15/2024)" << true;
+        QTest::newRow("amount that is no number reads as 0") << "$Rent=(amount=abc,due=01/15/2024)" << false;
+        QTest::newRow("amount with a dollar sign reads as 0") << "$Rent=(amount=$40,due=01/15/2024)" << false;
+        QTest::newRow("empty amount reads as 0") << "$Rent=(amount=,due=01/15/2024)" << false;
+        QTest::newRow("empty amount overridden by a later one") << "$Rent=(AMOUNT=,amount=3)" << false;
+        QTest::newRow("amount too large to hold") << "$Rent=(amount=1" + QString(40, u'0') + ",due=01/15/2024)"
+                                                  << true;
+        QTest::newRow("amount too large to hold, overridden by a later one")
+            << "$Rent=(amount=1" + QString(40, u'0') + ",amount=50,due=01/15/2024)" << false;
         QTest::newRow("due date that does not exist") << "$Rent=(amount=50,due=02/30/2024)" << true;
         QTest::newRow("due date that is no date") << "$Rent=(amount=50,due=next week)" << true;
-        QTest::newRow("interval that is no number") << "$Rent=(amount=50,due=01/15/2024,interval=monthly)" << true;
+        QTest::newRow("due date that is no date, mended by a later one")
+            << "$Rent=(amount=50,due=next week,due=01/15/2024)" << false;
+        QTest::newRow("a later due date that is no date") << "$Rent=(amount=50,due=01/15/2024,due=someday)" << true;
+        QTest::newRow("interval that is no number reads as 0")
+            << "$Rent=(amount=50,due=01/15/2024,interval=monthly)" << false;
         QTest::newRow("interval beyond 16 bits") << "$Rent=(amount=50,due=01/15/2024,interval=40000)" << true;
+        QTest::newRow("interval beyond 16 bits, mended by a later one")
+            << "$Rent=(amount=50,interval=40000,due=12/15/2024,interval=1)" << false;
+        QTest::newRow("a later interval beyond 16 bits") << "$Rent=(amount=50,interval=1,interval=40000)" << true;
         QTest::newRow("no ( after the word") << "$rent is 50 a month" << true;
         QTest::newRow("no ) after the (") << "$Rent=(amount=50,due=01/15/2024" << true;
         QTest::newRow("good clause, charged") << "$Rent=(amount=50,due=01/15/2024)" << false;
@@ -184,7 +215,7 @@ private slots:
     void unreadableClausesShareOneMessage()
     {
         test::RunningShop run;
-        run.shop.AddConsignor(QStringLiteral("Young"), QStringLiteral("Yan"), QStringLiteral("$Rent=(amount=x)"));
+        run.shop.AddConsignor(QStringLiteral("Young"), QStringLiteral("Yan"), QStringLiteral("$Rent=(interval=x,interval=-2)"));
         run.shop.AddConsignor(QStringLiteral("Adams"), QStringLiteral("Al"), QStringLiteral("$Rent=(due=13/1/2024)"));
         run.shop.AddConsignor(Smith, Ann, QStringLiteral("$Rent=(amount=50,due=01/15/2024)"));
         QVERIFY(run.Start());
