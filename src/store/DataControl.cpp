@@ -65,7 +65,6 @@ struct PreparedSelect {
 
 void DataControl::Refresh()
 {
-    result_ = mqt::Recordset();
     PreparedSelect prepared(database_, statement_, values_);
     Statement& statement = prepared.statement;
     const ResultColumns& columns = prepared.columns;
