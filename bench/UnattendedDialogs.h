@@ -9,7 +9,8 @@
 namespace mqt {
 
 // Message boxes for a run with nobody at the keyboard: every question is
-// answered No, every choice cancelled, and an error box is printed.
+// answered No, every choice and Retry box cancelled, and an error box is
+// printed.
 class UnattendedDialogs final : public Dialogs {
 public:
     int AskYesNo(const QString&) override { return No; }
@@ -17,6 +18,11 @@ public:
     void ShowMessage(const QString&) override {}
     QString InputBox(const QString&) override { return {}; }
     int ChooseFromList(const QString&, const QStringList&) override { return -1; }
+    bool AskRetry(const QString& message) override
+    {
+        ShowError(message);
+        return false;
+    }
 };
 
 }  // namespace mqt

@@ -12,6 +12,12 @@
 #
 # mqt_stop_test_server stops it earlier; a script that sets an EXIT trap of
 # its own afterwards calls it first.
+#
+# The tests of a server that goes away stop and start it themselves
+# (tests/support/TestServer): for them it exports MQT_TEST_SERVER_DATA, its
+# data folder, MQT_TEST_SERVER_PG_CTL and MQT_TEST_SERVER_LOG, and, when run
+# as root, MQT_TEST_SERVER_OWNER, the user pg_ctl must run as. Its settings
+# are in its postgresql.conf, so a plain "pg_ctl start" brings it back alike.
 
 mqt_pg_bin=/usr/lib/postgresql/15/bin
 mqt_pg_user=mqt-test
@@ -35,7 +41,7 @@ mqt_stop_test_server() {
   fi
   rm -rf "$mqt_pg_dir"
   mqt_pg_dir=
-  unset MQT_TEST_SERVER
+  unset MQT_TEST_SERVER MQT_TEST_SERVER_DATA MQT_TEST_SERVER_PG_CTL MQT_TEST_SERVER_LOG MQT_TEST_SERVER_OWNER
 }
 
 mqt_start_test_server() {
@@ -67,17 +73,19 @@ mqt_start_test_server() {
     cat "$mqt_pg_dir/initdb.log" >&2
     return 1
   fi
+  printf '%s\n' "listen_addresses = ''" "unix_socket_directories = '$mqt_pg_dir'" "port = $port" \
+    "fsync = off" "synchronous_commit = off" "full_page_writes = off" >>"$mqt_pg_dir/data/postgresql.conf" || return 1
   # pg_ctl waits for the server to come up and gives up at once when it dies;
   # pg_isready then confirms that the socket in our folder takes connections.
-  if ! mqt_as_server_owner "$mqt_pg_bin/pg_ctl" start -D "$mqt_pg_dir/data" -l "$log" -w -t 60 \
-    -o "-c listen_addresses='' -c unix_socket_directories='$mqt_pg_dir' -c port=$port -c fsync=off -c synchronous_commit=off -c full_page_writes=off" \
-    >/dev/null 2>&1 ||
+  if ! mqt_as_server_owner "$mqt_pg_bin/pg_ctl" start -D "$mqt_pg_dir/data" -l "$log" -w -t 60 >/dev/null 2>&1 ||
     ! "$mqt_pg_bin/pg_isready" -q -h "$mqt_pg_dir" -p "$port" -U mqt -d postgres; then
     echo "test server: the PostgreSQL server in $mqt_pg_dir did not start or does not accept connections; its log:" >&2
     cat "$log" >&2 2>/dev/null
     return 1
   fi
   export MQT_TEST_SERVER="postgresql:///postgres?host=$mqt_pg_dir&port=$port&user=mqt"
+  export MQT_TEST_SERVER_DATA="$mqt_pg_dir/data" MQT_TEST_SERVER_PG_CTL="$mqt_pg_bin/pg_ctl" MQT_TEST_SERVER_LOG="$log"
+  if [ "$(id -u)" -eq 0 ]; then export MQT_TEST_SERVER_OWNER="$mqt_pg_user"; else unset MQT_TEST_SERVER_OWNER; fi
   echo "test server: PostgreSQL running on $MQT_TEST_SERVER"
 }
 

@@ -78,6 +78,7 @@ public:
         Arm();
         return real_.ChooseFromList(prompt, choices);
     }
+    bool AskRetry(const QString& message) override { Arm(); return real_.AskRetry(message); }
 
 private:
     void Arm()

@@ -79,9 +79,14 @@ CounterLine* frmCheckout::SelectedLine()
 void frmCheckout::txtScan_Enter()
 {
     const QString typed = txtScan_->text();
-    txtScan_->clear();
-    if (typed.trimmed().isEmpty()) return;
+    if (typed.trimmed().isEmpty()) {
+        txtScan_->clear();
+        return;
+    }
+    // The number stays in the box until the scan has an answer, so that a
+    // scan the server did not answer can run again.
     ScanResult scan = ScanItem(shared_.database.connection(), typed, lines_);
+    txtScan_->clear();
     if (!scan.line) {
         lblMessage_->ShowFailure(scan.refusal);
         return;

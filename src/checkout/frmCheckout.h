@@ -62,7 +62,8 @@ private:
     // The line the cashier selected; null when none is.
     CounterLine* SelectedLine();
     ShopIdentity Heading() const;
-    // Writes the shop's copy of the receipt; the reason when it failed.
+    // Writes the shop's copy of the receipt of a sale already written; the
+    // reason when it failed, a database failure too.
     QString WriteReceipt(std::int64_t saleNo);
     // Prints a receipt through the print dialog; the reason when it failed,
     // empty when it was printed or the cashier cancelled.

@@ -17,6 +17,7 @@
 #include "shell/SharedValues.h"
 #include "store/ItemNumbers.h"
 #include "store/ShopIdentity.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 
@@ -26,10 +27,16 @@ ShopIdentity frmCheckout::Heading() const { return ReadShopIdentity(shared_.data
 
 QString frmCheckout::WriteReceipt(std::int64_t saleNo)
 {
-    const std::optional<SaleRecord> sale = ReadSale(shared_.database.connection(), saleNo);
-    if (!sale) return QStringLiteral("sale %1 cannot be read back").arg(SaleNumberText(saleNo));
-    const WrittenDocument receipt = WriteReceiptFile(*sale, Heading(), shared_.ProgramFolder);
-    return receipt.written ? QString() : receipt.error;
+    // The sale is written by now: a failure to read it back is the receipt's
+    // alone, and running the action again would find nothing left to sell.
+    try {
+        const std::optional<SaleRecord> sale = ReadSale(shared_.database.connection(), saleNo);
+        if (!sale) return QStringLiteral("sale %1 cannot be read back").arg(SaleNumberText(saleNo));
+        const WrittenDocument receipt = WriteReceiptFile(*sale, Heading(), shared_.ProgramFolder);
+        return receipt.written ? QString() : receipt.error;
+    } catch (const StoreError& error) {
+        return error.Message();
+    }
 }
 
 void frmCheckout::cmdReceipt_Click()

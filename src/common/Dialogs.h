@@ -27,6 +27,9 @@ public:
     // A choice of one entry from a list, titled "Marquill"; returns the index
     // of the chosen entry, or -1 when the user cancels. The entries differ.
     virtual int ChooseFromList(const QString& prompt, const QStringList& choices) = 0;
+    // An error box titled "Error Message" with Retry and Cancel; true for
+    // Retry.
+    virtual bool AskRetry(const QString& message) = 0;
 };
 
 }  // namespace mqt

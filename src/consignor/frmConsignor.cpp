@@ -64,6 +64,10 @@ void frmConsignor::cmdShow_Click()
 
 void frmConsignor::ShowLines()
 {
+    // Read before anything on the screen changes: a failed read leaves the
+    // list, the action and the boxes as they were.
+    FormQuery_ = SearchConsignors(txtShowLastName_->text(), txtShowFirstName_->text());
+    Recordset& consignors = shared_.Data2.Query(FormQuery_);
     Grid_->SetRow(0);
     Grid_->SetRows(1);
     Grid_->SetRows(10);
@@ -75,8 +79,6 @@ void frmConsignor::ShowLines()
     cmdUpdate_->hide();
     HideTexts();
 
-    FormQuery_ = SearchConsignors(txtShowLastName_->text(), txtShowFirstName_->text());
-    Recordset& consignors = shared_.Data2.Query(FormQuery_);
     for (int row = 1; !consignors.Eof(); consignors.MoveNext(), ++row) {
         // One empty row always stays below the last consignor.
         if (row > Grid_->Rows() - 2) Grid_->SetRows(Grid_->Rows() + 1);

@@ -103,6 +103,10 @@ bool frmItem::LookUpConsignor()
 // description, with a totals row below them.
 void frmItem::ListItems()
 {
+    // Read before anything on the screen changes: a failed read leaves the
+    // list, the action and the boxes as they were.
+    FormQuery_ = mqt::ListItems(shared_.CurrentLastName, shared_.CurrentFirstName);
+    Recordset& items = shared_.Data3.Query(FormQuery_);
     shared_.CallerMode.clear();
     if (QWidget* consignors = navigator_.LoadedScreen(Screen::Consignor)) consignors->hide();
     TotalCost_ = MoneySum();
@@ -123,8 +127,6 @@ void frmItem::ListItems()
 
     ListedLastName_ = shared_.CurrentLastName;
     ListedFirstName_ = shared_.CurrentFirstName;
-    FormQuery_ = mqt::ListItems(shared_.CurrentLastName, shared_.CurrentFirstName);
-    Recordset& items = shared_.Data3.Query(FormQuery_);
     // The criteria are read once for the whole list.
     std::optional<CriteriaFilter> filter;
     if (!shared_.SearchCriteria.isEmpty())

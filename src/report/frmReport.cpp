@@ -68,7 +68,6 @@ void frmReport::cmdShow_Click()
     // A run that fails half-way drops its print file, and no file is left.
     const auto dropPrintFile = qScopeGuard([this] { printFile_.reset(); });
     RowColour_ = palette().color(QPalette::Button).rgb();
-    ClearGrid();
 
     QStringList selections;
     for (const QLineEdit* box : txtSelect_) selections << box->text();
@@ -86,7 +85,10 @@ void frmReport::cmdShow_Click()
     {
         ReportReadAhead records(shared_.Data3, shared_.ItemColumns);
         ItemColumnValues record;
-        while (records.Next(record)) {
+        // The last run's rows stay until the server has answered this one.
+        bool more = records.Next(record);
+        ClearGrid();
+        for (; more; more = records.Next(record)) {
             progress.Step(++done);
             GetData(std::move(record));
             const ItemColumnValues& values = shared_.ColumnValues;

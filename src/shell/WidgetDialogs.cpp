@@ -48,4 +48,11 @@ int WidgetDialogs::ChooseFromList(const QString& prompt, const QStringList& choi
     return accepted ? int(choices.indexOf(chosen)) : -1;
 }
 
+bool WidgetDialogs::AskRetry(const QString& message)
+{
+    const auto answer = QMessageBox::critical(ActiveWindow(), QStringLiteral("Error Message"), message,
+                                              QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry);
+    return answer == QMessageBox::Retry;
+}
+
 }  // namespace mqt

@@ -13,6 +13,7 @@ public:
     void ShowMessage(const QString& message) override;
     QString InputBox(const QString& prompt) override;
     int ChooseFromList(const QString& prompt, const QStringList& choices) override;
+    bool AskRetry(const QString& message) override;
 };
 
 }  // namespace mqt

@@ -66,23 +66,19 @@ std::optional<std::string_view> Statement::ColumnUtf8(int column) const { return
 
 Transaction::Transaction(Connection& connection, Isolation isolation) : connection_(connection)
 {
-    connection_.Execute(connection_.Engine().BeginStatement(isolation));
+    connection_.Engine().Begin(isolation);
     open_ = true;
 }
 
 Transaction::~Transaction()
 {
-    if (!open_) return;
-    try {
-        connection_.Execute(QStringLiteral("ROLLBACK"));
-    } catch (const StoreError&) {
-        // The engine may already have rolled back on its own.
-    }
+    // A connection closed meanwhile has rolled back on its own.
+    if (open_ && connection_.IsOpen()) connection_.Engine().Rollback();
 }
 
 void Transaction::Commit()
 {
-    connection_.Execute(QStringLiteral("COMMIT"));
+    connection_.Engine().Commit();
     open_ = false;
 }
 

@@ -69,7 +69,6 @@ struct PreparedSelect {
 
 void DataControl::Refresh()
 {
-    result_ = mqt::Recordset();
     PreparedSelect prepared(database_, statement_, values_);
     Statement& statement = prepared.statement;
     const ResultColumns& columns = prepared.columns;

@@ -34,7 +34,8 @@ public:
     const QString& RecordSource() const { return statement_; }
     // Runs the stored statement; its result replaces the previous one and is
     // positioned on its first record (Eof when it is empty). On failure the
-    // previous result is dropped and StoreError is thrown.
+    // previous result stays as it was and StoreError is thrown, so that a
+    // screen that shows it keeps what it shows.
     void Refresh();
     // Runs the stored statement and shows its records one at a time, in
     // query order: `visit` sees each as the current and only record of the

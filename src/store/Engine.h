@@ -29,7 +29,11 @@ public:
     virtual std::unique_ptr<StatementEngine> Prepare(const QString& sql) = 0;
     virtual QString LastError() const = 0;
     virtual int Changes() const = 0;
-    virtual QString BeginStatement(Isolation isolation) const = 0;
+    // The transaction of Transaction. Rollback never throws: a transaction
+    // whose connection is gone has already ended on the server.
+    virtual void Begin(Isolation isolation) = 0;
+    virtual void Commit() = 0;
+    virtual void Rollback() noexcept = 0;
     virtual int UserVersion() = 0;
     virtual void SetUserVersion(int version) = 0;
 };

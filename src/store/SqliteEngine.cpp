@@ -24,11 +24,15 @@ public:
     int Changes() const override { return sqlite3_changes(handle_); }
     // The write lock is taken at the start, so that two programs never both
     // read, then both write.
-    QString BeginStatement(Isolation) const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    void Begin(Isolation) override { Run(QStringLiteral("BEGIN IMMEDIATE")); }
+    void Commit() override { Run(QStringLiteral("COMMIT")); }
+    void Rollback() noexcept override;
     int UserVersion() override;
     void SetUserVersion(int version) override;
 
 private:
+    void Run(const QString& sql);
+
     sqlite3* handle_;
     QString path_;
 };
@@ -130,17 +134,28 @@ std::unique_ptr<StatementEngine> SqliteConnection::Prepare(const QString& sql)
     return std::make_unique<SqliteStatement>(*this, sql);
 }
 
+void SqliteConnection::Run(const QString& sql)
+{
+    SqliteStatement statement(*this, sql);
+    statement.Step();
+}
+
+void SqliteConnection::Rollback() noexcept
+{
+    try {
+        Run(QStringLiteral("ROLLBACK"));
+    } catch (const StoreError&) {
+        // The engine may already have rolled back on its own.
+    }
+}
+
 int SqliteConnection::UserVersion()
 {
     SqliteStatement statement(*this, QStringLiteral("PRAGMA user_version"));
     return statement.Step() ? int(statement.ColumnInt64(0)) : 0;
 }
 
-void SqliteConnection::SetUserVersion(int version)
-{
-    SqliteStatement statement(*this, QStringLiteral("PRAGMA user_version = %1").arg(version));
-    statement.Step();
-}
+void SqliteConnection::SetUserVersion(int version) { Run(QStringLiteral("PRAGMA user_version = %1").arg(version)); }
 
 }  // namespace
 

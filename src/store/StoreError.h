@@ -37,4 +37,13 @@ public:
     using StoreError::StoreError;
 };
 
+// The connection to the shop's server broke: the server restarted, or the
+// network between went down. Nothing of the transaction it broke in was
+// kept; the next statement outside a transaction connects again, so the
+// action can be run again.
+class ServerUnreachable : public StoreError {
+public:
+    ServerUnreachable() : StoreError(QStringLiteral("The shop's server cannot be reached; retrying")) {}
+};
+
 }  // namespace mqt

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The checkout counter through its controls, against a shop file in a
 // temporary folder: scans, prices, tax, payments, the completing
-// transaction, the receipt, returns and the day's takings.
+// transaction, the receipt, returns and the day's takings, and on a server
+// shop the sale that is kept while the server goes away.
 
 #include "common/SaleMoney.h"
 #include "item/ItemScreenDriver.h"
@@ -76,6 +77,8 @@ struct Counter : ScreenDriver {
 class TestCheckout : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { StartTestServer(); }
+
     void wholeSale()
     {
         RunningShop run;
@@ -274,6 +277,64 @@ private slots:
         QCOMPARE(counter.Stored("SELECT max(SaleNo) FROM sale"), "2");
         QCOMPARE(counter.Stored("SELECT DateSold FROM item WHERE ItemNo = 2"), "2024-02-20");
         QCOMPARE(QFile::exists(run.shop.Folder() + "/receipts/sale-000002.pdf"), !receiptsBlocked);
+    }
+
+    void serverGoesAway_data()
+    {
+        QTest::addColumn<bool>("completing");  // else scanning item 3
+        QTest::addColumn<QString>("outage");
+        QTest::newRow("scan after a restart") << false << "restarted";
+        QTest::newRow("scan while it is down, Retry once it is back") << false << "retry";
+        QTest::newRow("scan while it is down, Cancel, then Enter again") << false << "cancel";
+        QTest::newRow("Complete after a restart") << true << "restarted";
+        QTest::newRow("Complete while it is down, Retry once it is back") << true << "retry";
+        QTest::newRow("Complete while it is down, Cancel, then Complete again") << true << "cancel";
+    }
+    void serverGoesAway()
+    {
+        MQT_SERVER_ONLY();
+        QFETCH(bool, completing);
+        QFETCH(QString, outage);
+        RunningShop run;
+        Counter counter(run);
+        counter.Scan(1);
+        counter.Scan(2);
+        if (completing) counter.Pay(PayKind::Cash, "40");
+        const QString sums = counter.Text("lblTotal") + ' ' + counter.Text("lblPayments");
+        if (outage == u"restarted") {
+            RestartTestServer();
+        } else {
+            StopTestServer();
+            run.dialogs.QueueRetry(outage == u"retry", StartTestServer);
+        }
+        if (completing)
+            counter.Click("cmdComplete");
+        else
+            counter.Scan(3);
+        QCOMPARE(run.dialogs.RetryBoxes(),
+                 outage == u"restarted" ? QStringList{} : QStringList{"The shop's server cannot be reached; retrying"});
+        if (outage == u"cancel") {
+            QCOMPARE(counter.Lines(), 2);
+            QCOMPARE(counter.Text("lblTotal") + ' ' + counter.Text("lblPayments"), sums);
+            QCOMPARE(counter.Text("txtScan"), completing ? "" : "3");
+            QCOMPARE(counter.Stored("SELECT count(*) FROM sale"), "0");
+            if (completing)
+                counter.Click("cmdComplete");
+            else
+                QTest::keyClick(counter.Find("txtScan"), Qt::Key_Return);
+        }
+        QCOMPARE(run.dialogs.Errors(), QStringList{});
+        if (!completing) {
+            QCOMPARE(counter.Text("lblMessage"), "Item 3 added");
+            QCOMPARE(counter.Lines(), 3);
+            return;
+        }
+        QCOMPARE(counter.Text("lblMessage"), "Sale 000001 complete, change 7.34");
+        QCOMPARE(counter.Lines(), 0);
+        QCOMPARE(counter.Stored("SELECT count(*) || ' ' || sum(Total) FROM sale"), "1 3266");
+        QCOMPARE(counter.Stored("SELECT count(*) || ' ' || sum(Price) FROM sale_line"), "2 3000");
+        QCOMPARE(counter.Stored("SELECT count(*) || ' ' || sum(Amount) FROM sale_payment"), "1 4000");
+        QCOMPARE(run.shop.Column("SELECT DateSold FROM item WHERE ItemNo <= 2 GROUP BY DateSold"), {"2024-02-20"});
     }
 
     void versionOneFileGainsTheCounter()

@@ -26,6 +26,15 @@ int ScriptedDialogs::ChooseFromList(const QString& prompt, const QStringList& ch
     return choices_.isEmpty() ? -1 : choices_.dequeue();
 }
 
+bool ScriptedDialogs::AskRetry(const QString& message)
+{
+    shown_.append({Kind::Retry, message});
+    if (retries_.isEmpty()) return false;
+    const RetryAnswer answer = retries_.dequeue();
+    if (answer.meanwhile) answer.meanwhile();
+    return answer.retry;
+}
+
 QStringList ScriptedDialogs::Texts(Kind kind) const
 {
     QStringList texts;

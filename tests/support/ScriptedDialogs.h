@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <functional>
 
 namespace mqt::test {
 
@@ -13,7 +14,7 @@ namespace mqt::test {
 // is recorded. A question with no queued answer is answered No.
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Question, Error, Message, Input, Choice };
+    enum class Kind { Question, Error, Message, Input, Choice, Retry };
     struct Shown {
         Kind kind;
         QString text;
@@ -23,12 +24,17 @@ public:
     void QueueInput(const QString& text) { inputs_.enqueue(text); }
     // The index a list choice answers; with none queued it is cancelled (-1).
     void QueueChoice(int index) { choices_.enqueue(index); }
+    // How a Retry box is answered: Retry or Cancel, once `meanwhile` has run
+    // while the box is up (the test's server coming back, say). With none
+    // queued it is cancelled.
+    void QueueRetry(bool retry, std::function<void()> meanwhile = {}) { retries_.enqueue({retry, std::move(meanwhile)}); }
 
     int AskYesNo(const QString& prompt) override;
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
     QString InputBox(const QString& prompt) override;
     int ChooseFromList(const QString& prompt, const QStringList& choices) override;
+    bool AskRetry(const QString& message) override;
 
     const QList<Shown>& shown() const { return shown_; }
     // The texts shown of one kind, in order.
@@ -36,12 +42,19 @@ public:
     QStringList Errors() const { return Texts(Kind::Error); }
     QStringList Messages() const { return Texts(Kind::Message); }
     QStringList Questions() const { return Texts(Kind::Question); }
+    QStringList RetryBoxes() const { return Texts(Kind::Retry); }
     // The entries of every list choice shown, in order.
     const QList<QStringList>& ChoiceLists() const { return choiceLists_; }
     void Clear() { shown_.clear(); choiceLists_.clear(); }
 
 private:
+    struct RetryAnswer {
+        bool retry;
+        std::function<void()> meanwhile;
+    };
+
     QQueue<int> answers_;
+    QQueue<RetryAnswer> retries_;
     QQueue<QString> inputs_;
     QQueue<int> choices_;
     QList<QStringList> choiceLists_;

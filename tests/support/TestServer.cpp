@@ -6,6 +6,7 @@
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -28,6 +29,32 @@ QString AdminUri()
 }
 
 QString DatabaseName(const QString& uri) { return QUrl(uri).path().mid(1); }
+
+QString ServerSetting(const char* name)
+{
+    const QString value = qEnvironmentVariable(name);
+    if (value.isEmpty()) qFatal("stopping the test server needs %s from scripts/test-server.sh", name);
+    return value;
+}
+
+// Runs pg_ctl on the test server's data folder as the server's owner, and
+// waits for what it does.
+void RunPgCtl(const QStringList& arguments)
+{
+    QStringList command{ServerSetting("MQT_TEST_SERVER_PG_CTL")};
+    command << arguments << QStringLiteral("-D") << ServerSetting("MQT_TEST_SERVER_DATA") << QStringLiteral("-w")
+            << QStringLiteral("-t") << QStringLiteral("60");
+    const QString owner = qEnvironmentVariable("MQT_TEST_SERVER_OWNER");
+    if (!owner.isEmpty())
+        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), owner, QStringLiteral("--")} + command;
+    QProcess pgCtl;
+    pgCtl.setWorkingDirectory(QStringLiteral("/"));  // one the server's owner can reach
+    pgCtl.setStandardOutputFile(QProcess::nullDevice());
+    pgCtl.start(command.takeFirst(), command);
+    if (!pgCtl.waitForFinished(90000) || pgCtl.exitStatus() != QProcess::NormalExit || pgCtl.exitCode() != 0)
+        qFatal("pg_ctl %s failed: %s", qUtf8Printable(arguments.join(u' ')),
+               qUtf8Printable(QString::fromLocal8Bit(pgCtl.readAllStandardError())));
+}
 
 }  // namespace
 
@@ -74,6 +101,32 @@ void DropTestDatabase(const QString& uri)
         // own result stands.
         qWarning("cannot drop the test database %s: %s", qUtf8Printable(name), qUtf8Printable(error.Message()));
     }
+}
+
+namespace {
+
+bool serverStopped = false;
+
+}  // namespace
+
+void StopTestServer()
+{
+    // The test server commits without waiting for the disk, and an immediate
+    // stop would lose the last commits: the checkpoint writes them first.
+    try {
+        Connection::OpenServer(AdminUri()).Execute(QStringLiteral("CHECKPOINT"));
+    } catch (const StoreError& error) {
+        qFatal("cannot write the test server's commits to disk: %s", qUtf8Printable(error.Message()));
+    }
+    RunPgCtl({QStringLiteral("stop"), QStringLiteral("-m"), QStringLiteral("immediate")});
+    serverStopped = true;
+}
+
+void StartTestServer()
+{
+    if (!serverStopped) return;
+    RunPgCtl({QStringLiteral("start"), QStringLiteral("-l"), ServerSetting("MQT_TEST_SERVER_LOG")});
+    serverStopped = false;
 }
 
 }  // namespace mqt::test

@@ -22,6 +22,20 @@ QString CreateTestDatabase();
 // open on it; any other database is refused.
 void DropTestDatabase(const QString& uri);
 
+// Stops the test server at once, as a crash would: every connection to it
+// breaks, and it takes none until StartTestServer. What was committed stays.
+void StopTestServer();
+// Starts the test server again after StopTestServer and waits until it takes
+// connections; nothing when it runs. A test that stops it calls this in its
+// cleanup too, so that a failed case leaves it running for the next.
+void StartTestServer();
+// Both, one after the other: the server restarted while the program stood by.
+inline void RestartTestServer()
+{
+    StopTestServer();
+    StartTestServer();
+}
+
 }  // namespace mqt::test
 
 // Ends the current test function as skipped in the server run: for what only
@@ -29,4 +43,11 @@ void DropTestDatabase(const QString& uri);
 #define MQT_FILE_ONLY()                                                      \
     do {                                                                     \
         if (mqt::test::ServerEngineWanted()) QSKIP("a shop file's own matter"); \
+    } while (false)
+
+// Ends the current test function as skipped in the file run: for a server
+// that goes away, which a file never does.
+#define MQT_SERVER_ONLY()                                                          \
+    do {                                                                           \
+        if (!mqt::test::ServerEngineWanted()) QSKIP("the shop's server going away"); \
     } while (false)
