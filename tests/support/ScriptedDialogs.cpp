@@ -6,7 +6,10 @@ namespace mqt::test {
 int ScriptedDialogs::AskYesNo(const QString& prompt)
 {
     shown_.append({Kind::Question, prompt});
-    return answers_.isEmpty() ? No : answers_.dequeue();
+    if (answers_.isEmpty()) return No;
+    const Answer answer = answers_.dequeue();
+    if (answer.meanwhile) answer.meanwhile();
+    return answer.answer;
 }
 
 void ScriptedDialogs::ShowError(const QString& message) { shown_.append({Kind::Error, message}); }

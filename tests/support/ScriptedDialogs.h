@@ -20,7 +20,9 @@ public:
         QString text;
     };
 
-    void QueueAnswer(int answer) { answers_.enqueue(answer); }
+    // The answer to the next question, given once `meanwhile` has run while
+    // the question is up (another till's write, say).
+    void QueueAnswer(int answer, std::function<void()> meanwhile = {}) { answers_.enqueue({answer, std::move(meanwhile)}); }
     void QueueInput(const QString& text) { inputs_.enqueue(text); }
     // The index a list choice answers; with none queued it is cancelled (-1).
     void QueueChoice(int index) { choices_.enqueue(index); }
@@ -53,7 +55,12 @@ private:
         std::function<void()> meanwhile;
     };
 
-    QQueue<int> answers_;
+    struct Answer {
+        int answer;
+        std::function<void()> meanwhile;
+    };
+
+    QQueue<Answer> answers_;
     QQueue<RetryAnswer> retries_;
     QQueue<QString> inputs_;
     QQueue<int> choices_;
