@@ -131,6 +131,26 @@ private slots:
         QCOMPARE(run.shop.Value("SELECT count(*) FROM item WHERE DateSold IS NULL").toInt(), 1);
     }
 
+    // A consignor Change opened before another till charged rent writes
+    // nothing: its boxes would put back the old rent clause.
+    void consignorChangeKeepsRentCharged()
+    {
+        RunningShop run;
+        run.shop.AddConsignor("Jones", "Bob", "$Rent=(due=1/1/2024)");
+        constexpr int ConsignorEntry = 1;
+        ScreenDriver screen(ScreenDriver::Started(run), ConsignorEntry);
+        screen.Click("cmdShow");
+        screen.ClickRow(1);
+        screen.Click("optAction(1)");  // Change
+        run.shop.Exec("UPDATE consignor SET Notes = '$Rent=(due=2/1/2024)'");
+        screen.Type("txtPhone", "555");
+        screen.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors(), QStringList{"Consignor Jones, Bob was changed at another till or screen since "
+                                                   "you opened it: nothing was changed. Look it up again."});
+        QCOMPARE(run.shop.Column("SELECT Notes FROM consignor"), QStringList{"$Rent=(due=2/1/2024)"});
+        QCOMPARE(run.shop.Value("SELECT count(*) FROM consignor WHERE Phone = '555'").toInt(), 0);
+    }
+
     // The row version moves on every update, also one made behind the
     // program's back, and not when an item is first stored and numbered.
     void versionMovesOnEveryUpdate()
