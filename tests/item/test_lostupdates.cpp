@@ -151,6 +151,31 @@ private slots:
         QCOMPARE(run.shop.Value("SELECT count(*) FROM consignor WHERE Phone = '555'").toInt(), 0);
     }
 
+    // Delete Paid Items deletes exactly the items its question counted:
+    // one paid while the question was up makes it ask again.
+    void deletePaidItemsAsksAgain()
+    {
+        RunningShop run;
+        run.shop.AddConsignor("Jones", "Bob");
+        run.shop.AddItem("Jones", "Bob", "A", {None, None, 5.0, 7.0, "2024-01-02", "2024-01-10", "2024-01-20"});
+        run.shop.AddItem("Jones", "Bob", "B", {None, None, 5.0, 7.0, "2024-01-02", "2024-01-10"});
+        QVERIFY(run.Start());
+        run.dialogs.QueueInput("2/1/2024");
+        run.dialogs.QueueAnswer(Yes, [&] {
+            run.shop.Exec("UPDATE item SET DatePaid = '2024-01-25' WHERE ItemDesc = 'B'");
+        });
+        run.dialogs.QueueAnswer(Yes);
+        constexpr int DeletePaidItemsEntry = 6;
+        run.Menu().lblFunction_Click(DeletePaidItemsEntry);
+        const QString question =
+            "Are you sure you want to delete all paid items prior to 2/1/2024\n%1 item%2 will be deleted";
+        QCOMPARE(run.dialogs.Questions(),
+                 (QStringList{question.arg(1).arg(""), "The paid items changed at another till or screen since they were "
+                                               "counted.\n" + question.arg(2).arg("s")}));
+        QCOMPARE(run.dialogs.Messages(), QStringList{"2 items deleted"});
+        QCOMPARE(run.shop.Value("SELECT count(*) FROM item").toInt(), 0);
+    }
+
     // The row version moves on every update, also one made behind the
     // program's back, and not when an item is first stored and numbered.
     void versionMovesOnEveryUpdate()
