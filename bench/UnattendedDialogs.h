@@ -16,7 +16,8 @@ public:
     int AskYesNo(const QString&) override { return No; }
     void ShowError(const QString& message) override { QTextStream(stderr) << "error box: " << message << '\n'; }
     void ShowMessage(const QString&) override {}
-    QString InputBox(const QString&) override { return {}; }
+    using Dialogs::InputBox;
+    QString InputBox(const QString&, const QString&) override { return {}; }
     int ChooseFromList(const QString&, const QStringList&) override { return -1; }
     bool AskRetry(const QString& message) override
     {

@@ -72,7 +72,12 @@ public:
     int AskYesNo(const QString& prompt) override { Arm(); return real_.AskYesNo(prompt); }
     void ShowError(const QString& message) override { Arm(); real_.ShowError(message); }
     void ShowMessage(const QString& message) override { Arm(); real_.ShowMessage(message); }
-    QString InputBox(const QString& prompt) override { Arm(); return real_.InputBox(prompt); }
+    using Dialogs::InputBox;
+    QString InputBox(const QString& prompt, const QString& initial) override
+    {
+        Arm();
+        return real_.InputBox(prompt, initial);
+    }
     int ChooseFromList(const QString& prompt, const QStringList& choices) override
     {
         Arm();
@@ -309,6 +314,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     screens.Picture(QStringLiteral("checkout-done"));
     // The boots come back the same day.
     dialogs.Expect({{}, QStringLiteral("14"), No, 0});
+    dialogs.Expect({QStringLiteral("checkout-refund-way"), {}, No, 0});
     screens.Click(QStringLiteral("cmdReturn"));
     screens.Picture(QStringLiteral("checkout-return"));
     dialogs.Expect({{}, QString(), No, 0});

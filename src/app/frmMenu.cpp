@@ -16,6 +16,7 @@
 #include "utility/SafetyCopies.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -212,7 +213,17 @@ void frmMenu::ShowMenu()
 
 void frmMenu::closeEvent(QCloseEvent* event)
 {
-    // The program ends at once: the screens close without steps of their own.
+    // A screen holding work not yet written (the counter's open sale) may
+    // keep the program running; then the program ends at once.
+    for (QPointer<QWidget>& screen : screens_) {
+        if (!screen) continue;
+        QCloseEvent asked;
+        QCoreApplication::sendEvent(screen, &asked);
+        if (!asked.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
     for (QPointer<QWidget>& screen : screens_) delete screen.data();
     event->accept();
     emit Ended();

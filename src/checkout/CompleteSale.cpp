@@ -70,7 +70,8 @@ std::int64_t WriteSale(Connection& connection, const SaleToComplete& sale, const
     head.Reset();  // the insert is done: the transaction can end
 
     Statement lineRow(connection, QStringLiteral("INSERT INTO sale_line (SaleNo, Line, ItemNo, LastName, FirstName, "
-                                                 "ItemDesc, Price) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+                                                 "ItemDesc, Price, SalePriceBefore, CostPriceBefore) "
+                                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     int number = 0;
     for (const CounterLine& line : sale.lines) {
         lineRow.Reset();
@@ -81,6 +82,9 @@ std::int64_t WriteSale(Connection& connection, const SaleToComplete& sale, const
         lineRow.Bind(5, line.firstName);
         lineRow.Bind(6, line.description);
         lineRow.Bind(7, qint64(line.price));
+        // Prices changed at the counter: a return puts back the item's own.
+        lineRow.Bind(8, line.newPrices ? line.scanned.salePrice : QVariant());
+        lineRow.Bind(9, line.newPrices ? line.scanned.costPrice : QVariant());
         lineRow.Step();
     }
     Statement paymentRow(connection, QStringLiteral("INSERT INTO sale_payment (SaleNo, Kind, Amount) VALUES (?, ?, ?)"));
@@ -102,6 +106,9 @@ CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
     for (const CounterLine& line : sale.lines) prices.push_back(line.price);
     const SaleSums sums = SumSale(prices, sale.taxRate, sale.payments);
     if (!sums.covered) return {0, QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total))};
+    for (const CounterLine& line : sale.lines)
+        if (line.NeedsPrice())
+            return {0, QStringLiteral("Item %1 has no price: select its line and press Change price").arg(line.itemNo)};
 
     try {
         std::int64_t saleNo = 0;

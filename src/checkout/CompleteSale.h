@@ -29,8 +29,9 @@ struct CompletedSale {
 // When any item was sold, changed or taken away meanwhile nothing is written
 // and the refusal names it and how it changed. Work that another till's
 // beside it made the server give up on runs again, as RunSerializable does.
-// The payments must cover the total (SumSale). Database failures throw, with
-// nothing written.
+// The payments must cover the total (SumSale), and every line needs a price
+// (CounterLine::NeedsPrice). A line whose price was changed keeps the item's
+// prices from before. Database failures throw, with nothing written.
 CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale);
 
 }  // namespace mqt

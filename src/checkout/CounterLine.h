@@ -27,6 +27,9 @@ struct CounterLine {
     ItemState scanned;
 
     QString ConsignorName() const { return lastName + QStringLiteral(", ") + firstName; }
+    // An item taken in without a sale price is not sold for nothing: its
+    // price has to be set at the counter first.
+    bool NeedsPrice() const { return !newPrices && (scanned.salePrice.isNull() || price == 0); }
 };
 
 }  // namespace mqt

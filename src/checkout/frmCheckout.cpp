@@ -13,9 +13,11 @@
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace mqt {
@@ -24,8 +26,10 @@ SaleSums frmCheckout::Sums() const
 {
     std::vector<Cents> prices;
     for (const CounterLine& line : lines_) prices.push_back(line.price);
-    return SumSale(prices, shared_.Settings.TaxRate, payments_);
+    return SumSale(prices, SaleTaxRate(), payments_);
 }
+
+int frmCheckout::SaleTaxRate() const { return saleTaxRate_.value_or(shared_.Settings.TaxRate); }
 
 void frmCheckout::ShowLine(int row)
 {
@@ -49,12 +53,14 @@ void frmCheckout::ShowSums()
 {
     const SaleSums sums = Sums();
     lblSubtotal_->setText(FormatCents(sums.subtotal));
-    lblTaxCaption_->setText(QStringLiteral("Tax ") + FormatTaxRate(shared_.Settings.TaxRate) + u'%');
+    lblTaxCaption_->setText(QStringLiteral("Tax ") + FormatTaxRate(SaleTaxRate()) + u'%');
     lblTax_->setText(FormatCents(sums.tax));
     lblTotal_->setText(FormatCents(sums.total));
-    QStringList paid;
-    for (const Payment& payment : payments_) paid << PayKindName(payment.kind) + u' ' + FormatCents(payment.amount);
-    lblPayments_->setText(paid.join(u'\n'));
+    lstPayments_->clear();
+    for (const Payment& payment : payments_)
+        lstPayments_->addItem(PayKindName(payment.kind) + u' ' + FormatCents(payment.amount));
+    lstPayments_->scrollToBottom();
+    lblDue_->setText(FormatCents(std::max<Cents>(sums.total - sums.paid, 0)));
     lblChange_->setText(FormatCents(sums.change));
     cmdComplete_->setEnabled(sums.covered);
     cmdReceipt_->setEnabled(lastSaleNo_ > 0);
@@ -65,9 +71,39 @@ void frmCheckout::EmptySale()
     lines_.clear();
     payments_.clear();
     selectedRow_ = 0;
+    saleTaxRate_.reset();
     txtPayAmount_->clear();
+    // Each customer starts at cash.
+    cboPayKind_->setCurrentIndex(int(PayKind::Cash));
     ShowSale();
-    txtScan_->setFocus();
+}
+
+bool frmCheckout::MayDiscardSale(const QString& question)
+{
+    if (lines_.empty() && payments_.empty()) return true;
+    const auto count = [](std::size_t n, const char* what) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(what), n == 1 ? QString() : QStringLiteral("s"));
+    };
+    const QString open = QStringLiteral("Nothing of the open sale (%1, %2) has been written.\n")
+                             .arg(count(lines_.size(), "line"), count(payments_.size(), "payment"));
+    return shared_.dialogs.AskYesNo(open + question) == Yes;
+}
+
+void frmCheckout::closeEvent(QCloseEvent* event)
+{
+    if (MayDiscardSale(QStringLiteral("Close the counter and throw it away?")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmCheckout::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        txtScan_->setFocus();
+        ShowSums();  // an empty sale shows the shop's rate as it is now
+    }
 }
 
 CounterLine* frmCheckout::SelectedLine()
@@ -91,8 +127,13 @@ void frmCheckout::txtScan_Enter()
         lblMessage_->ShowFailure(scan.refusal);
         return;
     }
+    if (lines_.empty()) saleTaxRate_ = shared_.Settings.TaxRate;
     lines_.push_back(*scan.line);
-    lblMessage_->ShowSuccess(QStringLiteral("Item %1 added").arg(scan.line->itemNo));
+    if (scan.line->NeedsPrice())
+        lblMessage_->ShowFailure(QStringLiteral("Item %1 added; it has no price: Complete sale asks for it")
+                                     .arg(scan.line->itemNo));
+    else
+        lblMessage_->ShowSuccess(QStringLiteral("Item %1 added").arg(scan.line->itemNo));
     // Only the new line is drawn: the others stay as they are.
     Grid_->SetRows(int(lines_.size()) + 1);
     ShowLine(int(lines_.size()));
@@ -107,6 +148,47 @@ void frmCheckout::Grid_Click()
     ShowSale();
 }
 
+frmCheckout::PriceAnswer frmCheckout::AskLinePrice(CounterLine& line, const QString& prompt)
+{
+    const QString present = line.NeedsPrice() ? QString() : FormatCents(line.price);
+    const QString typed = shared_.dialogs.InputBox(prompt, present).trimmed();
+    if (typed.isEmpty()) return PriceAnswer::Cancelled;
+    const std::optional<Cents> price = ReadCents(typed);
+    if (!price) {
+        lblMessage_->ShowFailure(QStringLiteral("Invalid price: %1; ").arg(typed) + QLatin1String(AmountFormText));
+        return PriceAnswer::Refused;
+    }
+    const ShopSettings& settings = shared_.Settings;
+    const std::optional<PricePair> prices = ComputeCostPrice(FormatCents(*price), settings.Commission, settings.Rounding);
+    if (!prices) {
+        lblMessage_->ShowFailure(QStringLiteral("The consignor's share cannot be worked out for %1").arg(typed));
+        return PriceAnswer::Refused;
+    }
+    line.price = *price;
+    line.newPrices = prices;
+    lblMessage_->ShowSuccess(QStringLiteral("Item %1 now sells at %2; the consignor's share is %3")
+                                 .arg(line.itemNo)
+                                 .arg(prices->saleText, prices->costText));
+    ShowSale();
+    return PriceAnswer::Changed;
+}
+
+bool frmCheckout::PriceEveryLine()
+{
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (!lines_[i].NeedsPrice()) continue;
+        selectedRow_ = int(i) + 1;
+        ShowSale();
+        const QString prompt = QStringLiteral("Item %1 has no price. Its price:").arg(lines_[i].itemNo);
+        const PriceAnswer answer = AskLinePrice(lines_[i], prompt);
+        if (answer == PriceAnswer::Cancelled)
+            lblMessage_->ShowFailure(
+                QStringLiteral("Item %1 has no price: select its line and press Change price").arg(lines_[i].itemNo));
+        if (answer != PriceAnswer::Changed) return false;
+    }
+    return true;
+}
+
 void frmCheckout::cmdLinePrice_Click()
 {
     CounterLine* line = SelectedLine();
@@ -114,25 +196,7 @@ void frmCheckout::cmdLinePrice_Click()
         lblMessage_->ShowFailure(QStringLiteral("Select a line first"));
         return;
     }
-    const QString typed = shared_.dialogs.InputBox(QStringLiteral("New price of item %1:").arg(line->itemNo));
-    if (typed.trimmed().isEmpty()) return;
-    const std::optional<Cents> price = ReadCents(typed);
-    if (!price) {
-        lblMessage_->ShowFailure(QStringLiteral("Invalid price: %1").arg(typed.trimmed()));
-        return;
-    }
-    const ShopSettings& settings = shared_.Settings;
-    const std::optional<PricePair> prices = ComputeCostPrice(FormatCents(*price), settings.Commission, settings.Rounding);
-    if (!prices) {
-        lblMessage_->ShowFailure(QStringLiteral("The consignor's share cannot be worked out for %1").arg(typed.trimmed()));
-        return;
-    }
-    line->price = *price;
-    line->newPrices = prices;
-    lblMessage_->ShowSuccess(QStringLiteral("Item %1 now sells at %2; the consignor's share is %3")
-                                 .arg(line->itemNo)
-                                 .arg(prices->saleText, prices->costText));
-    ShowSale();
+    AskLinePrice(*line, QStringLiteral("New price of item %1:").arg(line->itemNo));
 }
 
 void frmCheckout::cmdRemoveLine_Click()
@@ -151,10 +215,13 @@ void frmCheckout::cmdRemoveLine_Click()
 
 void frmCheckout::cmdAddPayment_Click()
 {
+    // What is due is known only once every line has its price.
+    if (!PriceEveryLine()) return;
     const QString typed = txtPayAmount_->text();
     const std::optional<Cents> amount = ReadCents(typed);
     if (!amount) {
-        lblMessage_->ShowFailure(QStringLiteral("Invalid amount: %1").arg(typed.trimmed()));
+        lblMessage_->ShowFailure(QStringLiteral("Invalid amount: %1; ").arg(typed.trimmed()) +
+                                 QLatin1String(AmountFormText));
         return;
     }
     const Payment payment{PayKind(cboPayKind_->currentIndex()), *amount};
@@ -169,6 +236,16 @@ void frmCheckout::cmdAddPayment_Click()
     ShowSale();
 }
 
+void frmCheckout::txtPayAmount_Enter()
+{
+    if (!txtPayAmount_->text().trimmed().isEmpty())
+        cmdAddPayment_Click();
+    else if (Sums().covered)
+        cmdComplete_Click();
+    else
+        lblMessage_->ShowFailure(QStringLiteral("Type the amount paid, then Enter"));
+}
+
 void frmCheckout::cmdClearPayments_Click()
 {
     payments_.clear();
@@ -178,13 +255,14 @@ void frmCheckout::cmdClearPayments_Click()
 
 void frmCheckout::cmdComplete_Click()
 {
+    if (!PriceEveryLine()) return;
     const SaleSums sums = Sums();
     if (!sums.covered) {
         lblMessage_->ShowFailure(QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total)));
         return;
     }
     const CompletedSale sale =
-        CompleteSale(shared_.database.connection(), {shared_.clock.Now(), shared_.Settings.TaxRate, lines_, payments_});
+        CompleteSale(shared_.database.connection(), {shared_.clock.Now(), SaleTaxRate(), lines_, payments_});
     if (!sale.refusal.isEmpty()) {
         lblMessage_->ShowFailure(sale.refusal);
         return;
@@ -202,6 +280,7 @@ void frmCheckout::cmdComplete_Click()
 
 void frmCheckout::cmdCancelSale_Click()
 {
+    if (!MayDiscardSale(QStringLiteral("Cancel the sale?"))) return;
     EmptySale();
     lblMessage_->ShowSuccess(QStringLiteral("Sale cancelled; nothing was written"));
 }

@@ -5,11 +5,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace mqt {
@@ -35,6 +37,9 @@ public:
     void cmdLinePrice_Click();
     void cmdRemoveLine_Click();
     void cmdAddPayment_Click();
+    // Enter in the amount box: the amount is taken, or with the box empty
+    // and the sale covered, the sale is completed.
+    void txtPayAmount_Enter();
     void cmdClearPayments_Click();
     void cmdComplete_Click();
     void cmdCancelSale_Click();
@@ -43,12 +48,36 @@ public:
     void cmdReturn_Click();
     void cmdTakings_Click();
 
+protected:
+    // An open sale is not thrown away without asking.
+    void closeEvent(QCloseEvent* event) override;
+    // Back at the counter, the scan box has the focus.
+    void changeEvent(QEvent* event) override;
+
 private:
     void BuildLayout();
     QWidget* BuildPaymentFrame();
     QWidget* BuildSideButtons();
     void ConnectControls();
+    // Tab goes from the scan box to the payment, then the sale's buttons,
+    // then the lines and the counter's buttons.
+    void SetTabOrder();
+    // Runs an action of the counter and gives the focus back to the scan
+    // box: a scanner types into whatever has it.
     void Handle(const std::function<void()>& routine);
+
+    // The rate the open sale is taxed at: the shop's rate when its first
+    // line was scanned, so that a rate changed meanwhile leaves it covered.
+    int SaleTaxRate() const;
+    // Asks whether to throw away the open sale; true when there is none.
+    bool MayDiscardSale(const QString& question);
+    // Asks for the line's new price, starting from its present one; a price
+    // refused is named on the message line.
+    enum class PriceAnswer { Changed, Cancelled, Refused };
+    PriceAnswer AskLinePrice(CounterLine& line, const QString& prompt);
+    // Asks for the price of every line that has none; false when one is
+    // still without.
+    bool PriceEveryLine();
 
     SaleSums Sums() const;
     // Shows the lines and the sums.
@@ -75,6 +104,7 @@ private:
     std::vector<Payment> payments_;
     int selectedRow_ = 0;  // grid row of the selected line; 0 for none
     std::int64_t lastSaleNo_ = 0;
+    std::optional<int> saleTaxRate_;
 
     QLineEdit* txtScan_;
     Grid* Grid_;
@@ -83,7 +113,8 @@ private:
     QLabel* lblTaxCaption_;
     QLabel* lblTax_;
     QLabel* lblTotal_;
-    QLabel* lblPayments_;
+    QListWidget* lstPayments_;
+    QLabel* lblDue_;
     QLabel* lblChange_;
     QComboBox* cboPayKind_;
     QLineEdit* txtPayAmount_;

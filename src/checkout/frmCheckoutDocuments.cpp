@@ -6,6 +6,7 @@
 
 #include "checkout/ReturnItem.h"
 #include "common/DateText.h"
+#include "common/ExpandToday.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "documents/CounterFiles.h"
@@ -58,23 +59,69 @@ void frmCheckout::cmdReprint_Click()
         return;
     }
     const QString failure = PrintReceipt(*saleNo);
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        lblMessage_->clear();  // an earlier failure is no longer the news
+    else
         lblMessage_->ShowFailure(QStringLiteral("The receipt of sale %1 failed: %2").arg(SaleNumberText(*saleNo), failure));
 }
+
+namespace {
+
+// "in cash", "to the card": how a refund went back, for the message line.
+QString RefundWay(PayKind kind)
+{
+    switch (kind) {
+    case PayKind::Cash: return QStringLiteral("in cash");
+    case PayKind::Card: return QStringLiteral("to the card");
+    case PayKind::Check: return QStringLiteral("by check");
+    case PayKind::Other: break;
+    }
+    return QStringLiteral("as other");
+}
+
+}  // namespace
 
 void frmCheckout::cmdReturn_Click()
 {
     const QString typed = shared_.dialogs.InputBox(QStringLiteral("Item number of the item brought back:"));
     if (typed.trimmed().isEmpty()) return;
-    const ReturnedItem returned = ReturnItem(shared_.database.connection(), typed, shared_.clock.Now());
+    const ReturnPlan plan = PlanReturn(shared_.database.connection(), typed);
+    if (!plan.planned) {
+        lblMessage_->ShowFailure(plan.refusal);
+        return;
+    }
+    const PlannedReturn& planned = *plan.planned;
+    // The way the sale was paid comes first; the cashier may choose another.
+    std::vector<PayKind> ways{planned.paidBy};
+    QStringList choices{PayKindName(planned.paidBy) + QStringLiteral(", as the sale was paid")};
+    for (int k = 0; k < PayKindCount; ++k) {
+        if (PayKind(k) == planned.paidBy) continue;
+        ways.push_back(PayKind(k));
+        choices << PayKindName(PayKind(k));
+    }
+    const QString prompt = QStringLiteral("Item %1, %2 (%3, %4), sold in sale %5.\nRefund %6: %7 and %8 tax.\n"
+                                          "Pay the refund as:")
+                               .arg(planned.itemNo)
+                               .arg(planned.description, planned.lastName, planned.firstName,
+                                    SaleNumberText(planned.saleNo), FormatCents(planned.Refund()),
+                                    FormatCents(planned.price), FormatCents(planned.tax));
+    const int chosen = shared_.dialogs.ChooseFromList(prompt, choices);
+    if (chosen < 0) {
+        lblMessage_->ShowSuccess(QStringLiteral("Return cancelled; nothing was written"));
+        return;
+    }
+    const PayKind way = ways[std::size_t(chosen)];
+    const ReturnedItem returned = ReturnItem(shared_.database.connection(), planned, way, shared_.clock.Now());
     if (!returned.refusal.isEmpty()) {
         lblMessage_->ShowFailure(returned.refusal);
         return;
     }
-    const std::optional<SaleRecord> refund = ReadSale(shared_.database.connection(), returned.refundNo);
-    const QString done = QStringLiteral("Item %1 is back on sale; refund %2 of %3 in cash")
-                             .arg(typed.trimmed(), SaleNumberText(returned.refundNo),
-                                  FormatCents(refund ? -refund->total : 0));
+    // Print receipt now prints the refund.
+    lastSaleNo_ = returned.refundNo;
+    ShowSums();
+    const QString done = QStringLiteral("Item %1 is back on sale; refund %2 of %3 %4")
+                             .arg(planned.itemNo)
+                             .arg(SaleNumberText(returned.refundNo), FormatCents(planned.Refund()), RefundWay(way));
     const QString receiptFailure = WriteReceipt(returned.refundNo);
     if (receiptFailure.isEmpty())
         lblMessage_->ShowSuccess(done);
@@ -87,8 +134,11 @@ void frmCheckout::cmdTakings_Click()
     const QDate today = shared_.clock.Today();
     const QString typed = shared_.dialogs.InputBox(QStringLiteral("Day of the takings (empty for today):"));
     QDate day = today;
-    if (!typed.trimmed().isEmpty()) {
-        const std::optional<DateValue> date = ReadDate(typed.trimmed(), today);
+    QString plain = typed;
+    plain.remove(u' ');
+    if (!plain.isEmpty()) {
+        // "today-1" for yesterday, as in the item screen's date boxes.
+        const std::optional<DateValue> date = ReadDate(ExpandToday(plain, today), today);
         if (!date) {
             lblMessage_->ShowFailure(QStringLiteral("Invalid date: %1").arg(typed.trimmed()));
             return;

@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace mqt {
@@ -113,8 +114,13 @@ QWidget* frmCheckout::BuildPaymentFrame()
     lblTax_ = NewSum(QStringLiteral("lblTax"));
     lblTotal_ = NewSum(QStringLiteral("lblTotal"));
     lblChange_ = NewSum(QStringLiteral("lblChange"));
-    lblPayments_ = Named(new QLabel, QStringLiteral("lblPayments"), LabelFont());
-    lblPayments_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblDue_ = NewSum(QStringLiteral("lblDue"));
+    // The payments scroll in a list of their own height, so that the panel
+    // never grows and its buttons never move as payments are added.
+    lstPayments_ = Named(new QListWidget, QStringLiteral("lstPayments"), LabelFont());
+    lstPayments_->setFocusPolicy(Qt::NoFocus);
+    lstPayments_->setSelectionMode(QAbstractItemView::NoSelection);
+    lstPayments_->setFixedHeight(lstPayments_->fontMetrics().height() * 4 + 2 * lstPayments_->frameWidth() + 4);
     lblTaxCaption_ = Named(new QLabel(QStringLiteral("Tax")), QStringLiteral("lblTaxCaption"), LabelFont());
     int row = 0;
     grid->addWidget(Named(new QLabel(QStringLiteral("Subtotal")), QStringLiteral("Label2"), LabelFont()), row, 0);
@@ -136,7 +142,10 @@ QWidget* frmCheckout::BuildPaymentFrame()
     grid->addWidget(cmdAddPayment_, row++, 1, 1, 2);
     grid->addWidget(Named(new QLabel(QStringLiteral("Paid")), QStringLiteral("Label4"), LabelFont()), row,
                     0, Qt::AlignTop);
-    grid->addWidget(lblPayments_, row++, 1, 1, 2);
+    grid->addWidget(lstPayments_, row++, 1, 1, 2);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Still due")), QStringLiteral("lblDueCaption"), LabelFont()), row,
+                    0);
+    grid->addWidget(lblDue_, row++, 1, 1, 2);
     grid->addWidget(Named(new QLabel(QStringLiteral("Change")), QStringLiteral("Label5"), SumFont()), row, 0);
     grid->addWidget(lblChange_, row++, 1, 1, 2);
 
@@ -166,7 +175,7 @@ QWidget* frmCheckout::BuildSideButtons()
 void frmCheckout::ConnectControls()
 {
     connect(txtScan_, &QLineEdit::returnPressed, this, [this] { Handle([this] { txtScan_Enter(); }); });
-    connect(txtPayAmount_, &QLineEdit::returnPressed, this, [this] { Handle([this] { cmdAddPayment_Click(); }); });
+    connect(txtPayAmount_, &QLineEdit::returnPressed, this, [this] { Handle([this] { txtPayAmount_Enter(); }); });
     connect(Grid_, &Grid::Click, this, [this] { Handle([this] { Grid_Click(); }); });
     const std::vector<std::pair<QPushButton*, void (frmCheckout::*)()>> buttons = {
         {cmdLinePrice_, &frmCheckout::cmdLinePrice_Click},   {cmdRemoveLine_, &frmCheckout::cmdRemoveLine_Click},
@@ -178,8 +187,21 @@ void frmCheckout::ConnectControls()
     for (const auto& [button, routine] : buttons)
         connect(button, &QPushButton::clicked, this, [this, routine] { Handle([this, routine] { (this->*routine)(); }); });
     connect(cmdMenu_, &QPushButton::clicked, this, [this] { navigator_.ShowMenu(); });
+    SetTabOrder();
 }
 
-void frmCheckout::Handle(const std::function<void()>& routine) { RunReportingErrors(shared_.dialogs, routine); }
+void frmCheckout::SetTabOrder()
+{
+    const std::vector<QWidget*> chain = {txtScan_,        cboPayKind_,    txtPayAmount_, cmdAddPayment_, cmdComplete_,
+                                         cmdClearPayments_, cmdCancelSale_, Grid_,         cmdLinePrice_,  cmdRemoveLine_,
+                                         cmdReceipt_,     cmdReprint_,    cmdReturn_,    cmdTakings_,    cmdMenu_};
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void frmCheckout::Handle(const std::function<void()>& routine)
+{
+    RunReportingErrors(shared_.dialogs, routine);
+    txtScan_->setFocus();
+}
 
 }  // namespace mqt

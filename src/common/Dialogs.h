@@ -22,8 +22,10 @@ public:
     virtual void ShowError(const QString& message) = 0;
     // A plain information box titled "Marquill" with a single OK button.
     virtual void ShowMessage(const QString& message) = 0;
-    // A one-line input box titled "Marquill"; cancelling gives empty text.
-    virtual QString InputBox(const QString& prompt) = 0;
+    // A one-line input box titled "Marquill" that starts with `initial`
+    // typed, all of it selected; cancelling gives empty text.
+    virtual QString InputBox(const QString& prompt, const QString& initial) = 0;
+    QString InputBox(const QString& prompt) { return InputBox(prompt, QString()); }
     // A choice of one entry from a list, titled "Marquill"; returns the index
     // of the chosen entry, or -1 when the user cancels. The entries differ.
     virtual int ChooseFromList(const QString& prompt, const QStringList& choices) = 0;

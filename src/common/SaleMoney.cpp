@@ -4,6 +4,7 @@
 #include "common/Amount.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -93,6 +94,13 @@ Cents TaxOn(Cents amount, int rateThousandths)
     return Divide(__int128(amount) * rateThousandths, 100'000);
 }
 
+Cents RefundTax(Cents saleTax, int rateThousandths, Cents returnedBefore, Cents linePrice, bool lastLine)
+{
+    const auto givenBack = [&](Cents returned) { return std::min(TaxOn(returned, rateThousandths), saleTax); };
+    const Cents before = givenBack(returnedBefore);
+    return (lastLine ? saleTax : givenBack(returnedBefore + linePrice)) - before;
+}
+
 QString PayKindName(PayKind kind) { return QLatin1String(PayKindNames[std::size_t(kind)]); }
 
 PayKind PayKindOf(const QString& name)
@@ -125,6 +133,11 @@ QString PaymentRefusal(const SaleSums& sums, const Payment& payment)
     if (payment.kind != PayKind::Cash && payment.amount > due)
         return QStringLiteral("Only cash gives change: a %1 payment can be at most the %2 still due")
             .arg(PayKindName(payment.kind).toLower(), FormatCents(due));
+    if (payment.amount > due * PaymentDueLimit)
+        return QStringLiteral("%1 is more than %2 times the %3 still due: at most %4 can be taken")
+            .arg(FormatCents(payment.amount))
+            .arg(PaymentDueLimit)
+            .arg(FormatCents(due), FormatCents(due * PaymentDueLimit));
     return {};
 }
 

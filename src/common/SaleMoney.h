@@ -27,6 +27,8 @@ Cents CentsOfPrice(double price);
 // with at most one decimal point and two decimals, below 100,000,000. Empty
 // for anything else, a minus sign included.
 std::optional<Cents> ReadCents(const QString& text);
+// What ReadCents takes, for a message refusing what it does not.
+inline constexpr char AmountFormText[] = "an amount has at most two decimals and is below 100000000.00";
 
 // A tax rate typed as a percent: blanks and one trailing "%" are taken out,
 // then digits with at most three decimals, from 0 to 30. Empty text is 0.
@@ -40,6 +42,13 @@ double TaxRatePercent(int thousandths);
 int TaxRateOfPercent(double percent);
 // The tax on an amount at the rate, to the cent, halves away from zero.
 Cents TaxOn(Cents amount, int rateThousandths);
+
+// The tax given back, as a positive amount, when one line of a sale comes
+// back: the sale's tax was `saleTax` at the rate, and lines of `returnedBefore`
+// in all came back before. The refunds of a sale never add up to more than
+// its tax, and once its last line is back they have given back exactly that
+// tax: the last line takes what is left.
+Cents RefundTax(Cents saleTax, int rateThousandths, Cents returnedBefore, Cents linePrice, bool lastLine);
 
 enum class PayKind { Cash, Card, Check, Other };
 inline constexpr int PayKindCount = 4;
@@ -67,9 +76,14 @@ struct SaleSums {
 };
 SaleSums SumSale(const std::vector<Cents>& linePrices, int rateThousandths, const std::vector<Payment>& payments);
 
+// A payment beyond this many times what is still due is refused: it is a
+// number scanned or typed into the wrong box, not money.
+inline constexpr int PaymentDueLimit = 100;
+
 // Why a payment cannot be added to a sale with these sums, or empty when it
-// can: nothing is due, the amount is 0, or a payment other than cash would
-// go beyond what is still due (it cannot give change).
+// can: nothing is due, the amount is 0, a payment other than cash would go
+// beyond what is still due (it cannot give change), or the amount is more
+// than PaymentDueLimit times what is due.
 QString PaymentRefusal(const SaleSums& sums, const Payment& payment);
 
 }  // namespace mqt

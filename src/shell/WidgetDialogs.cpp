@@ -30,11 +30,11 @@ void WidgetDialogs::ShowMessage(const QString& message)
     QMessageBox::information(ActiveWindow(), QStringLiteral("Marquill"), message);
 }
 
-QString WidgetDialogs::InputBox(const QString& prompt)
+QString WidgetDialogs::InputBox(const QString& prompt, const QString& initial)
 {
     bool accepted = false;
     const QString text = QInputDialog::getText(ActiveWindow(), QStringLiteral("Marquill"), prompt,
-                                               QLineEdit::Normal, QString(), &accepted);
+                                               QLineEdit::Normal, initial, &accepted);
     return accepted ? text : QString();
 }
 

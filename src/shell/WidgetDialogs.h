@@ -11,7 +11,8 @@ public:
     int AskYesNo(const QString& prompt) override;
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
-    QString InputBox(const QString& prompt) override;
+    using Dialogs::InputBox;
+    QString InputBox(const QString& prompt, const QString& initial) override;
     int ChooseFromList(const QString& prompt, const QStringList& choices) override;
     bool AskRetry(const QString& message) override;
 };

@@ -12,6 +12,7 @@ std::span<const MigrationStep> MigrationSteps()
         MigrationStep{1, AddItemNumbersAndShopAddress, nullptr},
         MigrationStep{2, AddSalesAndTaxRate, nullptr},
         MigrationStep{3, AddRowVersions, AddRowVersionsOnServer},
+        MigrationStep{4, AddPricesBeforeSale, AddPricesBeforeSaleOnServer},
     };
     return steps;
 }

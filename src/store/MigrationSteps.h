@@ -46,4 +46,10 @@ void AddSalesAndTaxRate(Connection& connection);
 void AddRowVersions(Connection& connection);
 void AddRowVersionsOnServer(Connection& connection);
 
+// Version 4: sale_line's SalePriceBefore and CostPriceBefore, the item's
+// prices as stored before a sale that changed them at the counter; null
+// where the line kept the item's price.
+void AddPricesBeforeSale(Connection& connection);
+void AddPricesBeforeSaleOnServer(Connection& connection);
+
 }  // namespace mqt

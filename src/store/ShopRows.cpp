@@ -46,7 +46,8 @@ const std::vector<ShopTableLayout>& ShopTableLayouts()
                        {QStringLiteral("SaleNo"), QStringLiteral("Line")},
                        {QStringLiteral("SaleNo"), QStringLiteral("Line"), QStringLiteral("ItemNo"),
                         QStringLiteral("LastName"), QStringLiteral("FirstName"), QStringLiteral("ItemDesc"),
-                        QStringLiteral("Price"), QStringLiteral("Returned")}});
+                        QStringLiteral("Price"), QStringLiteral("Returned"), QStringLiteral("SalePriceBefore"),
+                        QStringLiteral("CostPriceBefore")}});
         all.push_back({QStringLiteral("sale_payment"),
                        {QStringLiteral("rowid")},
                        {QStringLiteral("rowid"), QStringLiteral("SaleNo"), QStringLiteral("Kind"),

@@ -115,6 +115,8 @@ private slots:
         QTest::newRow("card beyond what is due") << int(PayKind::Card) << 1267 << true;
         QTest::newRow("check beyond what is due") << int(PayKind::Check) << 1267 << true;
         QTest::newRow("zero") << int(PayKind::Cash) << 0 << true;
+        QTest::newRow("cash of 100 times what is due") << int(PayKind::Cash) << 126600 << false;
+        QTest::newRow("cash beyond 100 times what is due") << int(PayKind::Cash) << 126601 << true;
     }
     void paymentRefusals()
     {
@@ -125,6 +127,41 @@ private slots:
         QCOMPARE(!PaymentRefusal(sums, {PayKind(kind), amount}).isEmpty(), refused);
         const SaleSums paidUp = SumSale({1000}, 0, {{PayKind::Cash, 1000}});
         QVERIFY(!PaymentRefusal(paidUp, {PayKind::Cash, 100}).isEmpty());
+    }
+
+    // A sale's lines come back one at a time, in the order given: the taxes
+    // given back, each positive.
+    void refundTax_data()
+    {
+        QTest::addColumn<QList<Cents>>("prices");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QList<Cents>>("taxes");
+        QTest::newRow("two halves, each rounded up alone") << QList<Cents>{250, 250} << 8250 << QList<Cents>{21, 20};
+        QTest::newRow("larger first") << QList<Cents>{2000, 1000} << 8875 << QList<Cents>{178, 88};
+        QTest::newRow("smaller first") << QList<Cents>{1000, 2000} << 8875 << QList<Cents>{89, 177};
+        QTest::newRow("three lines") << QList<Cents>{333, 333, 334} << 7500 << QList<Cents>{25, 25, 25};
+        QTest::newRow("no tax") << QList<Cents>{500, 700} << 0 << QList<Cents>{0, 0};
+        QTest::newRow("a line given away") << QList<Cents>{0, 999} << 8875 << QList<Cents>{0, 89};
+    }
+    void refundTax()
+    {
+        QFETCH(QList<Cents>, prices);
+        QFETCH(int, rate);
+        QFETCH(QList<Cents>, taxes);
+        Cents subtotal = 0;
+        for (Cents price : prices) subtotal += price;
+        const Cents saleTax = TaxOn(subtotal, rate);
+        Cents returned = 0;
+        Cents givenBack = 0;
+        QList<Cents> each;
+        for (qsizetype i = 0; i < prices.size(); ++i) {
+            each << RefundTax(saleTax, rate, returned, prices[i], i + 1 == prices.size());
+            returned += prices[i];
+            givenBack += each.last();
+            QVERIFY(givenBack <= saleTax);
+        }
+        QCOMPARE(each, taxes);
+        QCOMPARE(givenBack, saleTax);
     }
 };
 

@@ -58,8 +58,8 @@ void FillSampleShop(const QString& path)
     for (int sale = 0; sale < 3; ++sale)
         Run(shop, "INSERT INTO sale (SoldAt, Kind, TaxRate, Subtotal, Tax, Total) "
                   "VALUES ('2024-02-29T10:15:00', 'Sale', 7250, 246913578, 17901234, 264814812)");
-    Run(shop, "INSERT INTO sale_line VALUES (1, 1, 3, 'Müller', '東京', 'Ölgemälde', 246913578, NULL)");
-    Run(shop, "INSERT INTO sale_line VALUES (1, 2, 1, 'O''Brien', 'Seán', '12'''' LP', 0, '2024-03-02')");
+    Run(shop, "INSERT INTO sale_line VALUES (1, 1, 3, 'Müller', '東京', 'Ölgemälde', 246913578, NULL, 12.5, 8.75)");
+    Run(shop, "INSERT INTO sale_line VALUES (1, 2, 1, 'O''Brien', 'Seán', '12'''' LP', 0, '2024-03-02', NULL, NULL)");
     Run(shop, "INSERT INTO sale_payment (SaleNo, Kind, Amount) VALUES (1, 'Cash', 264814812)");
     Run(shop, "DELETE FROM sale WHERE SaleNo = 3");
 }

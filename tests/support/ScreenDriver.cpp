@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -64,6 +65,11 @@ QString ScreenDriver::Text(const QString& name) const
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) return box->toPlainText();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    if (auto* list = qobject_cast<QListWidget*>(control)) {
+        QStringList entries;
+        for (int row = 0; row < list->count(); ++row) entries << list->item(row)->text();
+        return entries.join(u'\n');
+    }
     qFatal("%s holds no text", qPrintable(name));
 }
 

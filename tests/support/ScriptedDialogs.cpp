@@ -16,9 +16,10 @@ void ScriptedDialogs::ShowError(const QString& message) { shown_.append({Kind::E
 
 void ScriptedDialogs::ShowMessage(const QString& message) { shown_.append({Kind::Message, message}); }
 
-QString ScriptedDialogs::InputBox(const QString& prompt)
+QString ScriptedDialogs::InputBox(const QString& prompt, const QString& initial)
 {
     shown_.append({Kind::Input, prompt});
+    inputInitials_.append(initial);
     return inputs_.isEmpty() ? QString() : inputs_.dequeue();
 }
 

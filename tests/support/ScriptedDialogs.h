@@ -34,7 +34,8 @@ public:
     int AskYesNo(const QString& prompt) override;
     void ShowError(const QString& message) override;
     void ShowMessage(const QString& message) override;
-    QString InputBox(const QString& prompt) override;
+    using Dialogs::InputBox;
+    QString InputBox(const QString& prompt, const QString& initial) override;
     int ChooseFromList(const QString& prompt, const QStringList& choices) override;
     bool AskRetry(const QString& message) override;
 
@@ -47,7 +48,14 @@ public:
     QStringList RetryBoxes() const { return Texts(Kind::Retry); }
     // The entries of every list choice shown, in order.
     const QList<QStringList>& ChoiceLists() const { return choiceLists_; }
-    void Clear() { shown_.clear(); choiceLists_.clear(); }
+    // What every input box shown started with, in order.
+    const QStringList& InputInitials() const { return inputInitials_; }
+    void Clear()
+    {
+        shown_.clear();
+        choiceLists_.clear();
+        inputInitials_.clear();
+    }
 
 private:
     struct RetryAnswer {
@@ -65,6 +73,7 @@ private:
     QQueue<QString> inputs_;
     QQueue<int> choices_;
     QList<QStringList> choiceLists_;
+    QStringList inputInitials_;
     QList<Shown> shown_;
 };
 
