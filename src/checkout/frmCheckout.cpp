@@ -130,7 +130,7 @@ void frmCheckout::txtScan_Enter()
     if (lines_.empty()) saleTaxRate_ = shared_.Settings.TaxRate;
     lines_.push_back(*scan.line);
     if (scan.line->NeedsPrice())
-        lblMessage_->ShowFailure(QStringLiteral("Item %1 added; it has no price: Complete sale asks for it")
+        lblMessage_->ShowFailure(QStringLiteral("Item %1 added; it has no price yet: it is asked for before the payment")
                                      .arg(scan.line->itemNo));
     else
         lblMessage_->ShowSuccess(QStringLiteral("Item %1 added").arg(scan.line->itemNo));

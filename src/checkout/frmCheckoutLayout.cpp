@@ -79,6 +79,7 @@ void frmCheckout::BuildLayout()
 
     Grid_ = Named(new Grid, QStringLiteral("Grid"), TextFont());
     Grid_->SetFormatString(QLatin1String(GridFormat));
+    Grid_->setTabKeyNavigation(false);  // Tab goes on to the buttons, never from cell to cell
     Grid_->setMinimumSize(TwipsToPixels(9000), TwipsToPixels(4500));
     cmdLinePrice_ = NewButton(QStringLiteral("cmdLinePrice"), QStringLiteral("Change price"));
     cmdRemoveLine_ = NewButton(QStringLiteral("cmdRemoveLine"), QStringLiteral("Remove line"));
@@ -201,6 +202,9 @@ void frmCheckout::SetTabOrder()
 void frmCheckout::Handle(const std::function<void()>& routine)
 {
     RunReportingErrors(shared_.dialogs, routine);
+    // A box the action showed may have taken the keyboard with it when it
+    // closed, where no window manager hands it back (a counter kiosk).
+    if (!isActiveWindow()) activateWindow();
     txtScan_->setFocus();
 }
 

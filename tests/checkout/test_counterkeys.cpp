@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(Payments(counter), paid);
     }
 
+    // With a line on the sale and nothing paid yet: Complete and Print
+    // receipt are disabled and skipped; the grid's cells never hold Tab.
+    void tabOrder()
+    {
+        RunningShop run;
+        Counter counter(run);
+        counter.Scan(1);
+        counter.Find("txtScan")->setFocus();
+        QStringList visited;
+        for (int tab = 0; tab < 13; ++tab) {
+            QTest::keyClick(counter.window->focusWidget(), Qt::Key_Tab);
+            visited << counter.window->focusWidget()->objectName();
+        }
+        QCOMPARE(visited, (QStringList{"cboPayKind", "txtPayAmount", "cmdAddPayment", "cmdClearPayments",
+                                       "cmdCancelSale", "Grid", "cmdLinePrice", "cmdRemoveLine", "cmdReprint",
+                                       "cmdReturn", "cmdTakings", "cmdMenu", "txtScan"}));
+    }
+
     void amountBox_data()
     {
         QTest::addColumn<QString>("before");  // cash taken first
@@ -143,7 +161,7 @@ private slots:
         Counter counter(run);
         run.shop.AddItem("Adams", "Al", "Tin box", {QVariant(), QVariant(), QVariant(), QVariant(), "2024-01-02"});
         counter.Scan(8);
-        QCOMPARE(counter.Text("lblMessage"), "Item 8 added; it has no price: Complete sale asks for it");
+        QCOMPARE(counter.Text("lblMessage"), "Item 8 added; it has no price yet: it is asked for before the payment");
         // The payment asks for the price, and so does Complete while it is
         // still missing.
         run.dialogs.QueueInput(price);
