@@ -12,19 +12,24 @@ namespace mqt {
 namespace {
 
 const QString ShopOption = QStringLiteral("--shop");
+const QString UsageLine = QStringLiteral("usage: marquill [--shop FOLDER]");
 
-ShopFolderChoice Refused(const QString& why)
-{
-    return {{}, why + QStringLiteral("\nusage: marquill [--shop FOLDER]")};
-}
+ShopFolderChoice Refused(const QString& why) { return {{}, why + u'\n' + UsageLine}; }
 
 }  // namespace
+
+QString ShopFolderUsage()
+{
+    return UsageLine + QStringLiteral("\n  --shop FOLDER  the shop folder, where the shop keeps Marquill.mqt\n"
+                                      "  -h, --help     prints this help and does nothing else\n");
+}
 
 ShopFolderChoice ChooseShopFolder(const QStringList& arguments, const QString& executableFolder)
 {
     QString named;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (argument == u"-h" || argument == u"--help") return {{}, {}, true};
         if (argument == ShopOption) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
                 return Refused(QStringLiteral("--shop needs a folder"));

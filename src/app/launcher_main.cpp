@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <cstdio>
 #include <unistd.h>
@@ -28,7 +29,12 @@ int main(int argc, char* argv[])
         mqt::WidgetDialogs dialogs;
         const QString executableFolder = QCoreApplication::applicationDirPath();
         const mqt::ShopFolderChoice shop = mqt::ChooseShopFolder(QCoreApplication::arguments().mid(1), executableFolder);
+        if (shop.help) {
+            QTextStream(stdout) << mqt::ShopFolderUsage();
+            return 0;
+        }
         if (!shop.error.isEmpty()) {
+            QTextStream(stderr) << shop.error << '\n';
             dialogs.ShowError(shop.error);
             return 2;
         }

@@ -6,6 +6,7 @@
 #include "shell/WidgetDialogs.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
@@ -17,7 +18,12 @@ int main(int argc, char* argv[])
     mqt::WidgetDialogs dialogs;
     const mqt::ShopFolderChoice shop =
         mqt::ChooseShopFolder(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    if (shop.help) {
+        QTextStream(stdout) << mqt::ShopFolderUsage();
+        return 0;
+    }
     if (!shop.error.isEmpty()) {
+        QTextStream(stderr) << shop.error << '\n';
         dialogs.ShowError(shop.error);
         return 2;
     }
