@@ -64,29 +64,57 @@ Takings ReadTakings(const Connection& connection, const QDate& day)
             payments.ColumnInt64(2);
     }
 
+    const std::size_t cash = std::size_t(PayKind::Cash);
     for (const Takings::Sale& sale : takings.sales) {
-        (sale.refund ? takings.returnCount : takings.saleCount) += 1;
-        if (!sale.refund) takings.itemsSold += sale.items;
+        if (sale.refund) {
+            takings.returnCount += 1;
+            takings.itemsReturned += sale.items;
+            takings.cashRefunded -= sale.paid[cash];
+        } else {
+            takings.saleCount += 1;
+            takings.itemsSold += sale.items;
+            takings.cashTaken += sale.paid[cash];
+        }
+        takings.changeGiven += sale.change;
         takings.subtotal += sale.subtotal;
         takings.tax += sale.tax;
         takings.total += sale.total;
         for (std::size_t k = 0; k < sale.paid.size(); ++k) takings.drawer[k] += sale.paid[k];
-        takings.drawer[std::size_t(PayKind::Cash)] -= sale.change;
+        takings.drawer[cash] -= sale.change;
     }
     return takings;
 }
 
+std::vector<TakingsGroup> TakingsSums(const Takings& takings)
+{
+    std::vector<TakingsGroup> groups = {
+        {{},
+         {{QStringLiteral("Sales"), QString::number(takings.saleCount)},
+          {QStringLiteral("Returns"), QString::number(takings.returnCount)},
+          {QStringLiteral("Items sold"), QString::number(takings.itemsSold)},
+          {QStringLiteral("Items returned"), QString::number(takings.itemsReturned)}}},
+        {{},
+         {{QStringLiteral("Subtotal"), FormatCents(takings.subtotal)},
+          {QStringLiteral("Tax"), FormatCents(takings.tax)},
+          {QStringLiteral("Total"), FormatCents(takings.total), true}}},
+        {{},
+         {{QStringLiteral("Cash taken"), FormatCents(takings.cashTaken)},
+          {QStringLiteral("Change given"), FormatCents(takings.changeGiven)},
+          {QStringLiteral("Cash refunded"), FormatCents(takings.cashRefunded)}}},
+        {QStringLiteral("In the drawer and on account"), {}}};
+    for (int k = 0; k < PayKindCount; ++k)
+        groups.back().lines.push_back({PayKindName(PayKind(k)), FormatCents(takings.drawer[std::size_t(k)])});
+    return groups;
+}
+
 QString TakingsSummary(const Takings& takings)
 {
-    QString text = QStringLiteral("Takings of %1\n\nSales: %2\nReturns: %3\nItems sold: %4\n\n")
-                       .arg(FormatShortDate(takings.day))
-                       .arg(takings.saleCount)
-                       .arg(takings.returnCount)
-                       .arg(takings.itemsSold);
-    text += QStringLiteral("Subtotal: %1\nTax: %2\nTotal: %3\n\nIn the drawer and on account:\n")
-                .arg(FormatCents(takings.subtotal), FormatCents(takings.tax), FormatCents(takings.total));
-    for (int k = 0; k < PayKindCount; ++k)
-        text += QStringLiteral("%1: %2\n").arg(PayKindName(PayKind(k)), FormatCents(takings.drawer[std::size_t(k)]));
+    QString text = QStringLiteral("Takings of ") + FormatShortDate(takings.day) + u'\n';
+    for (const TakingsGroup& group : TakingsSums(takings)) {
+        text += u'\n';
+        if (!group.heading.isEmpty()) text += group.heading + QStringLiteral(":\n");
+        for (const TakingsGroup::Line& line : group.lines) text += line.label + QStringLiteral(": ") + line.value + u'\n';
+    }
     return text.trimmed();
 }
 

@@ -6,6 +6,7 @@
 #include "documents/PageSetup.h"
 #include "documents/ReceiptRows.h"
 #include "documents/Takings.h"
+#include "store/ShopIdentity.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,7 +19,8 @@ namespace {
 constexpr double MarginPt = 40;
 constexpr double RowPt = 13;
 constexpr double FontPt = 8;
-constexpr int SumRows = 6 + PayKindCount;
+constexpr double HeadingPt = 20;
+constexpr double AddressPt = 14;
 
 QStringList TableHeading()
 {
@@ -50,15 +52,17 @@ public:
     void Paint()
     {
         std::vector<FlowRow> rows(takings_.sales.size(), FlowRow{RowPt * pt_, false});
-        const double headerHeight = 2 * 20 * pt_ + RowPt * pt_;
+        const QStringList address = shop_.AddressLines();
+        const double headerHeight = (2 * HeadingPt + double(address.size()) * AddressPt + RowPt) * pt_;
         const FlowPages flow = FlowTable(
-            rows, {headerHeight + RowPt * pt_, 2 * RowPt * pt_, height_ - RowPt * pt_, (SumRows + 1) * RowPt * pt_});
+            rows, {headerHeight + RowPt * pt_, 2 * RowPt * pt_, height_ - RowPt * pt_, SumsHeight()});
         for (std::size_t page = 0; page < flow.pages.size(); ++page) {
             if (page > 0) writer_.newPage();
             y_ = 0;
             if (page == 0) {
-                Heading(HeadingName(shop_), 14);
-                Heading(QStringLiteral("Takings of ") + FormatShortDate(takings_.day), 11);
+                Heading(HeadingName(shop_), 14, true, HeadingPt);
+                for (const QString& line : address) Heading(line, 10, false, AddressPt);
+                Heading(QStringLiteral("Takings of ") + FormatShortDate(takings_.day), 11, true, HeadingPt);
                 y_ += RowPt * pt_;
             } else {
                 Cells({QStringLiteral("Takings of ") + FormatShortDate(takings_.day) + QStringLiteral(" (continued)")},
@@ -79,11 +83,11 @@ private:
         return font;
     }
 
-    void Heading(const QString& text, double sizePt)
+    void Heading(const QString& text, double sizePt, bool bold, double heightPt)
     {
-        painter_.setFont(Font(sizePt, true));
-        painter_.drawText(QRectF(0, y_, width_, 20 * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y_ += 20 * pt_;
+        painter_.setFont(Font(sizePt, bold));
+        painter_.drawText(QRectF(0, y_, width_, heightPt * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y_ += heightPt * pt_;
     }
 
     // Cells in equal columns across the page: the first left, the others right.
@@ -97,18 +101,34 @@ private:
         y_ += RowPt * pt_;
     }
 
+    // Each group of sums under a rule, a heading first where it has one.
     void Sums()
     {
-        y_ += RowPt * pt_ / 2;
-        painter_.drawLine(QPointF(0, y_), QPointF(width_, y_));
-        Cells({QStringLiteral("Sales"), QString(), QString::number(takings_.saleCount)}, true);
-        Cells({QStringLiteral("Returns"), QString(), QString::number(takings_.returnCount)}, false);
-        Cells({QStringLiteral("Items sold"), QString(), QString::number(takings_.itemsSold)}, false);
-        Cells({QStringLiteral("Subtotal"), QString(), FormatCents(takings_.subtotal)}, false);
-        Cells({QStringLiteral("Tax"), QString(), FormatCents(takings_.tax)}, false);
-        Cells({QStringLiteral("Total"), QString(), FormatCents(takings_.total)}, true);
-        for (int k = 0; k < PayKindCount; ++k)
-            Cells({PayKindName(PayKind(k)), QString(), FormatCents(takings_.drawer[std::size_t(k)])}, false);
+        for (const TakingsGroup& group : TakingsSums(takings_)) {
+            y_ += RowPt * pt_ / 2;
+            painter_.drawLine(QPointF(0, y_), QPointF(width_, y_));
+            if (!group.heading.isEmpty()) Cells({group.heading}, true);
+            for (const TakingsGroup::Line& line : group.lines) SumLine(line);
+        }
+    }
+
+    // The label over the first two columns, the value right in the third.
+    void SumLine(const TakingsGroup::Line& line)
+    {
+        painter_.setFont(Font(FontPt, line.bold));
+        const double cellWidth = width_ / 12;
+        painter_.drawText(QRectF(0, y_, 2 * cellWidth, RowPt * pt_), Qt::AlignLeft | Qt::AlignVCenter, line.label);
+        painter_.drawText(QRectF(2 * cellWidth, y_, cellWidth - 3 * pt_, RowPt * pt_), Qt::AlignRight | Qt::AlignVCenter,
+                          line.value);
+        y_ += RowPt * pt_;
+    }
+
+    double SumsHeight() const
+    {
+        double rows = 0;
+        for (const TakingsGroup& group : TakingsSums(takings_))
+            rows += 0.5 + (group.heading.isEmpty() ? 0 : 1) + double(group.lines.size());
+        return rows * RowPt * pt_;
     }
 
     const Takings& takings_;

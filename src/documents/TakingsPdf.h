@@ -10,10 +10,10 @@ namespace mqt {
 struct ShopIdentity;
 struct Takings;
 
-// Draws the day's takings as a PDF: the shop and the day, a table of the
-// sales and refunds that flows onto further pages with its headings repeated,
-// then the day's sums and what each kind of payment brought in. False when
-// the PDF cannot be drawn.
+// Draws the day's takings as a PDF: the shop's name and address and the day,
+// a table of the sales and refunds that flows onto further pages with its
+// headings repeated, then the day's sums as the counter's summary shows them.
+// False when the PDF cannot be drawn.
 bool WriteTakingsPdf(const Takings& takings, const ShopIdentity& shop, QIODevice& device, const QPageSize& pageSize);
 
 }  // namespace mqt
