@@ -103,6 +103,10 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
     cmdUpdate_ = new QPushButton(QStringLiteral("Update"), this);
     cmdUpdate_->setObjectName(QStringLiteral("cmdUpdate"));
     cmdUpdate_->setFont(QFont(QStringLiteral("Georgia"), 10, QFont::Bold));
+    // Enter in a box never stores the screen: only a click, or a space while
+    // Update itself has the focus, does.
+    cmdUpdate_->setAutoDefault(false);
+    cmdUpdate_->setDefault(false);
     AddShopBoxes(*layout, 7 + BackupBoxes::FolderCount);
     layout->addWidget(cmdUpdate_, 9 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
     connect(cmdUpdate_, &QPushButton::clicked, this,
@@ -112,15 +116,15 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
     Form_Load();
 }
 
+// Top to bottom as the boxes stand, Update last.
 void frmParams::SetTabOrder()
 {
-    std::vector<QWidget*> order{txtCommission_, txtRounding_, txtDrive_};
+    std::vector<QWidget*> order{txtCommission_, txtRounding_, chkPriceOverride_, txtDrive_};
     order.insert(order.end(), txtFolder_.begin(), txtFolder_.end());
+    order.push_back(txtTaxRate_);
     order.push_back(txtShopName_);
     order.push_back(txtShopAddress_);
     order.push_back(cmdUpdate_);
-    order.push_back(chkPriceOverride_);
-    order.push_back(txtTaxRate_);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

@@ -5,6 +5,7 @@
 #include "shell/SharedValues.h"
 #include "support/ScreenDriver.h"
 
+#include <QApplication>
 #include <QtTest>
 
 using namespace mqt;
@@ -33,6 +34,12 @@ void TypeBoxes(ScreenDriver& screen, const QStringList& texts)
 QString StoredRow(const TempShop& shop)
 {
     return shop.Rows("select Commission, Rounding, PriceOverride, Backup from params").value(0);
+}
+
+// Every stored setting, the shop's name, address and tax rate too.
+QString WholeRow(const TempShop& shop)
+{
+    return StoredRow(shop) + u'|' + shop.Rows("select ShopName, ShopAddress, TaxRate from params").value(0);
 }
 
 }  // namespace
@@ -165,6 +172,57 @@ private slots:
         QCOMPARE(StoredRow(run.shop), "0|0|0| ");
         QCOMPARE(run.Shared().Settings.Backup, " ");
         QVERIFY(screen.window->isVisible());  // open for a correction
+    }
+
+    // Keys go where the focus is, as a user's do: "Tab" and "Backtab" move
+    // it, any other step is typed there.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("visited");  // the focus after each Tab or Backtab
+        QTest::newRow("Tab visits the boxes top to bottom, the sales tax too")
+            << "txtCommission" << QStringList(11, "Tab")
+            << QStringList{"txtRounding",  "chkPriceOverride", "txtDrive",    "txtFolder(0)",
+                           "txtFolder(1)", "txtFolder(2)",     "txtFolder(3)", "txtTaxRate",
+                           "txtShopName",  "txtShopAddress",   "cmdUpdate"};
+        QTest::newRow("Backtab goes back up")
+            << "txtShopName" << QStringList{"Backtab", "Backtab"} << QStringList{"txtTaxRate", "txtFolder(3)"};
+        QTest::newRow("a space and Enter in the shop name box")
+            << "txtShopName" << QStringList{" ", "\n", "Corner Shop", "\n"} << QStringList();
+        QTest::newRow("the rate typed after the last folder")
+            << "txtFolder(3)" << QStringList{"Tab", "8.25", " ", "\n", "Tab", " "}
+            << QStringList{"txtTaxRate", "txtShopName"};
+    }
+
+    void keyboard()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, visited);
+        RunningShop run;
+        QVERIFY(run.Start());
+        const QString before = WholeRow(run.shop);
+        ScreenDriver screen(run, Parameters);
+        screen.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.window));
+        screen.Find(start)->setFocus();
+        QStringList moves;
+        for (const QString& step : steps) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (step == u"Tab" || step == u"Backtab") {
+                QTest::keyClick(focus, step == u"Tab" ? Qt::Key_Tab : Qt::Key_Backtab);
+                moves << QApplication::focusWidget()->objectName();
+            } else if (step == u"\n") {
+                QTest::keyClick(focus, Qt::Key_Return);
+            } else {
+                QTest::keyClicks(focus, step);
+            }
+        }
+        QCOMPARE(moves, visited);
+        QVERIFY(screen.window->isVisible());  // nothing pressed Update
+        QCOMPARE(WholeRow(run.shop), before);
     }
 
     void folderWithACommaIsRefused_data()
