@@ -221,7 +221,13 @@ void frmItem::FlipGridColor()
 void frmItem::ExecAction()
 {
     lblMessage_->clear();
-    if (WaitsForRow()) return;
+    if (WaitsForRow()) {
+        // No item is selected, or no longer: the boxes show none, and
+        // there is nothing to store until a row is clicked.
+        cmdUpdate_->hide();
+        HideTexts();
+        return;
+    }
     const Action action = ChosenAction();
     if (action == Action::Change || action == Action::Delete || action == Action::Sell) {
         const BoundStatement item = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);

@@ -40,7 +40,10 @@ bool DescriptionBlank(const QString& text) { return TrimBlanks(text).isEmpty(); 
 
 void frmItem::cmdUpdate_Click()
 {
-    if (WaitsForRow()) return;
+    if (WaitsForRow()) {
+        lblMessage_->ShowFailure(QStringLiteral("Select an item first"));
+        return;
+    }
     if (!NormaliseDates()) return;
     LastEntry_ = EntryTexts();
     switch (ChosenAction()) {
