@@ -107,8 +107,7 @@ CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale)
     const SaleSums sums = SumSale(prices, sale.taxRate, sale.payments);
     if (!sums.covered) return {0, QStringLiteral("The payments do not cover the total of %1").arg(FormatCents(sums.total))};
     for (const CounterLine& line : sale.lines)
-        if (line.NeedsPrice())
-            return {0, QStringLiteral("Item %1 has no price: select its line and press Change price").arg(line.itemNo)};
+        if (line.NeedsPrice()) return {0, line.NoPriceText()};
 
     try {
         std::int64_t saleNo = 0;

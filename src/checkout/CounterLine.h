@@ -30,6 +30,11 @@ struct CounterLine {
     // An item taken in without a sale price is not sold for nothing: its
     // price has to be set at the counter first.
     bool NeedsPrice() const { return !newPrices && (scanned.salePrice.isNull() || price == 0); }
+    // Why a sale holding this line cannot be taken yet.
+    QString NoPriceText() const
+    {
+        return QStringLiteral("Item %1 has no price: select its line and press Change price").arg(itemNo);
+    }
 };
 
 }  // namespace mqt

@@ -181,9 +181,7 @@ bool frmCheckout::PriceEveryLine()
         ShowSale();
         const QString prompt = QStringLiteral("Item %1 has no price. Its price:").arg(lines_[i].itemNo);
         const PriceAnswer answer = AskLinePrice(lines_[i], prompt);
-        if (answer == PriceAnswer::Cancelled)
-            lblMessage_->ShowFailure(
-                QStringLiteral("Item %1 has no price: select its line and press Change price").arg(lines_[i].itemNo));
+        if (answer == PriceAnswer::Cancelled) lblMessage_->ShowFailure(lines_[i].NoPriceText());
         if (answer != PriceAnswer::Changed) return false;
     }
     return true;
