@@ -19,6 +19,26 @@ struct ItemColumnTable {
     int ReportColumnCount = 0;
 };
 
+// The twelve item columns by name, as the criteria language and the report
+// number them. Code reads a column by its name, never by a bare number.
+struct ItemColumn {
+    enum : int {
+        LastName = 1,
+        FirstName,
+        ItemDesc,
+        Category,
+        Subcategory,
+        CostPrice,
+        SalePrice,
+        DateAdded,
+        DateSold,
+        DatePaid,
+        PayRef,
+        Notes,
+    };
+};
+static_assert(ItemColumn::Notes == ItemColumnTable::Count);
+
 // One item record's column values 1 to 12 as the screens show them: empty for
 // a missing value, prices with two decimals, dates in the short date form.
 using ItemColumnValues = std::array<QString, ItemColumnTable::Count + 1>;
