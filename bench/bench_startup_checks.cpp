@@ -15,8 +15,8 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "store/Database.h"
-#include "store/IntegrityCheck.h"
-#include "store/OnlineBackup.h"
+#include "store/sqlite/IntegrityCheck.h"
+#include "store/sqlite/OnlineBackup.h"
 
 #include <QApplication>
 #include <QDir>

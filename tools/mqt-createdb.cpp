@@ -6,7 +6,7 @@
 #include "ToolArguments.h"
 #include "store/Connection.h"
 #include "store/NewDatabase.h"
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
     try {
         if (onServer) {
             mqt::Connection connection = mqt::Connection::OpenServer(arguments.parser.value(server));
-            mqt::CreateServerSchema(connection);
+            mqt::CreateShop(connection);
         } else {
             mqt::CreateDatabaseFile(files[0]);
         }

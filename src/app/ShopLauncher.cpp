@@ -5,6 +5,7 @@
 #include "common/Dialogs.h"
 #include "store/Database.h"
 #include "store/NewDatabase.h"
+#include "store/ShopFiles.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 
@@ -55,7 +56,7 @@ LaunchOutcome PrepareShop(const QString& shopFolder, const QString& helperFolder
         }
     }
     if (FolderHoldsShop(shopFolder)) return LaunchOutcome::Ready;
-    const QString database = shop.filePath(QStringLiteral("Marquill.mqt"));
+    const QString database = shop.filePath(QLatin1String(ShopFileName));
 
     const QString question = QStringLiteral("There is no shop in %1 yet.\nCreate an empty shop there?")
                                  .arg(QDir::toNativeSeparators(shopFolder));

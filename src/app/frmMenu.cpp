@@ -9,6 +9,7 @@
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
 #include "store/Migration.h"
+#include "store/ShopFiles.h"
 #include "store/StoreError.h"
 #include "utility/BackupRestore.h"
 #include "utility/ChargeRent.h"
@@ -99,14 +100,14 @@ frmMenu::~frmMenu()
 void frmMenu::Form_Load()
 {
     move(TwipsToPixels(200), TwipsToPixels(200));
-    shared_.DatabasePath = shared_.ProgramFolder + QStringLiteral("/Marquill.mqt");
+    shared_.DatabasePath = shared_.ProgramFolder + u'/' + QLatin1String(ShopFileName);
 
     shared_.database.OpenShop(shared_.ProgramFolder);
-    CheckDatabaseAtStartUp(shared_);
+    CheckDatabaseAtStartUp(shared_.database.connection(), shared_.ProgramFolder);
     shared_.Data1.DatabaseName(shared_.database);
     shared_.Data1.RecordSource(QStringLiteral("select * from params"));
     shared_.Data1.Refresh();
-    safetyCopyCheck_ = MakeDailySafetyCopy(shared_);
+    safetyCopyCheck_ = MakeDailySafetyCopy(CopyTools());
     // An older file is brought up to date once the day's copy holds it as it
     // was; the settings are read again with the fields it gained.
     MigrateSchema(shared_.database.connection());
@@ -117,6 +118,11 @@ void frmMenu::Form_Load()
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
     ChargeRent(shared_);
+}
+
+ShopCopyTools frmMenu::CopyTools()
+{
+    return {shared_.database, shared_.commands, shared_.dialogs, shared_.clock, shared_.ProgramFolder};
 }
 
 void frmMenu::StartSafetyCopyCheck()
@@ -160,10 +166,10 @@ void frmMenu::lblFunction_Click(int index)
     RunReportingErrors(shared_.dialogs, [this, index] {
         switch (index) {
         case 4:
-            BackupDatabase(shared_);
+            BackupDatabase(CopyTools(), shared_.Settings.Backup);
             break;
         case 5:
-            if (RestoreDatabase(shared_)) EndProgram();
+            if (RestoreDatabase(CopyTools(), shared_.Settings.Backup)) EndProgram();
             break;
         case 6:
             DeletePaidItems(shared_);

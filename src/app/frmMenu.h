@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Screens.h"
+#include "utility/ShopCopyTools.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -53,6 +54,8 @@ protected:
 
 private:
     void ReadSettings();
+    // What the safety copies, the backup and the restore work with.
+    ShopCopyTools CopyTools();
     // Closes the screens in a fixed order and then the menu, which ends the program.
     void EndProgram();
 

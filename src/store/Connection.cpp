@@ -4,19 +4,14 @@
 #include "store/Engine.h"
 #include "store/StoreError.h"
 
-#include <sqlite3.h>
-
 namespace mqt {
 
 Connection Connection::Open(const QString& path, bool create)
 {
-    Connection connection(OpenSqlite(path, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0)));
-    if (sqlite3_db_readonly(connection.Handle(), "main") == 1)
-        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
-    return connection;
+    return Connection(OpenSqlite(path, create ? FileAccess::Create : FileAccess::ReadWrite));
 }
 
-Connection Connection::OpenReadOnly(const QString& path) { return Connection(OpenSqlite(path, SQLITE_OPEN_READONLY)); }
+Connection Connection::OpenReadOnly(const QString& path) { return Connection(OpenSqlite(path, FileAccess::ReadOnly)); }
 
 Connection Connection::OpenServer(const QString& uri) { return Connection(OpenPostgres(uri)); }
 
@@ -32,9 +27,8 @@ ConnectionEngine& Connection::Engine() const
     return *engine_;
 }
 
-bool Connection::IsServer() const { return engine_ && engine_->IsServer(); }
 QString Connection::Describe() const { return engine_ ? engine_->Describe() : QString(); }
-sqlite3* Connection::Handle() const { return engine_ ? engine_->Handle() : nullptr; }
+std::shared_ptr<const ShopBackend> Connection::Backend() const { return Engine().Backend(); }
 void Connection::Close() { engine_.reset(); }
 
 void Connection::Execute(const QString& sql)

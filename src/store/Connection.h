@@ -8,11 +8,10 @@
 #include <optional>
 #include <string_view>
 
-struct sqlite3;
-
 namespace mqt {
 
 class ConnectionEngine;
+class ShopBackend;
 class StatementEngine;
 
 // How far a transaction is kept apart from the other tills' at the same time.
@@ -24,8 +23,8 @@ enum class Isolation {
     Serializable,
 };
 
-// An open connection to the shop's database: the SQLite file "Marquill.mqt",
-// or a PostgreSQL database on the shop's server. Statements are written once
+// An open connection to the shop's database: the shop file, or a PostgreSQL
+// database on the shop's server. Statements are written once
 // for both: plain SQL with "?" marks for the values. Closed when the object
 // goes.
 class Connection {
@@ -47,11 +46,11 @@ public:
     ~Connection();
 
     bool IsOpen() const { return engine_ != nullptr; }
-    bool IsServer() const;
     // The file's path, or the server URI without its password.
     QString Describe() const;
-    // The SQLite handle of a file connection; null for a server.
-    sqlite3* Handle() const;
+    // What differs between a shop file and a server shop, for this
+    // connection's shop; it stays usable after the connection is closed.
+    std::shared_ptr<const ShopBackend> Backend() const;
     void Close();
 
     // Runs one statement that returns no rows.

@@ -3,9 +3,8 @@
 
 #include "store/Connection.h"
 #include "store/Migration.h"
-#include "store/NewDatabase.h"
-#include "store/ServerSchema.h"
 #include "store/ServerUri.h"
+#include "store/ShopBackend.h"
 #include "store/ShopNumbering.h"
 #include "store/ShopRows.h"
 #include "store/StoreError.h"
@@ -27,9 +26,19 @@ void Tell(const Progress& progress, const QString& line)
 
 Connection OpenSource(const QString& from)
 {
-    if (IsServerUri(from)) return Connection::OpenServer(from);
+    if (NamesServerDatabase(from)) return Connection::OpenServer(from);
     if (!QFileInfo(from).isFile()) throw StoreError(QStringLiteral("%1 does not exist").arg(from));
     return Connection::Open(from);
+}
+
+bool HoldsShopTables(const Connection& source)
+{
+    try {
+        Statement(source, QStringLiteral("SELECT * FROM params LIMIT 0"));
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
 }
 
 // A source of another schema version would be copied wrongly or not at all;
@@ -37,7 +46,7 @@ Connection OpenSource(const QString& from)
 void RefuseSourceVersion(const Connection& source)
 {
     const int version = source.UserVersion();
-    if (source.IsServer() && version == 0)
+    if (version == 0 && !HoldsShopTables(source))
         throw StoreError(QStringLiteral("The database %1 holds no shop").arg(source.Describe()));
     if (version < CurrentSchemaVersion())
         throw StoreError(QStringLiteral("%1 is a shop of an older version of Marquill: start Marquill on it once to "
@@ -52,7 +61,7 @@ void RefuseUnknownFields(const Connection& source, const ShopTableLayout& table)
 {
     Statement all(source, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(table.name));
     // The file keeps a table's row id out of sight, unless a field is it.
-    const bool hiddenRowid = !source.IsServer() && table.fields.first() == u"rowid";
+    const bool hiddenRowid = source.Backend()->HidesRowIds() && table.fields.first() == u"rowid";
     if (all.ColumnCount() + (hiddenRowid ? 1 : 0) != table.fields.size())
         throw StoreError(QStringLiteral("The table %1 of %2 has fields that this version of Marquill does not "
                                         "know; nothing was copied")
@@ -121,14 +130,11 @@ void CompareTable(const Connection& source, const Connection& target, const Shop
 std::vector<CopiedTable> CopyInto(Connection& source, Connection& target, const Progress& progress)
 {
     // The source is read as one consistent state: the file is locked against
-    // writers, a server gives one snapshot to every chunk. The connection is
-    // the copy's own, so its session may read that way.
-    if (source.IsServer())
-        source.Execute(QStringLiteral(
-            "SET SESSION CHARACTERISTICS AS TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
+    // writers, a server gives one snapshot to every chunk.
+    source.Backend()->ReadAsOneSnapshot(source);
     Transaction reading(source);
     Transaction writing(target);
-    if (target.IsServer()) CreateServerSchemaInTransaction(target);
+    target.Backend()->CreateShopTables(target);
 
     for (const ShopTableLayout& table : ShopTableLayouts()) RefuseUnknownFields(source, table);
     std::vector<CopiedTable> copied;
@@ -151,13 +157,13 @@ std::vector<CopiedTable> CopyShop(const QString& from, const QString& to, const 
 {
     Connection source = OpenSource(from);
     RefuseSourceVersion(source);
-    if (IsServerUri(to)) {
+    if (NamesServerDatabase(to)) {
         Connection target = Connection::OpenServer(to);
         return CopyInto(source, target, progress);
     }
-    CreateDatabaseFile(to);  // refuses a file that exists
+    if (QFileInfo::exists(to)) throw StoreError(QStringLiteral("%1 already exists; it is left as it is").arg(to));
     try {
-        Connection target = Connection::Open(to);
+        Connection target = Connection::Open(to, true);
         return CopyInto(source, target, progress);
     } catch (const StoreError&) {
         QFile::remove(to);  // its connection is closed: the new file goes

@@ -15,8 +15,8 @@ struct CopiedTable {
 };
 
 // Copies a whole shop from one database to another: FROM and TO are each a
-// shop file's path or a server's URI (IsServerUri). Every table is copied with
-// its row ids, item and sale numbers, nulls, texts, exact doubles and dates,
+// shop file's path or a server's URI (NamesServerDatabase). Every table is
+// copied with its row ids, item and sale numbers, nulls, texts, exact doubles and dates,
 // and the numbering goes on where the source's would have: no item or sale
 // number is given twice.
 //

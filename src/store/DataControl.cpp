@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "store/Database.h"
 #include "store/FieldValue.h"
+#include "store/ShopBackend.h"
 #include "store/SqlDialect.h"
 #include "store/Connection.h"
 #include "store/StoreError.h"
@@ -55,7 +56,7 @@ struct PreparedSelect {
     {
         if (!database || !database->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
         return TranslateSelect(sql, database->clock().Today(), values,
-                               database->IsServer() ? SqlTarget::Postgres : SqlTarget::Sqlite,
+                               database->connection().Backend()->Dialect(),
                                database->HasRowVersions());
     }
 

@@ -9,20 +9,20 @@ namespace mqt {
 
 class Clock;
 
-// Whether a folder holds a shop: the file "Marquill.mqt", or the server file
-// "Marquill.server" that names the shop's database on a server.
+// Whether a folder holds a shop: the shop file, or the server file that
+// names the shop's database on a server (see ShopFiles.h).
 bool FolderHoldsShop(const QString& folder);
 
-// The shop's database: the file "Marquill.mqt" in the shop folder, or the
-// database on the shop's server that the folder's "Marquill.server" names.
-// One connection that the three record sources share.
+// The shop's database: the shop file in the shop folder, or the database on
+// the shop's server that the folder's server file names. One connection that
+// the three record sources share.
 class Database {
 public:
     explicit Database(const Clock& clock) : clock_(clock) {}
 
     // Opens the shop of a folder: its server database when the folder holds
-    // "Marquill.server", else its file "Marquill.mqt". Throws StoreError with
-    // the reason when it cannot be opened.
+    // the server file, else its shop file. Throws StoreError with the reason
+    // when it cannot be opened.
     void OpenShop(const QString& folder);
     // Opens the file; throws StoreError with the engine's text when it is
     // missing, read-only or cannot be opened. Nothing is created or changed,
@@ -34,11 +34,6 @@ public:
     void OpenServer(const QString& uri);
     void Close();
     bool IsOpen() const { return connection_.IsOpen(); }
-    // The file's path; empty for a server shop.
-    const QString& Path() const { return path_; }
-    bool IsServer() const { return !uri_.isEmpty(); }
-    // The server's URI as the shop folder gives it; empty for a file shop.
-    const QString& ServerUri() const { return uri_; }
 
     // Whether the shop's rows carry row versions yet: a shop of an older
     // version gains them when it is brought up to date at start-up.
@@ -48,9 +43,9 @@ public:
     const Clock& clock() const { return clock_; }
 
 private:
+    void Take(Connection connection);
+
     const Clock& clock_;
-    QString path_;
-    QString uri_;
     Connection connection_;
     bool rowVersions_ = false;  // once known to be there, never asked again
 };

@@ -23,9 +23,9 @@ public:
 class ConnectionEngine {
 public:
     virtual ~ConnectionEngine() = default;
-    virtual bool IsServer() const = 0;
     virtual QString Describe() const = 0;
-    virtual sqlite3* Handle() const { return nullptr; }
+    // What differs between a shop file and a server shop.
+    virtual std::shared_ptr<const ShopBackend> Backend() const = 0;
     virtual std::unique_ptr<StatementEngine> Prepare(const QString& sql) = 0;
     virtual QString LastError() const = 0;
     virtual int Changes() const = 0;
@@ -38,9 +38,18 @@ public:
     virtual void SetUserVersion(int version) = 0;
 };
 
-// Opens an SQLite file (Connection::Open and OpenReadOnly).
-std::unique_ptr<ConnectionEngine> OpenSqlite(const QString& path, int flags);
+enum class FileAccess { ReadWrite, Create, ReadOnly };
+
+// Opens an SQLite file (Connection::Open and OpenReadOnly); a file opened
+// for writing that can only be read is refused.
+std::unique_ptr<ConnectionEngine> OpenSqlite(const QString& path, FileAccess access);
 // Connects to a PostgreSQL server (Connection::OpenServer).
 std::unique_ptr<ConnectionEngine> OpenPostgres(const QString& uri);
+
+// Open a shop for the program (Database): the connection, made ready for
+// the shop and shown to hold a shop this program can read and write. Each
+// throws StoreError with the reason when it cannot be opened.
+Connection OpenShopFile(const QString& path);
+Connection OpenServerShop(const QString& uri);
 
 }  // namespace mqt

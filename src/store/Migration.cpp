@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Migration.h"
 
-#include "store/MigrationSteps.h"
 #include "store/Connection.h"
+#include "store/MigrationSteps.h"
+#include "store/ShopBackend.h"
 #include "store/StoreError.h"
 
 namespace mqt {
@@ -24,14 +25,8 @@ void MigrateSchema(Connection& connection)
 {
     RefuseNewerSchema(connection);
     if (SchemaVersion(connection) == CurrentSchemaVersion()) return;
-    const bool server = connection.IsServer();
-    if (server && SchemaVersion(connection) < ServerBaseVersion)
-        throw StoreError(QStringLiteral("The database %1 holds no shop of this Marquill's").arg(connection.Describe()));
-
     Transaction transaction(connection);
-    // Tills that start together bring the server's shop up to date one
-    // after the other; on a file the transaction holds the write lock.
-    if (server) connection.Execute(QStringLiteral("LOCK TABLE mqt_schema IN EXCLUSIVE MODE"));
+    connection.Backend()->BeginMigration(connection);
     // Read again inside the transaction: another program may have brought
     // the shop up to date in between.
     const int from = SchemaVersion(connection);
@@ -41,10 +36,10 @@ void MigrateSchema(Connection& connection)
 
 void ApplyStepsAfter(Connection& connection, int from)
 {
-    const bool server = connection.IsServer();
+    const std::shared_ptr<const ShopBackend> backend = connection.Backend();
     for (const MigrationStep& step : MigrationSteps()) {
         if (step.version <= from) continue;
-        (server ? step.applyOnServer : step.apply)(connection);
+        backend->ApplyStep(step, connection);
         connection.SetUserVersion(step.version);
     }
 }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/NewDatabase.h"
 
-#include "store/Migration.h"
-#include "store/Schema.h"
 #include "store/Connection.h"
+#include "store/ShopBackend.h"
 #include "store/StoreError.h"
 
 #include <QFile>
@@ -17,12 +16,18 @@ void CreateDatabaseFile(const QString& path)
         throw StoreError(QStringLiteral("%1 already exists; it is left as it is").arg(path));
     try {
         Connection connection = Connection::Open(path, true);
-        CreateSchema(connection);
-        MigrateSchema(connection);
+        CreateShop(connection);
     } catch (const StoreError&) {
         QFile::remove(path);  // the connection is closed: a half-made file goes
         throw;
     }
+}
+
+void CreateShop(Connection& connection)
+{
+    Transaction transaction(connection);
+    connection.Backend()->CreateShopTables(connection);
+    transaction.Commit();
 }
 
 }  // namespace mqt

@@ -95,6 +95,12 @@ bool AddedByMigration(const FieldDefinition& field)
 void CreateSchema(Connection& connection)
 {
     Transaction transaction(connection);
+    CreateFirstTables(connection);
+    transaction.Commit();
+}
+
+void CreateFirstTables(Connection& connection)
+{
     for (const TableDefinition& table : Tables()) {
         QStringList columns;
         for (const FieldDefinition& field : table.fields)
@@ -109,7 +115,6 @@ void CreateSchema(Connection& connection)
         connection.Execute(QStringLiteral("CREATE INDEX %1_names ON %1 (%2)")
                                .arg(table.name, columns.join(QStringLiteral(", "))));
     }
-    transaction.Commit();
 }
 
 }  // namespace mqt

@@ -44,7 +44,10 @@ const TableDefinition* FindTable(const QString& tableName);
 // older version may lack it.
 bool AddedByMigration(const FieldDefinition& field);
 
-// Creates the three tables and their lookup indexes in an empty database.
+// Creates the three tables and their lookup indexes in an empty database
+// file, as the first version of the shop had them.
 void CreateSchema(Connection& connection);
+// The same, inside the caller's transaction.
+void CreateFirstTables(Connection& connection);
 
 }  // namespace mqt

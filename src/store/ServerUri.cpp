@@ -16,7 +16,7 @@ std::optional<QString> ReadServerFile(const QString& folder)
     if (!file.open(QIODevice::ReadOnly))
         throw StoreError(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
     const QString uri = QString::fromUtf8(file.readLine()).trimmed();
-    if (!IsServerUri(uri))
+    if (!NamesServerDatabase(uri))
         throw StoreError(QStringLiteral("%1 does not hold a server address such as "
                                         "postgresql://shop@till1/marquill")
                              .arg(file.fileName()));
@@ -37,7 +37,7 @@ QString ShownUri(const QString& uri)
     return shown;
 }
 
-bool IsServerUri(const QString& text)
+bool NamesServerDatabase(const QString& text)
 {
     return text.startsWith(QLatin1String("postgresql://")) || text.startsWith(QLatin1String("postgres://"));
 }

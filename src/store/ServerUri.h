@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/ShopFiles.h"
+
 #include <QString>
 #include <optional>
 
 namespace mqt {
-
-// A server shop's folder holds this file: one line, the libpq connection URI
-// of the shop's database (postgresql://shop@till1/marquill). Passwords never
-// go in it: libpq reads them from ~/.pgpass or PGPASSWORD.
-inline constexpr const char* ServerFileName = "Marquill.server";
 
 // The URI in FOLDER's server file; nullopt when the folder has none. Throws
 // StoreError when the file is there but holds no URI or cannot be read.
@@ -19,6 +16,6 @@ std::optional<QString> ReadServerFile(const QString& folder);
 QString ShownUri(const QString& uri);
 
 // Whether a text names a server database rather than a file.
-bool IsServerUri(const QString& text);
+bool NamesServerDatabase(const QString& text);
 
 }  // namespace mqt

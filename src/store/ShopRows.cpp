@@ -3,7 +3,7 @@
 
 #include "store/Connection.h"
 #include "store/Schema.h"
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 
 namespace mqt {
 

@@ -29,7 +29,7 @@ struct TranslatedSelect {
 //  - "#m/d/yyyy#" date literals (a time of day may follow) become ISO texts;
 //  - column = 'text' ignores letter case for all letters;
 //  - "like" treats "*" as the only wildcard and ignores letter case (SQLite:
-//    the connection's like(), see RegisterDialectFunctions; PostgreSQL:
+//    the connection's own like(); PostgreSQL:
 //    ILIKE with the pattern's other characters escaped);
 //  - "order by" sorts texts without regard to case, equal texts kept together,
 //    nulls first (as SQLite puts them); on PostgreSQL, rows whose terms tie
@@ -54,8 +54,5 @@ bool LikeMatches(const QString& pattern, const QString& value);
 
 // The case-folded form in which texts are compared.
 QString FoldCase(const QString& text);
-
-// Installs like() and mqt_fold() on a connection.
-void RegisterDialectFunctions(Connection& connection);
 
 }  // namespace mqt

@@ -2,15 +2,10 @@
 #include "store/TillLock.h"
 
 #include "store/Connection.h"
+#include "store/ShopBackend.h"
 
 namespace mqt {
 
-void HoldTillLock(Connection& connection, TillLock lock)
-{
-    if (!connection.IsServer()) return;
-    Statement take(connection, QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
-    take.Bind(1, qint64(lock));
-    take.Step();
-}
+void HoldTillLock(Connection& connection, TillLock lock) { connection.Backend()->HoldTillLock(connection, lock); }
 
 }  // namespace mqt

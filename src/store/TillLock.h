@@ -16,8 +16,7 @@ enum class TillLock : std::int64_t {
 // Inside a transaction: waits until no other till holds the lock and then
 // holds it until the transaction ends, so the other tills' work under the
 // same lock has been committed before this one reads anything. On a file the
-// transaction's write lock already keeps every other program out, so nothing
-// more is done.
+// transaction's write lock already keeps every other program out.
 void HoldTillLock(Connection& connection, TillLock lock);
 
 }  // namespace mqt

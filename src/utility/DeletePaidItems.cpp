@@ -59,7 +59,8 @@ void DeletePaidItems(SharedValues& shared)
         const QString changed = QStringLiteral("The paid items changed at another till or screen since they were "
                                                "counted.\n");
         if (shared.dialogs.AskYesNo(recounted ? changed + question : question) != Yes) return;
-        if (!copied && !SafetyCopyBefore(shared, SafetyReason::BeforePurge)) return;
+        if (!copied && !SafetyCopyBefore({shared.database, shared.commands, shared.dialogs, shared.clock, shared.ProgramFolder},
+                                      SafetyReason::BeforePurge)) return;
         copied = true;
 
         qint64 deleted = 0;

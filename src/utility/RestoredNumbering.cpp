@@ -2,7 +2,7 @@
 #include "utility/RestoredNumbering.h"
 
 #include "documents/CounterFiles.h"
-#include "shell/SharedValues.h"
+#include "store/Database.h"
 #include "store/Migration.h"
 #include "store/StoreError.h"
 
@@ -12,19 +12,19 @@
 
 namespace mqt {
 
-ShopNumbering NumbersGivenOut(SharedValues& shared)
+ShopNumbering NumbersGivenOut(const Connection& connection, const QString& shopFolder)
 {
-    ShopNumbering given = ReadNumbering(shared.database.connection());
-    given.lastSaleNo = std::max(given.lastSaleNo, HighestReceiptNumber(shared.ProgramFolder));
+    ShopNumbering given = ReadNumbering(connection);
+    given.lastSaleNo = std::max(given.lastSaleNo, HighestReceiptNumber(shopFolder));
     return given;
 }
 
-QString ContinueRestoredNumbering(SharedValues& shared, const ShopNumbering& given)
+QString ContinueRestoredNumbering(Database& database, const QString& shopFolder, const ShopNumbering& given)
 {
     try {
-        shared.database.OpenShop(shared.ProgramFolder);
-        const auto close = qScopeGuard([&shared] { shared.database.Close(); });
-        Connection& connection = shared.database.connection();
+        database.OpenShop(shopFolder);
+        const auto close = qScopeGuard([&database] { database.Close(); });
+        Connection& connection = database.connection();
         // A copy made before the shop had item and sale numbers gets them
         // now, so that they can go on past those given out.
         MigrateSchema(connection);

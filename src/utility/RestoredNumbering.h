@@ -7,7 +7,8 @@
 
 namespace mqt {
 
-class SharedValues;
+class Connection;
+class Database;
 
 // A restore brings back an older shop, whose numbering stands where it stood
 // then. The item and sale numbers given out since must not be given again:
@@ -16,11 +17,11 @@ class SharedValues;
 // The numbers the open shop has given out: its own numbering, and the sale
 // numbers of the receipt files in the shop folder. Read before the restore
 // replaces the shop. Throws StoreError when the shop cannot be read.
-ShopNumbering NumbersGivenOut(SharedValues& shared);
+ShopNumbering NumbersGivenOut(const Connection& connection, const QString& shopFolder);
 
-// After the restore: opens the restored shop, brings a copy of an older
+// After the restore: opens the restored shop of the folder, brings a copy of an older
 // version up to date, makes its numbering go on past `given`, and closes it
 // again. Returns why it could not, empty when it did.
-QString ContinueRestoredNumbering(SharedValues& shared, const ShopNumbering& given);
+QString ContinueRestoredNumbering(Database& database, const QString& shopFolder, const ShopNumbering& given);
 
 }  // namespace mqt

@@ -3,11 +3,10 @@
 
 #include "common/Clock.h"
 #include "common/Dialogs.h"
-#include "shell/SharedValues.h"
-#include "store/IntegrityCheck.h"
-#include "store/OnlineBackup.h"
+#include "shell/BusyCursor.h"
+#include "store/Database.h"
+#include "store/ShopBackend.h"
 #include "store/StoreError.h"
-#include "utility/ServerDump.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,47 +24,18 @@ void RemoveOldCopies(const QString& folder, const QDateTime& now)
     for (const QString& name : SafetyCopiesToRemove(FilesIn(folder), now)) QFile::remove(folder + u'/' + name);
 }
 
-QString SafetyFolder(const SharedValues& shared) { return shared.ProgramFolder + QStringLiteral("/safety"); }
+QString SafetyFolder(const QString& shopFolder) { return shopFolder + QStringLiteral("/safety"); }
 
 // The program ends after this message, so the way back is a plain file copy.
-QString Damage(const SharedValues& shared, const QString& findings)
+QString Damage(const QString& shopFolder, const QString& database, const QString& findings)
 {
-    const QString folder = SafetyFolder(shared);
+    const QString folder = SafetyFolder(shopFolder);
     const std::optional<QString> newest = NewestSafetyCopy(FilesIn(folder));
-    return QStringLiteral("The database %1 is damaged and was left as it is:\n").arg(shared.DatabasePath) + findings +
-           u'\n' +
+    return QStringLiteral("The database %1 is damaged and was left as it is:\n").arg(database) + findings + u'\n' +
            (newest ? QStringLiteral("The newest safety copy is %1/%2. To go back to it, copy it over %3 while the "
                                     "program is closed.")
-                         .arg(folder, *newest, shared.DatabasePath)
+                         .arg(folder, *newest, database)
                    : QStringLiteral("There is no safety copy in %1.").arg(folder));
-}
-
-// A file shop's copies are database files, a server shop's are dumps.
-const char* CopyExtension(const SharedValues& shared)
-{
-    return shared.database.IsServer() ? DumpFileExtension : DatabaseFileExtension;
-}
-
-// Writes the copy into the working file: the engine's online backup of the
-// database file, or pg_dump of the server's database. Returns why it could
-// not, empty when it did.
-QString WriteCopy(SharedValues& shared, const QString& working)
-{
-    if (shared.database.IsServer()) return DumpDatabase(shared.commands, shared.database.ServerUri(), working);
-    QFile::setPermissions(working, QFileInfo(shared.DatabasePath).permissions());
-    try {
-        CopyDatabase(shared.database.connection(), working);
-    } catch (const StoreError& error) {
-        return error.Message();
-    }
-    return {};
-}
-
-// The full check of a copy: PRAGMA integrity_check of a database file, the
-// list of tables of a dump.
-QString CheckCopy(SharedValues& shared, const QString& copy)
-{
-    return shared.database.IsServer() ? DumpFindings(shared.commands, copy) : IntegrityCheckFindings(copy);
 }
 
 // Gives the copy its name: the first of the copies of that second that is
@@ -92,9 +62,9 @@ QString CheckFailed(const QString& findings) { return QStringLiteral("The copy f
 // Makes a safety copy named by the clock's time, and with `checkNow` checks
 // it before it takes its name. Returns why it could not be made, empty when
 // it was; `copy` is its path.
-QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow, QString& copy)
+QString MakeSafetyCopy(const ShopCopyTools& tools, SafetyReason reason, bool checkNow, QString& copy)
 {
-    const QString folder = SafetyFolder(shared);
+    const QString folder = SafetyFolder(tools.shopFolder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return QStringLiteral("The folder %1 cannot be created").arg(folder);
 
@@ -102,14 +72,20 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow,
     // created new, so that a copy that fails half-way never looks like a
     // safety copy and no other copy's working file is ever touched. It is
     // removed on every way out but the rename.
-    const QDateTime now = shared.clock.Now();
+    const QDateTime now = tools.clock.Now();
     QTemporaryFile working(folder + QStringLiteral("/Marquill-XXXXXX.part"));
     if (!working.open()) return QStringLiteral("A file cannot be created in %1: %2").arg(folder, working.errorString());
     working.close();
-    if (const QString fault = WriteCopy(shared, working.fileName()); !fault.isEmpty()) return fault;
-    const QString findings = checkNow ? CheckCopy(shared, working.fileName()) : QString();
-    if (!findings.isEmpty()) return CheckFailed(findings);
-    const char* extension = CopyExtension(shared);
+    const Connection& connection = tools.database.connection();
+    const std::shared_ptr<const ShopBackend> backend = connection.Backend();
+    {
+        const BusyCursor busy;
+        if (const QString fault = backend->WriteCopy(connection, tools.commands, working.fileName()); !fault.isEmpty())
+            return fault;
+        const QString findings = checkNow ? backend->CheckOfCopies(tools.commands)(working.fileName()) : QString();
+        if (!findings.isEmpty()) return CheckFailed(findings);
+    }
+    const char* extension = backend->CopySuffix();
     copy = TakeFreeName(working, folder, now, reason, extension);
     if (copy.isEmpty())
         return QStringLiteral("%1 cannot be written").arg(folder + u'/' + NameSafetyCopy(now, reason, 1, extension));
@@ -117,59 +93,54 @@ QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason, bool checkNow,
     return {};
 }
 
-QString MakeSafetyCopy(SharedValues& shared, SafetyReason reason)
+QString MakeSafetyCopy(const ShopCopyTools& tools, SafetyReason reason)
 {
     QString copy;
-    return MakeSafetyCopy(shared, reason, true, copy);
+    return MakeSafetyCopy(tools, reason, true, copy);
 }
 
-void ShowNoDailyCopy(SharedValues& shared, const QString& fault)
+void ShowNoDailyCopy(Dialogs& dialogs, const QString& fault)
 {
-    shared.dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
+    dialogs.ShowError(QStringLiteral("Safety copy not made - the program goes on without one\n") + fault);
 }
 
 }  // namespace
 
-void CheckDatabaseAtStartUp(SharedValues& shared)
+void CheckDatabaseAtStartUp(const Connection& connection, const QString& shopFolder)
 {
-    // The server looks after its own pages.
-    if (shared.database.IsServer()) return;
-    const QString findings = QuickCheckFindings(shared.database.connection());
-    if (!findings.isEmpty()) throw StoreError(Damage(shared, findings));
+    const QString findings = connection.Backend()->StartUpFindings(connection);
+    if (!findings.isEmpty()) throw StoreError(Damage(shopFolder, connection.Describe(), findings));
 }
 
-std::unique_ptr<SafetyCopyCheck> MakeDailySafetyCopy(SharedValues& shared)
+std::unique_ptr<SafetyCopyCheck> MakeDailySafetyCopy(const ShopCopyTools& tools)
 {
-    if (HasDailyCopy(FilesIn(SafetyFolder(shared)), shared.clock.Today())) return nullptr;
-    // A dump's list of tables is read in a moment, so a server shop's copy
-    // is checked at once; a file's full check reads every page and runs
-    // beside the menu.
-    const bool server = shared.database.IsServer();
+    if (HasDailyCopy(FilesIn(SafetyFolder(tools.shopFolder)), tools.clock.Today())) return nullptr;
+    // A check that takes a moment runs at once; one that reads every page
+    // of the copy runs beside the menu.
+    const std::shared_ptr<const ShopBackend> backend = tools.database.connection().Backend();
+    const bool checkNow = backend->ChecksCopiesAtOnce();
     QString copy;
-    const QString fault = MakeSafetyCopy(shared, SafetyReason::Daily, server, copy);
-    if (!fault.isEmpty()) ShowNoDailyCopy(shared, fault);
-    if (!fault.isEmpty() || server) return nullptr;
+    const QString fault = MakeSafetyCopy(tools, SafetyReason::Daily, checkNow, copy);
+    if (!fault.isEmpty()) ShowNoDailyCopy(tools.dialogs, fault);
+    if (!fault.isEmpty() || checkNow) return nullptr;
     // Older copies go only once this one has shown that it is sound.
-    return std::make_unique<SafetyCopyCheck>(copy, [&shared, made = shared.clock.Now()](const QString& findings) {
-        if (findings.isEmpty()) RemoveOldCopies(SafetyFolder(shared), made);
-        else ShowNoDailyCopy(shared, CheckFailed(findings));
-    });
+    return std::make_unique<SafetyCopyCheck>(
+        copy, backend->CheckOfCopies(tools.commands),
+        [&dialogs = tools.dialogs, folder = SafetyFolder(tools.shopFolder), made = tools.clock.Now()](
+            const QString& findings) {
+            if (findings.isEmpty()) RemoveOldCopies(folder, made);
+            else ShowNoDailyCopy(dialogs, CheckFailed(findings));
+        });
 }
 
-QString DamageInCopy(const QString& copy)
+bool SafetyCopyBefore(const ShopCopyTools& tools, SafetyReason reason)
 {
-    const QString findings = IntegrityCheckFindings(copy);
-    return findings.isEmpty() ? QString() : copy + QStringLiteral(" is damaged:\n") + findings;
-}
-
-bool SafetyCopyBefore(SharedValues& shared, SafetyReason reason)
-{
-    const QString fault = MakeSafetyCopy(shared, reason);
+    const QString fault = MakeSafetyCopy(tools, reason);
     if (fault.isEmpty()) return true;
-    shared.dialogs.ShowError((reason == SafetyReason::BeforeRestore
-                                  ? QStringLiteral("Safety copy not made - nothing restored\n")
-                                  : QStringLiteral("Safety copy not made - no items deleted\n")) +
-                             fault);
+    tools.dialogs.ShowError((reason == SafetyReason::BeforeRestore
+                                 ? QStringLiteral("Safety copy not made - nothing restored\n")
+                                 : QStringLiteral("Safety copy not made - no items deleted\n")) +
+                            fault);
     return false;
 }
 

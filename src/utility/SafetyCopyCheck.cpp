@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "utility/SafetyCopyCheck.h"
 
-#include "store/IntegrityCheck.h"
-
 #include <QFile>
 
 namespace mqt {
 
-SafetyCopyCheck::SafetyCopyCheck(QString copy, std::function<void(const QString&)> checked)
-    : copy_(std::move(copy)), checked_(std::move(checked))
+SafetyCopyCheck::SafetyCopyCheck(QString copy, CopyCheck check, std::function<void(const QString&)> checked)
+    : copy_(std::move(copy)), check_(std::move(check)), checked_(std::move(checked))
 {
 }
 
@@ -18,7 +16,7 @@ SafetyCopyCheck::~SafetyCopyCheck()
     if (worker_.joinable()) worker_.join();
     // A start-up that failed before the menu showed never started the
     // check; the copy is checked now, before it is left as a safety copy.
-    else findings_ = IntegrityCheckFindings(copy_);
+    else findings_ = check_(copy_);
     // Finish never runs now: the event it was sent in goes with this object.
     if (!findings_.isEmpty()) QFile::remove(copy_);
 }
@@ -27,7 +25,7 @@ void SafetyCopyCheck::Start()
 {
     if (worker_.joinable() || finished_) return;
     worker_ = std::thread([this] {
-        findings_ = IntegrityCheckFindings(copy_);
+        findings_ = check_(copy_);
         QMetaObject::invokeMethod(this, &SafetyCopyCheck::Finish, Qt::QueuedConnection);
     });
 }

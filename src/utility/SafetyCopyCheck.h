@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/ShopBackend.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -9,9 +11,8 @@
 namespace mqt {
 
 // The full check of a safety copy, run on a worker thread so that the user
-// need not wait for it: PRAGMA integrity_check reads every page of the copy,
-// seconds on a large shop. The worker opens the copy read-only on a
-// connection of its own and touches nothing else. A copy that fails the
+// need not wait for it: a file's check reads every page of the copy, seconds
+// on a large shop. The check touches nothing but the copy. A copy that fails the
 // check is deleted. When the check ends, `checked` runs on the thread that
 // started it, with the findings (empty when the copy is sound); when the
 // check is destroyed first, it waits for the worker (or, when it was never
@@ -19,7 +20,7 @@ namespace mqt {
 class SafetyCopyCheck final : public QObject {
     Q_OBJECT
 public:
-    SafetyCopyCheck(QString copy, std::function<void(const QString& findings)> checked);
+    SafetyCopyCheck(QString copy, CopyCheck check, std::function<void(const QString& findings)> checked);
     ~SafetyCopyCheck() override;
 
     void Start();
@@ -28,6 +29,7 @@ private:
     void Finish();
 
     QString copy_;
+    CopyCheck check_;
     std::function<void(const QString&)> checked_;
     std::thread worker_;
     QString findings_;  // written by the worker, read once it has ended

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/ShopFiles.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -24,16 +26,12 @@ struct SafetyCopyName {
     int number = 1;  // of the copies made in that second
 };
 
-// The file endings of a file shop's copies and a server shop's dumps.
-inline constexpr const char* DatabaseFileExtension = "mqt";
-inline constexpr const char* DumpFileExtension = "dump";
-
 inline constexpr int DailyCopiesKept = 14;
 inline constexpr int BeforeStepCopyDays = 90;
 
 // The file name of the `number`th copy made at `made` for `reason`.
 QString NameSafetyCopy(const QDateTime& made, SafetyReason reason, int number = 1,
-                       const char* extension = DatabaseFileExtension);
+                       const char* extension = ShopFileSuffix);
 
 // What a file name says about its copy; empty for any other file.
 std::optional<SafetyCopyName> ReadSafetyCopyName(const QString& fileName);

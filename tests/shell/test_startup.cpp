@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include <sqlite3.h>
+#include "store/sqlite/SqliteConnection.h"
 
 using namespace mqt;
 
@@ -125,7 +125,7 @@ private slots:
         {
             // Another SQLite tool: WAL mode, a change still in the -wal file.
             Connection other = Connection::Open(path);
-            sqlite3_db_config(other.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            sqlite3_db_config(SqliteHandle(other), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
             other.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
             other.Execute(QStringLiteral("INSERT INTO consignor (LastName) VALUES ('Jones')"));
         }

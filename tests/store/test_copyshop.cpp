@@ -7,7 +7,7 @@
 #include "store/CopyShop.h"
 #include "store/NewDatabase.h"
 #include "store/Schema.h"
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 #include "store/StoreError.h"
 #include "support/TestServer.h"
 #include "support/TempShop.h"
@@ -201,7 +201,7 @@ private slots:
         if (target.startsWith(u"server")) to = Server();
         if (target == u"server with shop") {
             Connection shop = Connection::OpenServer(to);
-            CreateServerSchema(shop);
+            CreateShop(shop);
             Run(shop, "INSERT INTO consignor (LastName, FirstName) VALUES ('Kept', 'As is')");
         }
         const QStringList before = target == u"file" || target == u"server with shop" ? Dump(Open(to)) : QStringList();

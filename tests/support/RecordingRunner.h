@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/CommandRunner.h"
-#include "utility/ServerDump.h"
+#include "store/postgres/ServerDump.h"
 
 #include <QList>
 #include <functional>

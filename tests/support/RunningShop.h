@@ -31,6 +31,12 @@ struct RunningShop {
         return program->Start();
     }
     SharedValues& Shared() { return program->Shared(); }
+    // What the running program's copies, backup and restore work with.
+    ShopCopyTools CopyTools()
+    {
+        SharedValues& shared = Shared();
+        return {shared.database, shared.commands, shared.dialogs, shared.clock, shared.ProgramFolder};
+    }
     // Puts the real helper commands of backup and restore into the shop
     // folder, and lets every command run.
     void InstallHelperCommands()

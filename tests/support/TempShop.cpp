@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TempShop.h"
 
-#include "store/Migration.h"
+#include "store/NewDatabase.h"
 #include "store/Schema.h"
-#include "store/ServerSchema.h"
 #include "store/ServerUri.h"
 #include "support/TestServer.h"
 
@@ -24,13 +23,12 @@ TempShop::TempShop(bool createDatabase)
         serverUri_ = CreateTestDatabase();
         if (createDatabase) {
             Connection connection = Connection::OpenServer(serverUri_);
-            CreateServerSchema(connection);
+            CreateShop(connection);
             WriteServerFile();
         }
     } else if (createDatabase) {
         Connection connection = Connection::Open(DatabasePath(), true);
-        CreateSchema(connection);
-        MigrateSchema(connection);
+        CreateShop(connection);
     }
 }
 

@@ -2,7 +2,7 @@
 #include "support/TestServer.h"
 
 #include "store/Connection.h"
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "support/TestServer.h"
 #include "utility/BackupLocation.h"
 #include "utility/BackupRestore.h"
-#include "utility/ServerBackup.h"
+#include "store/ShopFiles.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -140,7 +140,7 @@ private slots:
         SetLocation(run, location);
         run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"));
         QVERIFY(run.Start());
-        BackupDatabase(run.Shared(), rootInTmp ? tmp.path() : QStringLiteral("/"));
+        BackupDatabase(run.CopyTools(), run.Shared().Settings.Backup, rootInTmp ? tmp.path() : QStringLiteral("/"));
 
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + folder});
@@ -365,7 +365,7 @@ private slots:
         run.Menu().lblFunction_Click(4);
 
         QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + tmp.path()});
-        const QString backup = QLatin1String(test::ServerEngineWanted() ? ServerBackupName : "Marquill.mqt");
+        const QString backup = QLatin1String(test::ServerEngineWanted() ? ServerBackupName : ShopFileName);
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
                  (QStringList{backup, "test"}));
         QCOMPARE(test::FileContents(notes.fileName()), QByteArray("the shop's own notes"));

@@ -6,7 +6,7 @@
 #include "store/Schema.h"
 #include "support/RunningShop.h"
 #include "support/TestServer.h"
-#include "utility/ServerBackup.h"
+#include "store/ShopFiles.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -130,7 +130,7 @@ private slots:
         QVERIFY(!run.Shared().database.IsOpen());
         QCOMPARE(run.shop.Column(QStringLiteral("select ItemDesc from item where substr(ItemDesc, 1, 5) = 'since'")),
                  QStringList());
-        QCOMPARE(QFileInfo::exists(backup.path() + u'/' + QLatin1String(server ? ServerBackupName : "Marquill.mqt")),
+        QCOMPARE(QFileInfo::exists(backup.path() + u'/' + QLatin1String(server ? ServerBackupName : ShopFileName)),
                  true);
 
         // The program starts again on the restored shop; the next item and

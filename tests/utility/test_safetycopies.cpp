@@ -2,7 +2,7 @@
 // Safety copies: their names and rotation, the copies made at start-up and
 // before a restore or a purge, and the database check at start-up.
 
-#include "store/IntegrityCheck.h"
+#include "store/sqlite/IntegrityCheck.h"
 #include "support/RunningShop.h"
 #include "utility/BackupRestore.h"
 #include "utility/SafetyCopies.h"
@@ -108,11 +108,11 @@ private slots:
             << Dailies(13) + QStringList{NameSafetyCopy(Now.addDays(-13), SafetyReason::Daily, 2), Daily(13)}
             << QStringList{Daily(13)};
         QTest::newRow("a server shop's dumps count with the file's copies")
-            << Dailies(14) + QStringList{NameSafetyCopy(Now.addSecs(60), SafetyReason::Daily, 1, DumpFileExtension)}
+            << Dailies(14) + QStringList{NameSafetyCopy(Now.addSecs(60), SafetyReason::Daily, 1, DumpFileSuffix)}
             << QStringList{Daily(13)};
         QTest::newRow("a dump made before a purge is kept 90 days")
-            << QStringList{NameSafetyCopy(Now.addDays(-91), SafetyReason::BeforePurge, 1, DumpFileExtension),
-                           NameSafetyCopy(Now.addDays(-89), SafetyReason::BeforePurge, 1, DumpFileExtension)}
+            << QStringList{NameSafetyCopy(Now.addDays(-91), SafetyReason::BeforePurge, 1, DumpFileSuffix),
+                           NameSafetyCopy(Now.addDays(-89), SafetyReason::BeforePurge, 1, DumpFileSuffix)}
             << QStringList{"Marquill-2026-09-07-100000-before-purge.dump"};
         QTest::newRow("other files stay")
             << Dailies(15) + QStringList{"Marquill.mqt", "notes.txt", Daily(300) + ".part", "Marquill-2020-02-30-093000.mqt",

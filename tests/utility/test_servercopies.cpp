@@ -7,8 +7,9 @@
 #include "support/RunningShop.h"
 #include "support/TestServer.h"
 #include "utility/BackupRestore.h"
-#include "utility/ServerBackup.h"
-#include "utility/ServerDump.h"
+#include "store/ShopBackend.h"
+#include "store/ShopFiles.h"
+#include "store/postgres/ServerDump.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -89,7 +90,7 @@ void StartServerShop(test::RunningShop& run, const QString& backup)
                   {Location(backup)});
     run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"));
     QVERIFY(run.Start());
-    QVERIFY(run.Shared().database.IsServer());
+    QCOMPARE(run.Shared().database.connection().Backend()->Dialect(), SqlTarget::Postgres);
     run.dialogs.Clear();
 }
 
@@ -189,7 +190,7 @@ private slots:
         std::vector<Connection> tills;
         for (int i = 0; i < others; ++i) tills.push_back(shop.Connect());
         // The sessions that made the shop end in a moment.
-        QTRY_COMPARE(OtherTills(mine), hosts);
+        QTRY_COMPARE(mine.Backend()->OtherTills(mine), hosts);
     }
 
     void backupThenRestoreBringsBackAChangedRow()
@@ -283,7 +284,7 @@ private slots:
         Write(last, "yesterday's backup");
         for (QString* text : {&error, &reason}) {
             text->replace(QStringLiteral("<tmp>"), backup.path());
-            text->replace(QStringLiteral("<uri>"), ShownUri(run.Shared().database.ServerUri()));
+            text->replace(QStringLiteral("<uri>"), ShownUri(run.shop.ServerUri()));
         }
         run.runner.script = clients;
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/IntegrityCheck.h"
+#include "store/sqlite/IntegrityCheck.h"
 
 #include "store/Connection.h"
 #include "store/StoreError.h"

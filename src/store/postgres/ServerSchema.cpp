@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 
 #include "store/Connection.h"
 #include "store/Migration.h"
@@ -70,13 +70,6 @@ const QStringList& ShopTableNames()
     static const QStringList names = {QStringLiteral("params"), QStringLiteral("consignor"), QStringLiteral("item"),
                                       QStringLiteral("sale"),   QStringLiteral("sale_line"), QStringLiteral("sale_payment")};
     return names;
-}
-
-void CreateServerSchema(Connection& connection)
-{
-    Transaction transaction(connection);
-    CreateServerSchemaInTransaction(connection);
-    transaction.Commit();
 }
 
 void CreateServerSchemaInTransaction(Connection& connection)

@@ -9,9 +9,8 @@ class CommandRunner;
 
 // The PostgreSQL client programs that copy a server shop (Debian's
 // postgresql-client, found on the PATH), started through the helper-command
-// seam and waited for under the busy cursor. pg_dump writes the whole
-// database into one file of its custom format; pg_restore lists such a file
-// and loads it back. Each gives why it failed, empty when it succeeded; a
+// seam and waited for. pg_dump writes the whole database into one file of
+// its custom format; pg_restore lists such a file and loads it back. Each gives why it failed, empty when it succeeded; a
 // program that cannot be started is named with the package that brings it.
 inline constexpr const char* DumpProgram = "pg_dump";
 inline constexpr const char* RestoreProgram = "pg_restore";

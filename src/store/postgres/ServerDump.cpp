@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "utility/ServerDump.h"
+#include "store/postgres/ServerDump.h"
 
 #include "common/CommandRunner.h"
-#include "shell/BusyCursor.h"
-#include "store/ServerSchema.h"
+#include "store/postgres/ServerSchema.h"
 #include "store/ServerUri.h"
 
 #include <QFile>
@@ -20,7 +19,6 @@ constexpr int ListTimeoutMs = 60 * 1000;
 
 QString Run(CommandRunner& commands, const char* program, const QStringList& arguments, int timeoutMs)
 {
-    const BusyCursor busy;
     const CommandResult result = commands.Run(QLatin1String(program), arguments, timeoutMs);
     if (result.Succeeded()) return {};
     if (!result.started) return QStringLiteral("%1 is not installed: install postgresql-client").arg(program);

@@ -1,41 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The SQLite engine: the shop's database as the file "Marquill.mqt".
-#include "store/Engine.h"
-#include "store/StoreError.h"
+// The SQLite engine: the shop's database as one file.
+#include "store/sqlite/SqliteConnection.h"
 
-#include <sqlite3.h>
+#include "store/StoreError.h"
+#include "store/sqlite/SqliteShop.h"
 
 #include <utility>
 
 namespace mqt {
 
 namespace {
-
-class SqliteConnection final : public ConnectionEngine {
-public:
-    SqliteConnection(sqlite3* handle, const QString& path) : handle_(handle), path_(path) {}
-    ~SqliteConnection() override { sqlite3_close_v2(handle_); }
-
-    bool IsServer() const override { return false; }
-    QString Describe() const override { return path_; }
-    sqlite3* Handle() const override { return handle_; }
-    std::unique_ptr<StatementEngine> Prepare(const QString& sql) override;
-    QString LastError() const override { return QString::fromUtf8(sqlite3_errmsg(handle_)); }
-    int Changes() const override { return sqlite3_changes(handle_); }
-    // The write lock is taken at the start, so that two programs never both
-    // read, then both write.
-    void Begin(Isolation) override { Run(QStringLiteral("BEGIN IMMEDIATE")); }
-    void Commit() override { Run(QStringLiteral("COMMIT")); }
-    void Rollback() noexcept override;
-    int UserVersion() override;
-    void SetUserVersion(int version) override;
-
-private:
-    void Run(const QString& sql);
-
-    sqlite3* handle_;
-    QString path_;
-};
 
 class SqliteStatement final : public StatementEngine {
 public:
@@ -129,6 +103,13 @@ std::optional<std::string_view> SqliteStatement::ColumnUtf8(int column) const
     return std::string_view(text, std::size_t(sqlite3_column_bytes(handle_, column)));
 }
 
+}  // namespace
+
+SqliteConnection::SqliteConnection(sqlite3* handle, const QString& path)
+    : handle_(handle), path_(path), backend_(std::make_shared<SqliteShop>(path))
+{
+}
+
 std::unique_ptr<StatementEngine> SqliteConnection::Prepare(const QString& sql)
 {
     return std::make_unique<SqliteStatement>(*this, sql);
@@ -157,10 +138,18 @@ int SqliteConnection::UserVersion()
 
 void SqliteConnection::SetUserVersion(int version) { Run(QStringLiteral("PRAGMA user_version = %1").arg(version)); }
 
-}  // namespace
-
-std::unique_ptr<ConnectionEngine> OpenSqlite(const QString& path, int flags)
+sqlite3* SqliteHandle(const Connection& connection)
 {
+    const auto* file = dynamic_cast<const SqliteConnection*>(&connection.Engine());
+    if (!file) throw StoreError(QStringLiteral("Only a shop file can be copied page by page"));
+    return file->Handle();
+}
+
+std::unique_ptr<ConnectionEngine> OpenSqlite(const QString& path, FileAccess access)
+{
+    const int flags = access == FileAccess::ReadOnly ? SQLITE_OPEN_READONLY
+                      : access == FileAccess::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                                     : SQLITE_OPEN_READWRITE;
     sqlite3* handle = nullptr;
     const QByteArray file = path.toUtf8();
     // One thread uses a connection: no locking around every call.
@@ -173,6 +162,9 @@ std::unique_ptr<ConnectionEngine> OpenSqlite(const QString& path, int flags)
     }
     sqlite3_busy_timeout(handle, 5000);
     sqlite3_extended_result_codes(handle, 1);
+    if (access != FileAccess::ReadOnly && sqlite3_db_readonly(handle, "main") == 1)
+        throw StoreError(QStringLiteral("Cannot open the database %1: the file is read-only").arg(path));
+    RegisterDialectFunctions(handle);
     return connection;
 }
 

@@ -12,8 +12,8 @@ class Connection;
 // sorted by code point, and letter case folded for all letters.
 QString CreateDatabaseStatement(const QString& name);
 
-// Creates the shop's tables, at the current schema version, in an empty
-// database on a server, in one transaction:
+// Inside the caller's transaction: creates the shop's tables, at the current
+// schema version, in an empty database on a server:
 //  - the file's tables and fields, each table with a "rowid" identity column
 //    where the file has its hidden row id;
 //  - REAL fields as double precision (the same values as the file's), dates
@@ -23,9 +23,6 @@ QString CreateDatabaseStatement(const QString& name);
 //  - mqt_fold(), the case folding that look-ups by name use.
 // Refuses a database that already holds a shop, or whose text order or case
 // folding would make the shop's look-ups differ from the file's.
-void CreateServerSchema(Connection& connection);
-// The same, inside a transaction the caller holds: what else the caller
-// writes in it commits or rolls back together with the tables.
 void CreateServerSchemaInTransaction(Connection& connection);
 
 // The tables a shop's database holds, in an order that respects their

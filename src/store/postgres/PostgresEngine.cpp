@@ -9,6 +9,7 @@
 #include "store/Schema.h"
 #include "store/ServerUri.h"
 #include "store/StoreError.h"
+#include "store/postgres/PostgresShop.h"
 
 #include <QDate>
 #include <QLocale>
@@ -71,11 +72,14 @@ void IgnoreNotice(void*, const char*) {}
 
 class PostgresConnection final : public ConnectionEngine {
 public:
-    PostgresConnection(PGconn* handle, const QString& uri) : handle_(handle), uri_(uri) {}
+    PostgresConnection(PGconn* handle, const QString& uri)
+        : handle_(handle), uri_(uri), backend_(std::make_shared<PostgresShop>(uri))
+    {
+    }
     ~PostgresConnection() override { PQfinish(handle_); }
 
-    bool IsServer() const override { return true; }
     QString Describe() const override { return ShownUri(uri_); }
+    std::shared_ptr<const ShopBackend> Backend() const override { return backend_; }
     std::unique_ptr<StatementEngine> Prepare(const QString& sql) override;
     QString LastError() const override { return QString::fromUtf8(PQerrorMessage(handle_)).trimmed(); }
     int Changes() const override { return changes_; }
@@ -128,6 +132,7 @@ private:
     std::uint64_t session_ = 0;
     bool inTransaction_ = false;
     bool broken_ = false;
+    std::shared_ptr<const ShopBackend> backend_;
 };
 
 void PostgresConnection::StartSession()

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/OnlineBackup.h"
+#include "store/sqlite/OnlineBackup.h"
 
-#include "store/Connection.h"
 #include "store/StoreError.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <sqlite3.h>
 
 #include <memory>
 
@@ -21,9 +20,9 @@ using BackupHandle = std::unique_ptr<sqlite3_backup, FinishBackup>;
 
 void CopyPages(const Connection& source, const QString& target)
 {
-    if (!source.Handle()) throw StoreError(QStringLiteral("Only a shop file can be copied page by page"));
+    sqlite3* from = SqliteHandle(source);
     Connection copy = Connection::Open(target, true);
-    BackupHandle backup(sqlite3_backup_init(copy.Handle(), "main", source.Handle(), "main"));
+    BackupHandle backup(sqlite3_backup_init(SqliteHandle(copy), "main", from, "main"));
     if (!backup) throw StoreError(copy.LastError());
     const int stepped = sqlite3_backup_step(backup.get(), -1);
     const int finished = sqlite3_backup_finish(backup.release());

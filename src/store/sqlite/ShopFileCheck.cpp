@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/ShopFileCheck.h"
+#include "store/sqlite/ShopFileCheck.h"
 
-#include "store/IntegrityCheck.h"
+#include "store/sqlite/IntegrityCheck.h"
 #include "store/Migration.h"
 #include "store/Schema.h"
 #include "store/Connection.h"
