@@ -31,14 +31,8 @@ std::span<const MigrationStep> MigrationSteps();
 void AddItemNumbersAndShopAddress(Connection& connection);
 
 // Version 2: the counter's sales tax rate in params (TaxRate, a percent) and
-// the sales with their lines and payments, money in whole cents, times as
-// ISO 8601 text:
-//   sale (SaleNo, SoldAt, Kind "Sale" or "Return", TaxRate in thousandths of
-//         a percent, Subtotal, Tax, Total, ChangeGiven)
-//   sale_line (SaleNo, Line, ItemNo, LastName, FirstName, ItemDesc, Price,
-//              Returned: the day the item came back, or null)
-//   sale_payment (SaleNo, Kind, Amount)
-// Sale numbers are never given twice, even after the newest sale is deleted.
+// the sales with their lines and payments (see SaleTables.h). Sale numbers
+// are never given twice, even after the newest sale is deleted.
 void AddSalesAndTaxRate(Connection& connection);
 
 // Version 3: RowVersion on params, consignor and item (see Schema.h), kept
