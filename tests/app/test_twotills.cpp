@@ -7,7 +7,7 @@
 
 #include "item/ItemScreenDriver.h"
 #include "common/SaleMoney.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 #include "store/RunSerializable.h"
 #include "store/StoreError.h"
 #include "store/TillLock.h"
@@ -73,7 +73,7 @@ private:
 
 // The checkout counter of a till.
 struct Counter : ScreenDriver {
-    explicit Counter(RunningShop& run) : ScreenDriver(Started(run), CheckoutEntry) {}
+    explicit Counter(RunningShop& run) : ScreenDriver(Started(run), MenuEntry::Checkout) {}
     void Prepare(qint64 itemNo, const QString& cash)
     {
         Type("txtScan", QString::number(itemNo) + u'\n');

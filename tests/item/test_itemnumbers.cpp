@@ -153,7 +153,7 @@ private slots:
         RunningShop run;
         Fill(run);
         QVERIFY(run.Start());
-        ScreenDriver params(run, 0);
+        ScreenDriver params(run, MenuEntry::Parameters);
         params.Type("txtShopName", "Second Chance Resale");
         params.Type("txtShopAddress", "12 Main Street\n\nShelbyville");
         params.Click("cmdUpdate");
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(!text.contains("Marquill"));
 
         // Opened again, the screen shows what was stored; emptied, the fields clear.
-        ScreenDriver again(run, 0);
+        ScreenDriver again(run, MenuEntry::Parameters);
         QCOMPARE(again.Text("txtShopName"), "Second Chance Resale");
         again.Type("txtShopName", "");
         again.Type("txtShopAddress", "");

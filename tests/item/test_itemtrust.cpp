@@ -27,8 +27,7 @@ int ItemCount(RunningShop& run) { return run.shop.Value("SELECT count(*) FROM it
 
 // The report screen of the running program, listing every item.
 struct Report : ScreenDriver {
-    static constexpr int MenuEntry = 3;
-    explicit Report(RunningShop& run) : ScreenDriver(run, MenuEntry) { Click("cmdShow"); }
+    explicit Report(RunningShop& run) : ScreenDriver(run, MenuEntry::Report) { Click("cmdShow"); }
     QString Cell(int row, int col) const { return Find<Grid>("Grid")->TextMatrix(row, col); }
     void ClickCell(int row, int col)
     {

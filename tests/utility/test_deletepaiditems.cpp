@@ -78,7 +78,7 @@ private slots:
         QVERIFY(run.Start());
         run.dialogs.QueueInput(entered);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Texts(test::ScriptedDialogs::Kind::Input), QStringList{Prompt});
         const QString count = deleted.size() == 1 ? QStringLiteral("1 item will be deleted")
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(run.Start());
         if (!cancel) run.dialogs.QueueInput(entered);
         run.dialogs.QueueAnswer(answer);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Errors(), errors);
         QCOMPARE(run.dialogs.Questions().size(), errors.isEmpty() ? 1 : 0);
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(run.Start());
         run.dialogs.QueueInput(QStringLiteral("12/31/2024"));
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Errors().size(), 1);
         QVERIFY(run.dialogs.Errors().first().contains(QStringLiteral("rent items are kept")));
