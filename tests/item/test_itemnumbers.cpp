@@ -163,7 +163,9 @@ private slots:
         QString message;
         run.dialogs.QueueChoice(0);
         QStringList viewed;
-        QCOMPARE(MakeStatement(run.Shared(), "Smith", "Ann", message, [&](const QString& path) { viewed << path; }),
+        SharedValues& shared = run.Shared();
+        QCOMPARE(MakeStatement(shared.database, shared.dialogs, shared.clock, shared.ItemColumns, shared.ProgramFolder,
+                               "Smith", "Ann", message, [&](const QString& path) { viewed << path; }),
                  StatementOutcome::Written);
         const QString text = ReadBack("pdftotext", {"-layout", viewed.value(0), "-"});
         QVERIFY2(text.contains(QRegularExpression("^\\s*Second Chance Resale\\s*\\n\\s*12 Main Street\\s*\\n\\s*Shelbyville\\b")),
