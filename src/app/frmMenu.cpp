@@ -106,7 +106,8 @@ void frmMenu::Form_Load()
     shared_.Data2.DatabaseName(shared_.database);
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
-    ChargeRent(shared_);
+    ChargeRent(shared_.database.connection(), shared_.Data2, shared_.Data3, shared_.dialogs, shared_.clock,
+               shared_.CurrentLastName, shared_.CurrentFirstName);
 }
 
 void frmMenu::StartSafetyCopyCheck()
@@ -156,7 +157,8 @@ void frmMenu::lblFunction_Click(int entry)
             if (RestoreDatabase(shared_)) EndProgram();
             break;
         case MenuEntry::DeletePaidItems:
-            DeletePaidItems(shared_);
+            DeletePaidItems(shared_.database.connection(), shared_.Data3, shared_.dialogs, shared_.clock,
+                            [this] { return SafetyCopyBefore(shared_, SafetyReason::BeforePurge); });
             break;
         }
     });

@@ -247,7 +247,8 @@ private slots:
             bool charged = true;
             std::thread charging([&] {
                 try {
-                    ChargeRent(first);
+                    ChargeRent(first.database.connection(), first.Data2, first.Data3, first.dialogs, first.clock,
+                               first.CurrentLastName, first.CurrentFirstName);
                 } catch (const StoreError&) {
                     charged = false;
                 }
