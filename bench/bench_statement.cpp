@@ -7,12 +7,11 @@
 
 #include "BenchShop.h"
 #include "common/Clock.h"
-#include "common/CommandRunner.h"
-#include "shell/SharedValues.h"
-#include "shell/WidgetDialogs.h"
+#include "common/ItemColumns.h"
 #include "documents/StatementCsv.h"
 #include "documents/StatementFiles.h"
 #include "documents/StatementSource.h"
+#include "store/Database.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -45,15 +44,14 @@ int main(int argc, char* argv[])
         }
     }
     SystemClock clock;
-    WidgetDialogs dialogs;
-    ProcessRunner runner;
-    SharedValues shared(folder.path(), dialogs, clock, runner);
-    shared.ItemColumns = BuildItemColumns();
-    shared.database.Open(path);
+    Database database(clock);
+    database.Open(path);
+    const ItemColumnTable columns = BuildItemColumns();
 
     QElapsedTimer timer;
     timer.start();
-    const ConsignorStatements statements = ReadConsignorStatements(shared, QStringLiteral("Statement"), QStringLiteral("Sam"));
+    const ConsignorStatements statements = ReadConsignorStatements(database, columns, clock.Today(), QStringLiteral("Statement"),
+                                                                     QStringLiteral("Sam"));
     const double readMs = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
     const StatementContent content = statements.ForPayOut(statements.PayOuts().at(0), QStringLiteral("Marquill"), clock.Today());

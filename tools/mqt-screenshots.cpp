@@ -8,7 +8,7 @@
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
 #include "shell/Grid.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 #include "shell/WidgetDialogs.h"
 
 #include <QAbstractButton>
@@ -214,12 +214,12 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     Save(program.Menu().grab(), QStringLiteral("menu"));
 
     // Parameters, as the sample shop set them.
-    screens.Open(0);
+    screens.Open(MenuEntry::Parameters);
     screens.Picture(QStringLiteral("params"));
     screens.Close();
 
     // Consignors: the list, and Carter's rent clause with the notes' hint.
-    screens.Open(1);
+    screens.Open(MenuEntry::Consignors);
     screens.Click(QStringLiteral("cmdShow"));
     screens.Click(QStringLiteral("optAction(1)"));
     screens.ClickRow(2);
@@ -227,7 +227,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     screens.Hint(QStringLiteral("txtNotes"), QStringLiteral("consignor-rent-hint"));
 
     // Items: Carter's list, an item being added, the pay-out.
-    screens.Open(2);
+    screens.Open(MenuEntry::Items);
     screens.Type(QStringLiteral("txtLastName"), QStringLiteral("Carter"));
     screens.Click(QStringLiteral("cmdShow"));
     screens.Picture(QStringLiteral("item-list"));
@@ -256,7 +256,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     // Item numbers: item 5 found by its number, then its consignor's tags:
     // every unsold item listed, on a Letter sheet whose first three labels
     // are used, saved as a PDF.
-    screens.Open(2);
+    screens.Open(MenuEntry::Items);
     screens.Type(QStringLiteral("txtFindItemNo"), QStringLiteral("5"));
     screens.Click(QStringLiteral("cmdFindItemNo"));
     // Change shows the found item in the entry boxes; the first click on its
@@ -279,7 +279,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     screens.Close();
 
     // The report: furniture with detail totals, then an advanced search.
-    screens.Open(3);
+    screens.Open(MenuEntry::Report);
     screens.Type(QStringLiteral("txtSelect(3)"), QStringLiteral("furn"));
     screens.Click(QStringLiteral("chkTotals"));
     screens.Click(QStringLiteral("cmdShow"));
@@ -296,7 +296,7 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     // The counter: four tags scanned, the clock's price lowered, paid part
     // by card and part in cash; then the sale completed, one item returned
     // and the day's takings.
-    screens.Open(CheckoutEntry);
+    screens.Open(MenuEntry::Checkout);
     for (const char* number : {"5", "12", "14", "7"})
         screens.Enter(QStringLiteral("txtScan"), QString::fromLatin1(number));
     screens.ClickRow(2);
@@ -325,12 +325,12 @@ void TakePictures(Program& program, PhotographedDialogs& dialogs)
     // The utilities: a backup, the restore question (answered No), and the
     // purge's date and question with its count (answered No).
     dialogs.Expect({QStringLiteral("backup-done"), {}, No, 0});
-    program.Menu().lblFunction_Click(4);
+    program.Menu().lblFunction_Click(MenuEntry::Backup);
     dialogs.Expect({QStringLiteral("restore-question"), {}, No, 0});
-    program.Menu().lblFunction_Click(5);
+    program.Menu().lblFunction_Click(MenuEntry::Restore);
     dialogs.Expect({QStringLiteral("purge-date"), QStringLiteral("1/1/2025"), No, 0});
     dialogs.Expect({QStringLiteral("purge-question"), {}, No, 0});
-    program.Menu().lblFunction_Click(6);
+    program.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 }
 
 }  // namespace

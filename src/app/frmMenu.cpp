@@ -21,28 +21,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace mqt {
 
 namespace {
 
-struct Entry {
-    const char* caption;
-    int frame;
-};
-
-constexpr std::array<Entry, frmMenu::EntryCount> Entries = {{
-    {"Parameters", 0},
-    {"Consignor Maintenance", 0},
-    {"Item Maintenance", 0},
-    {"Report Items", 1},
-    {"Backup", 2},
-    {"Restore", 2},
-    {"Delete Paid Items", 2},
-    {"Checkout", 3},
-}};
-
 constexpr std::array<const char*, 4> FrameCaptions = {"File Maintenance", "Reports", "Utility Functions", "Counter"};
+static_assert(std::ranges::all_of(MenuEntries, [](const MenuEntryShown& shown) {
+                  return shown.frame >= 0 && shown.frame < int(FrameCaptions.size());
+              }),
+              "every menu entry is listed in one of the frames");
 
 // The counter's frame below the specified three makes the window this much taller.
 constexpr int CounterFrameTwips = 1455;
@@ -79,16 +68,17 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
     }
     layout->addStretch();
 
-    for (int i = 0; i < EntryCount; ++i) {
-        auto* label = new ClickableLabel(QLatin1String(Entries[std::size_t(i)].caption));
-        label->setObjectName(QStringLiteral("lblFunction(%1)").arg(i));
+    for (const MenuEntryShown& shown : MenuEntries) {
+        const int entry = shown.entry;
+        auto* label = new ClickableLabel(QLatin1String(shown.caption));
+        label->setObjectName(QStringLiteral("lblFunction(%1)").arg(entry));
         QFont entryFont(QStringLiteral("Georgia"));
         entryFont.setPointSizeF(14.25);
         label->setFont(entryFont);
         label->setCursor(Qt::PointingHandCursor);
-        frameLayouts[std::size_t(Entries[std::size_t(i)].frame)]->addWidget(label);
-        connect(label, &ClickableLabel::clicked, this, [this, i] { lblFunction_Click(i); });
-        lblFunction_[std::size_t(i)] = label;
+        frameLayouts[std::size_t(shown.frame)]->addWidget(label);
+        connect(label, &ClickableLabel::clicked, this, [this, entry] { lblFunction_Click(entry); });
+        lblFunction_[std::size_t(entry)] = label;
     }
 }
 
@@ -117,7 +107,8 @@ void frmMenu::Form_Load()
     shared_.Data2.DatabaseName(shared_.database);
     shared_.Data3.DatabaseName(shared_.database);
     shared_.ItemColumns = BuildItemColumns();
-    ChargeRent(shared_);
+    ChargeRent(shared_.database.connection(), shared_.Data2, shared_.Data3, shared_.dialogs, shared_.clock,
+               shared_.CurrentLastName, shared_.CurrentFirstName);
 }
 
 ShopCopyTools frmMenu::CopyTools()
@@ -157,22 +148,23 @@ void frmMenu::ReadSettings()
     shared_.Settings.TaxRate = TaxRateOfPercent(params.Fields(QStringLiteral("TaxRate")).Value().toDouble());
 }
 
-void frmMenu::lblFunction_Click(int index)
+void frmMenu::lblFunction_Click(int entry)
 {
-    if (const std::optional<Screen> screen = ScreenOfMenuEntry(index)) {
+    if (const std::optional<Screen> screen = ScreenOfMenuEntry(entry)) {
         ShowScreen(*screen);
         return;
     }
-    RunReportingErrors(shared_.dialogs, [this, index] {
-        switch (index) {
-        case 4:
+    RunReportingErrors(shared_.dialogs, [this, entry] {
+        switch (entry) {
+        case MenuEntry::Backup:
             BackupDatabase(CopyTools(), shared_.Settings.Backup);
             break;
-        case 5:
+        case MenuEntry::Restore:
             if (RestoreDatabase(CopyTools(), shared_.Settings.Backup)) EndProgram();
             break;
-        case 6:
-            DeletePaidItems(shared_);
+        case MenuEntry::DeletePaidItems:
+            DeletePaidItems(shared_.database.connection(), shared_.Data3, shared_.dialogs, shared_.clock,
+                            [this] { return SafetyCopyBefore(CopyTools(), SafetyReason::BeforePurge); });
             break;
         }
     });

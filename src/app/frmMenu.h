@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Screens.h"
+#include "shell/MenuEntries.h"
 #include "utility/ShopCopyTools.h"
 
 #include <QPointer>
@@ -25,8 +26,6 @@ class SharedValues;
 class frmMenu final : public QWidget, public ScreenNavigator {
     Q_OBJECT
 public:
-    static constexpr int EntryCount = 8;
-
     explicit frmMenu(SharedValues& shared);
     ~frmMenu() override;
 
@@ -37,8 +36,8 @@ public:
     // the load step made, on a worker thread.
     void StartSafetyCopyCheck();
 
-    // A menu entry was chosen: 0 to 3 and 7 show a screen, 4 to 6 run a utility.
-    void lblFunction_Click(int index);
+    // A menu entry (MenuEntry) was chosen: it shows its screen or runs its utility.
+    void lblFunction_Click(int entry);
 
     QWidget* ShowScreen(Screen screen) override;
     QWidget* LoadedScreen(Screen screen) const override;
@@ -60,7 +59,7 @@ private:
     void EndProgram();
 
     SharedValues& shared_;
-    std::array<ClickableLabel*, EntryCount> lblFunction_{};
+    std::array<ClickableLabel*, MenuEntryCount> lblFunction_{};
     std::array<QPointer<QWidget>, ScreenCount> screens_;
     std::unique_ptr<SafetyCopyCheck> safetyCopyCheck_;
 };

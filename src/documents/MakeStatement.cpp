@@ -4,10 +4,10 @@
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "shell/ReportErrors.h"
-#include "shell/SharedValues.h"
 #include "documents/StatementFiles.h"
 #include "documents/PageSetup.h"
 #include "documents/StatementSource.h"
+#include "store/Database.h"
 #include "store/ShopIdentity.h"
 
 #include <QDir>
@@ -22,8 +22,9 @@ const QString NotWritten = QStringLiteral("No statement written");
 
 }  // namespace
 
-StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
-                               QString& message, const StatementViewer& viewer)
+StatementOutcome MakeStatement(Database& database, Dialogs& dialogs, const Clock& clock,
+                               const ItemColumnTable& columns, const QString& shopFolder, const QString& lastName,
+                               const QString& firstName, QString& message, const StatementViewer& viewer)
 {
     message.clear();
     if (lastName.trimmed().isEmpty() || firstName.trimmed().isEmpty()) {
@@ -32,38 +33,39 @@ StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, co
     }
 
     std::optional<ConsignorStatements> statements;
-    if (!RunReportingErrors(shared.dialogs,
-                            [&] { statements.emplace(ReadConsignorStatements(shared, lastName, firstName)); })) {
+    if (!RunReportingErrors(dialogs, [&] {
+            statements.emplace(ReadConsignorStatements(database, columns, clock.Today(), lastName, firstName));
+        })) {
         message = NotWritten;
         return StatementOutcome::Failed;
     }
 
     QStringList choices{QStringLiteral("Owed now: %1").arg(statements->OwedAmount().Format())};
     for (const PayOut& payOut : statements->PayOuts()) choices << payOut.Choice();
-    const int chosen = shared.dialogs.ChooseFromList(QStringLiteral("Which statement?"), choices);
+    const int chosen = dialogs.ChooseFromList(QStringLiteral("Which statement?"), choices);
     if (chosen < 0 || chosen >= choices.size()) return StatementOutcome::Cancelled;
 
-    const QDate today = shared.clock.Today();
+    const QDate today = clock.Today();
     StatementContent content = chosen == 0
                                          ? statements->OwedNow(ProgramName, today)
                                          : statements->ForPayOut(statements->PayOuts()[std::size_t(chosen - 1)],
                                                                  ProgramName, today);
-    const ShopIdentity shop = ReadShopIdentity(shared.database.connection());
+    const ShopIdentity shop = ReadShopIdentity(database.connection());
     content.shopName = shop.name;
     content.shopAddress = shop.AddressLines();
     const WrittenStatement written = WriteStatementFiles(
-        content, QDir(shared.ProgramFolder).filePath(QStringLiteral("statements")), LocalePaperSize(QLocale::system()));
+        content, QDir(shopFolder).filePath(QStringLiteral("statements")), LocalePaperSize(QLocale::system()));
     if (!written.written) {
-        shared.dialogs.ShowError(written.error);
+        dialogs.ShowError(written.error);
         message = NotWritten;
         return StatementOutcome::Failed;
     }
     if (viewer) viewer(written.pdfPath);
     // The files are named from the shop folder, so the message stays short.
-    const QDir shopFolder(shared.ProgramFolder);
+    const QDir folder(shopFolder);
     message = QStringLiteral("Statement written to %1 and %2")
-                  .arg(QDir::toNativeSeparators(shopFolder.relativeFilePath(written.pdfPath)),
-                       QDir::toNativeSeparators(shopFolder.relativeFilePath(written.csvPath)));
+                  .arg(QDir::toNativeSeparators(folder.relativeFilePath(written.pdfPath)),
+                       QDir::toNativeSeparators(folder.relativeFilePath(written.csvPath)));
     return StatementOutcome::Written;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/ItemColumns.h"
 #include "documents/DesktopViewer.h"
 
 #include <QString>
@@ -8,7 +9,9 @@
 
 namespace mqt {
 
-class SharedValues;
+class Clock;
+class Database;
+class Dialogs;
 
 // How a statement request ended.
 enum class StatementOutcome {
@@ -25,13 +28,15 @@ using StatementViewer = DocumentViewer;
 // Otherwise the user chooses which statement: what is owed now, or one of
 // the consignor's pay-outs, newest first. The statement is headed with the
 // shop's name and address when they are set, and written as a PDF
-// and a CSV file into the folder "statements" of the program folder, the PDF
-// is handed to the viewer, and the message names both files from the program
+// and a CSV file into the folder "statements" of the shop folder, the PDF
+// is handed to the viewer, and the message names both files from the shop
 // folder ("statements/..."). A
 // database failure or a file that cannot be written is shown in the error
 // box, and the message says that no statement was written. Nothing in the
 // database and none of the shared record sources is changed.
-StatementOutcome MakeStatement(SharedValues& shared, const QString& lastName, const QString& firstName,
-                               QString& message, const StatementViewer& viewer = OpenWithDesktopViewer);
+StatementOutcome MakeStatement(Database& database, Dialogs& dialogs, const Clock& clock,
+                               const ItemColumnTable& columns, const QString& shopFolder, const QString& lastName,
+                               const QString& firstName, QString& message,
+                               const StatementViewer& viewer = OpenWithDesktopViewer);
 
 }  // namespace mqt

@@ -2,18 +2,15 @@
 #include "documents/StatementSource.h"
 
 #include "common/MoneySum.h"
-#include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
+#include "search/PayableCriteria.h"
 #include "search/RecordMatchesCriteria.h"
-#include "shell/SharedValues.h"
 #include "store/DataControl.h"
 
 namespace mqt {
 
 namespace {
-
-const QString PayableCriteria = QStringLiteral("6.NE.0,9.NE.NULL,10.EQ.NULL");
 
 QString WhereNames(const QString& lastName, const QString& firstName)
 {
@@ -62,10 +59,11 @@ QStringList AddressOf(Recordset& consignor)
 
 }  // namespace
 
-ConsignorStatements ReadConsignorStatements(SharedValues& shared, const QString& lastName, const QString& firstName)
+ConsignorStatements ReadConsignorStatements(Database& database, const ItemColumnTable& columns, const QDate& today,
+                                            const QString& lastName, const QString& firstName)
 {
     DataControl source;
-    source.DatabaseName(shared.database);
+    source.DatabaseName(database);
 
     QString last = lastName, first = firstName;
     QStringList address;
@@ -77,9 +75,8 @@ ConsignorStatements ReadConsignorStatements(SharedValues& shared, const QString&
         address = AddressOf(consignor);
     }
 
-    const ItemColumnTable& columns = shared.ItemColumns;
-    QString criteria = PayableCriteria;
-    const CriteriaFilter payable(criteria, columns.ColumnTypes, shared.clock.Today());
+    QString criteria = PayableCriteria();
+    const CriteriaFilter payable(criteria, columns.ColumnTypes, today);
 
     std::vector<StatementItem> items;
     source.RecordSource(QStringLiteral("select * from item") + WhereNames(lastName, firstName));
@@ -90,15 +87,15 @@ ConsignorStatements ReadConsignorStatements(SharedValues& shared, const QString&
             values[std::size_t(c)] = ShownText(record, columns.FieldNames[std::size_t(c)], columns.ColumnTypes[std::size_t(c)]);
 
         StatementItem item;
-        item.line.description = values[3];
-        item.line.rent = values[4].compare(u"$Rent", Qt::CaseInsensitive) == 0;
-        item.line.share = AmountOf(values[6]);
-        item.line.salePrice = AmountOf(values[7]);
-        item.line.dateSold = values[9];
+        item.line.description = values[ItemColumn::ItemDesc];
+        item.line.rent = values[ItemColumn::Category].compare(u"$Rent", Qt::CaseInsensitive) == 0;
+        item.line.share = AmountOf(values[ItemColumn::CostPrice]);
+        item.line.salePrice = AmountOf(values[ItemColumn::SalePrice]);
+        item.line.dateSold = values[ItemColumn::DateSold];
         item.dateSold = DateOf(record, QStringLiteral("DateSold"));
         item.datePaid = DateOf(record, QStringLiteral("DatePaid"));
-        item.datePaidText = values[10];
-        item.payRef = values[11];
+        item.datePaidText = values[ItemColumn::DatePaid];
+        item.payRef = values[ItemColumn::PayRef];
         item.payable = payable.Matches(values);
         items.push_back(std::move(item));
     }

@@ -5,6 +5,7 @@
 #include "item/frmItem.h"
 
 #include "shell/MessageLine.h"
+#include "shell/SharedValues.h"
 #include "documents/MakeStatement.h"
 
 #include <QHBoxLayout>
@@ -24,7 +25,8 @@ void frmItem::AddStatementButton()
 void frmItem::cmdStatement_Click()
 {
     QString message;
-    switch (MakeStatement(shared_, ListedLastName_, ListedFirstName_, message)) {
+    switch (MakeStatement(shared_.database, shared_.dialogs, shared_.clock, shared_.ItemColumns, shared_.ProgramFolder,
+                          ListedLastName_, ListedFirstName_, message)) {
     case StatementOutcome::Written:
         lblMessage_->ShowSuccess(message);
         break;

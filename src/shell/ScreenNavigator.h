@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
-
 class QWidget;
 
 namespace mqt {
@@ -11,18 +9,6 @@ namespace mqt {
 // at first use and stays loaded until its window is closed.
 enum class Screen { Params = 0, Consignor = 1, Item = 2, Report = 3, Checkout = 4 };
 inline constexpr int ScreenCount = 5;
-
-// The menu entry of the counter's checkout screen, after the specified ones.
-inline constexpr int CheckoutEntry = 7;
-
-// The screen a menu entry shows: entries 0 to 3 and the checkout; none for
-// the entries that run a utility.
-inline std::optional<Screen> ScreenOfMenuEntry(int index)
-{
-    if (index >= 0 && index <= int(Screen::Report)) return Screen(index);
-    if (index == CheckoutEntry) return Screen::Checkout;
-    return std::nullopt;
-}
 
 // What a screen may ask of the menu: another screen, or the menu itself. A
 // screen that needs more of another screen casts the window it gets to that

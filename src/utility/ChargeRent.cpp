@@ -5,8 +5,8 @@
 #include "common/Dialogs.h"
 #include "common/DateText.h"
 #include "common/SqlQuote.h"
-#include "shell/SharedValues.h"
 #include "store/Connection.h"
+#include "store/DataControl.h"
 #include "store/TillLock.h"
 #include "utility/RentClause.h"
 
@@ -15,7 +15,7 @@ namespace mqt {
 namespace {
 
 // Moves the consignor's clause on and books the rent item.
-void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& last, const QString& first,
+void ChargeOnePeriod(DataControl& itemSource, Recordset& consignor, const QString& last, const QString& first,
                      const RentCharge& charge)
 {
     consignor.Edit();
@@ -24,7 +24,7 @@ void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& 
 
     const QString description = QStringLiteral("Rent - ") + FormatDateMmDdYyyy(charge.due);
     // The description is bound, so the look-up finds it exactly as stored.
-    Recordset& items = shared.Data3.Query({QStringLiteral("select * from  item where lastname = '") + SqlQuote(last) +
+    Recordset& items = itemSource.Query({QStringLiteral("select * from  item where lastname = '") + SqlQuote(last) +
                                                QStringLiteral("' and firstname = '") + SqlQuote(first) +
                                                QStringLiteral("' and itemdesc = ?"),
                                            {description}});
@@ -44,32 +44,34 @@ void ChargeOnePeriod(SharedValues& shared, Recordset& consignor, const QString& 
 
 }  // namespace
 
-void ChargeRent(SharedValues& shared)
+void ChargeRent(Connection& connection, DataControl& consignorSource, DataControl& itemSource, Dialogs& dialogs,
+                const Clock& clock, QString& currentLastName, QString& currentFirstName)
 {
     // The whole pass is one transaction: one disk sync for all consignors,
     // and a failure leaves every clause and rent item as it was. Tills that
     // start together charge one after the other: the later one reads the
     // clauses only once the earlier one's charges are stored, and finds
     // nothing more due.
-    Transaction transaction(shared.database.connection());
-    HoldTillLock(shared.database.connection(), TillLock::Rent);
-    shared.Data2.RecordSource(QStringLiteral("select * from  consignor where notes like '*$Rent*' order by lastname asc"));
-    shared.Data2.Refresh();
-    Recordset& consignors = shared.Data2.Recordset();
+    Transaction transaction(connection);
+    HoldTillLock(connection, TillLock::Rent);
+    consignorSource.RecordSource(
+        QStringLiteral("select * from  consignor where notes like '*$Rent*' order by lastname asc"));
+    consignorSource.Refresh();
+    Recordset& consignors = consignorSource.Recordset();
     if (consignors.Eof()) return;
-    const QDate today = shared.clock.Today();
+    const QDate today = clock.Today();
     QStringList unreadable;
     consignors.MoveFirst();
     while (!consignors.Eof()) {
         const QString last = consignors.Fields(QStringLiteral("LastName")).Text();
         const QString first = consignors.Fields(QStringLiteral("FirstName")).Text();
-        shared.CurrentLastName = last;
-        shared.CurrentFirstName = first;
+        currentLastName = last;
+        currentFirstName = first;
         if (!last.trimmed().isEmpty() && !first.trimmed().isEmpty()) {
             const std::optional<RentCharge> charge =
                 RentDue(consignors.Fields(QStringLiteral("Notes")).Text(), today);
             if (charge)
-                ChargeOnePeriod(shared, consignors, last, first, *charge);
+                ChargeOnePeriod(itemSource, consignors, last, first, *charge);
             else if (RentClauseUnreadable(consignors.Fields(QStringLiteral("Notes")).Text(), today))
                 unreadable << QStringLiteral("Rent not charged for %1, %2: the rent clause in the notes cannot be read")
                                   .arg(last, first);
@@ -78,7 +80,7 @@ void ChargeRent(SharedValues& shared)
     }
     transaction.Commit();
     // Told once, after the pass is stored, so the owner can mend the notes.
-    if (!unreadable.isEmpty()) shared.dialogs.ShowMessage(unreadable.join(u'\n'));
+    if (!unreadable.isEmpty()) dialogs.ShowMessage(unreadable.join(u'\n'));
 }
 
 }  // namespace mqt

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QString;
+
 namespace mqt {
 
-class SharedValues;
+class Clock;
+class Connection;
+class DataControl;
+class Dialogs;
 
 // Charges the rent that has come due, once at start-up before the menu shows.
 // Every consignor whose notes hold a rent clause is read in last-name order
-// (CurrentLastName and CurrentFirstName are left at the last one). When the
-// rent is due, the clause's due date moves on by one period and an item
+// through `consignorSource`, and the rent items are looked up and booked
+// through `itemSource`: two record sources on `connection`'s database. The
+// current consignor's names are left at the last one read. When the rent is
+// due, the clause's due date moves on by one period and an item
 // "Rent - " mm/dd/yyyy is booked: minus the amount as cost price, sale price
 // 0, added and sold on the day charged, category "$Rent". An item of that
 // description that already exists is not booked twice. The pass is stored
@@ -19,6 +26,7 @@ class SharedValues;
 // Consignors whose notes hold "$rent" but no clause that can be read are
 // charged nothing and named, one line each, in one message after the pass.
 // Throws StoreError when the database fails.
-void ChargeRent(SharedValues& shared);
+void ChargeRent(Connection& connection, DataControl& consignorSource, DataControl& itemSource, Dialogs& dialogs,
+                const Clock& clock, QString& currentLastName, QString& currentFirstName);
 
 }  // namespace mqt

@@ -4,9 +4,8 @@
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Dialogs.h"
-#include "shell/SharedValues.h"
+#include "store/DataControl.h"
 #include "store/RunSerializable.h"
-#include "utility/SafetyCopies.h"
 
 #include <QSet>
 
@@ -30,13 +29,14 @@ QSet<qint64> PaidItems(DataControl& items, const QString& select)
 
 }  // namespace
 
-void DeletePaidItems(SharedValues& shared)
+void DeletePaidItems(Connection& connection, DataControl& items, Dialogs& dialogs, const Clock& clock,
+                     const SafetyCopyMaker& makeSafetyCopy)
 {
     const QString answer =
-        shared.dialogs.InputBox(QStringLiteral("Enter date prior to which paid items will be deleted"));
-    const std::optional<DateValue> date = ReadDate(answer, shared.clock.Today());
+        dialogs.InputBox(QStringLiteral("Enter date prior to which paid items will be deleted"));
+    const std::optional<DateValue> date = ReadDate(answer, clock.Today());
     if (!date) {
-        shared.dialogs.ShowError(QStringLiteral("Invalid date entered"));
+        dialogs.ShowError(QStringLiteral("Invalid date entered"));
         return;
     }
     const QString dateText = FormatShortDate(*date);
@@ -48,7 +48,7 @@ void DeletePaidItems(SharedValues& shared)
     // counted go: when others were paid, deleted or changed meanwhile (at
     // another till, or on another screen), the question is asked again with
     // the new count.
-    QSet<qint64> counted = PaidItems(shared.Data3, paidBefore);
+    QSet<qint64> counted = PaidItems(items, paidBefore);
     bool recounted = false;
     bool copied = false;
     for (;;) {
@@ -58,35 +58,34 @@ void DeletePaidItems(SharedValues& shared)
                                  u'\n' + count;
         const QString changed = QStringLiteral("The paid items changed at another till or screen since they were "
                                                "counted.\n");
-        if (shared.dialogs.AskYesNo(recounted ? changed + question : question) != Yes) return;
-        if (!copied && !SafetyCopyBefore({shared.database, shared.commands, shared.dialogs, shared.clock, shared.ProgramFolder},
-                                      SafetyReason::BeforePurge)) return;
+        if (dialogs.AskYesNo(recounted ? changed + question : question) != Yes) return;
+        if (!copied && !makeSafetyCopy()) return;
         copied = true;
 
         qint64 deleted = 0;
         bool differs = false;
         // Serializable, so it cannot interleave with another till's work on
         // the same items; a run again counts afresh.
-        RunSerializable(shared.database.connection(), [&] {
+        RunSerializable(connection, [&] {
             deleted = 0;
-            const QSet<qint64> now = PaidItems(shared.Data3, paidBefore);
+            const QSet<qint64> now = PaidItems(items, paidBefore);
             differs = now != counted;
             if (differs) {
                 counted = now;
                 return;
             }
-            Recordset& items = shared.Data3.Recordset();
-            while (!items.Eof()) {
-                items.Delete();
+            Recordset& paid = items.Recordset();
+            while (!paid.Eof()) {
+                paid.Delete();
                 ++deleted;
-                items.MoveNext();
+                paid.MoveNext();
             }
         });
         if (differs) {
             recounted = true;
             continue;
         }
-        shared.dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
+        dialogs.ShowMessage(QString::number(deleted) + QStringLiteral(" items deleted"));
         return;
     }
 }

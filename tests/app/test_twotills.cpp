@@ -7,7 +7,7 @@
 
 #include "item/ItemScreenDriver.h"
 #include "common/SaleMoney.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 #include "store/RunSerializable.h"
 #include "store/StoreError.h"
 #include "store/TillLock.h"
@@ -73,7 +73,7 @@ private:
 
 // The checkout counter of a till.
 struct Counter : ScreenDriver {
-    explicit Counter(RunningShop& run) : ScreenDriver(Started(run), CheckoutEntry) {}
+    explicit Counter(RunningShop& run) : ScreenDriver(Started(run), MenuEntry::Checkout) {}
     void Prepare(qint64 itemNo, const QString& cash)
     {
         Type("txtScan", QString::number(itemNo) + u'\n');
@@ -247,7 +247,8 @@ private slots:
             bool charged = true;
             std::thread charging([&] {
                 try {
-                    ChargeRent(first);
+                    ChargeRent(first.database.connection(), first.Data2, first.Data3, first.dialogs, first.clock,
+                               first.CurrentLastName, first.CurrentFirstName);
                 } catch (const StoreError&) {
                     charged = false;
                 }

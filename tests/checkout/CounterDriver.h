@@ -3,7 +3,7 @@
 
 #include "common/SaleMoney.h"
 #include "shell/Grid.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 #include "support/ScreenDriver.h"
 
 #include <QComboBox>
@@ -16,7 +16,7 @@ namespace mqt::test {
 // Items 1 to 7: five for sale from three consignors, a rent charge and an
 // item sold before; commission 30%, no rounding, tax 8.875%.
 struct Counter : ScreenDriver {
-    explicit Counter(RunningShop& run) : ScreenDriver(Started(Stocked(run)), CheckoutEntry), run(run) {}
+    explicit Counter(RunningShop& run) : ScreenDriver(Started(Stocked(run)), MenuEntry::Checkout), run(run) {}
 
     static RunningShop& Stocked(RunningShop& run)
     {

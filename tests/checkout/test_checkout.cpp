@@ -7,7 +7,7 @@
 #include "checkout/CounterDriver.h"
 #include "common/SaleMoney.h"
 #include "item/ItemScreenDriver.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 #include "store/Migration.h"
 #include "store/MigrationSteps.h"
 #include "support/TestServer.h"
@@ -348,7 +348,7 @@ private slots:
         QVERIFY(version.Step());
         QCOMPARE(version.ColumnInt64(0), 1);
 
-        ScreenDriver counter(run, CheckoutEntry);
+        ScreenDriver counter(run, MenuEntry::Checkout);
         counter.Type("txtScan", "1\n");
         QCOMPARE(counter.Text("lblTotal"), "10.00");
     }
@@ -368,7 +368,7 @@ private slots:
         QFETCH(QString, tax);
         RunningShop run;
         Counter counter(run);
-        ScreenDriver params(run, 0);
+        ScreenDriver params(run, MenuEntry::Parameters);
         params.Type("txtTaxRate", typed);
         params.Click("cmdUpdate");
         QCOMPARE(run.dialogs.Errors().isEmpty(), ReadTaxRate(typed).has_value());

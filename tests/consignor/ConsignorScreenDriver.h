@@ -11,9 +11,7 @@ namespace mqt::test {
 
 // Starts the program in the shop and opens the consignor screen from the menu.
 struct ConsignorScreen : ScreenDriver {
-    static constexpr int MenuEntry = 1;
-
-    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
+    explicit ConsignorScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry::Consignors) {}
 
     void Search(const QString& last, const QString& first = {})
     {

@@ -134,14 +134,14 @@ private slots:
         screen.Search("");
         screen.ClickRow(2);
         screen.Click("cmdMenu");
-        QCOMPARE(ScreenDriver(run, ConsignorScreen::MenuEntry).window, screen.window);
+        QCOMPARE(ScreenDriver(run, MenuEntry::Consignors).window, screen.window);
         QCOMPARE(screen.Listed(), (QStringList{"Adams Bob", "Cole Cy"}));
         QCOMPARE(screen.RowColour(2), Yellow);
 
         screen.window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!run.Menu().LoadedScreen(Screen::Consignor));
-        const ScreenDriver fresh(run, ConsignorScreen::MenuEntry);
+        const ScreenDriver fresh(run, MenuEntry::Consignors);
         QCOMPARE(fresh.Text("lblCount"), "0");
     }
 

@@ -45,7 +45,23 @@ void AddAnnsItems(const test::TempShop& shop)
     add("Table", None, 21.0, 30.0, None, None, None);
 }
 
-ConsignorStatements ReadAnn(test::RunningShop& run) { return ReadConsignorStatements(run.Shared(), Last, First); }
+// The consignor's statements as the item screen reads them, on the program's day.
+ConsignorStatements ReadOf(test::RunningShop& run, const QString& last, const QString& first)
+{
+    SharedValues& shared = run.Shared();
+    return ReadConsignorStatements(shared.database, shared.ItemColumns, shared.clock.Today(), last, first);
+}
+
+ConsignorStatements ReadAnn(test::RunningShop& run) { return ReadOf(run, Last, First); }
+
+// The item screen's "Statement" button, for the consignor of these names.
+StatementOutcome MakeFor(test::RunningShop& run, const QString& last, const QString& first, QString& message,
+                         const StatementViewer& viewer)
+{
+    SharedValues& shared = run.Shared();
+    return MakeStatement(shared.database, shared.dialogs, shared.clock, shared.ItemColumns, shared.ProgramFolder, last,
+                         first, message, viewer);
+}
 
 QStringList Descriptions(const StatementContent& content)
 {
@@ -211,7 +227,7 @@ private slots:
 
         // Names typed in other letters find the consignor, as the item screen's lookup does.
         const StatementContent content =
-            ReadConsignorStatements(run.Shared(), "SMITH", "ann").OwedNow("Marquill", QDate(2024, 3, 5));
+            ReadOf(run, "SMITH", "ann").OwedNow("Marquill", QDate(2024, 3, 5));
         QCOMPARE(Descriptions(content), listed ? QStringList{"the item"} : QStringList{});
     }
 
@@ -248,7 +264,7 @@ private slots:
         run.shop.AddItem(last, first, "Lamp, \"brass\"", {None, None, 10.0, 14.29, None, "2024-02-01", "2024-03-01",
                                                           payRef.isEmpty() ? None : QVariant(payRef)});
         QVERIFY(run.Start());
-        const ConsignorStatements statements = ReadConsignorStatements(run.Shared(), last, first);
+        const ConsignorStatements statements = ReadOf(run, last, first);
         QCOMPARE(statements.PayOuts().size(), std::size_t(1));
         const StatementContent content = statements.ForPayOut(statements.PayOuts()[0], "Marquill", QDate(2024, 3, 5));
 
@@ -338,7 +354,7 @@ private slots:
         QStringList viewed;
         QString message;
         run.dialogs.QueueChoice(1);
-        QCOMPARE(MakeStatement(run.Shared(), "o'brien", "ZOË", message, [&](const QString& path) { viewed << path; }),
+        QCOMPARE(MakeFor(run, "o'brien", "ZOË", message, [&](const QString& path) { viewed << path; }),
                  StatementOutcome::Written);
 
         // Pay-outs newest first, those of one day apart by reference.
@@ -408,7 +424,7 @@ private slots:
         QStringList viewed;
         QString shown;
         run.dialogs.QueueChoice(choice);
-        QCOMPARE(int(MakeStatement(run.Shared(), last, First, shown, [&](const QString& path) { viewed << path; })),
+        QCOMPARE(int(MakeFor(run, last, First, shown, [&](const QString& path) { viewed << path; })),
                  outcome);
         QCOMPARE(shown, message);
         QVERIFY(viewed.isEmpty());

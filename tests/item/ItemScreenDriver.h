@@ -21,9 +21,7 @@ enum ItemAction { Add, Change, Delete, Pay, Sell };
 
 // Starts the program in the shop and opens the item screen from the menu.
 struct ItemScreenDriver : ScreenDriver {
-    static constexpr int MenuEntry = 2;
-
-    explicit ItemScreenDriver(RunningShop& run) : ScreenDriver(Started(run), MenuEntry), run(run) {}
+    explicit ItemScreenDriver(RunningShop& run) : ScreenDriver(Started(run), MenuEntry::Items), run(run) {}
 
     void Show(const QString& last, const QString& first = {})
     {

@@ -153,7 +153,7 @@ private slots:
         RunningShop run;
         Fill(run);
         QVERIFY(run.Start());
-        ScreenDriver params(run, 0);
+        ScreenDriver params(run, MenuEntry::Parameters);
         params.Type("txtShopName", "Second Chance Resale");
         params.Type("txtShopAddress", "12 Main Street\n\nShelbyville");
         params.Click("cmdUpdate");
@@ -163,7 +163,9 @@ private slots:
         QString message;
         run.dialogs.QueueChoice(0);
         QStringList viewed;
-        QCOMPARE(MakeStatement(run.Shared(), "Smith", "Ann", message, [&](const QString& path) { viewed << path; }),
+        SharedValues& shared = run.Shared();
+        QCOMPARE(MakeStatement(shared.database, shared.dialogs, shared.clock, shared.ItemColumns, shared.ProgramFolder,
+                               "Smith", "Ann", message, [&](const QString& path) { viewed << path; }),
                  StatementOutcome::Written);
         const QString text = ReadBack("pdftotext", {"-layout", viewed.value(0), "-"});
         QVERIFY2(text.contains(QRegularExpression("^\\s*Second Chance Resale\\s*\\n\\s*12 Main Street\\s*\\n\\s*Shelbyville\\b")),
@@ -171,7 +173,7 @@ private slots:
         QVERIFY(!text.contains("Marquill"));
 
         // Opened again, the screen shows what was stored; emptied, the fields clear.
-        ScreenDriver again(run, 0);
+        ScreenDriver again(run, MenuEntry::Parameters);
         QCOMPARE(again.Text("txtShopName"), "Second Chance Resale");
         again.Type("txtShopName", "");
         again.Type("txtShopAddress", "");

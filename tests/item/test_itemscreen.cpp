@@ -68,7 +68,7 @@ private slots:
         run.shop.AddItem("Smith", "Dee", "Dee's lamp");
         ItemScreenDriver screen(run);
         screen.Show("smith");
-        ScreenDriver consignors(run, 1);
+        ScreenDriver consignors(run, MenuEntry::Consignors);
         consignors.ClickRow(2);  // Smith Dee
         QCOMPARE(screen.Listed(), QStringList{"Dee's lamp"});
         QCOMPARE(screen.Text("txtFirstName"), "Dee");

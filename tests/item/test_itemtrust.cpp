@@ -27,8 +27,7 @@ int ItemCount(RunningShop& run) { return run.shop.Value("SELECT count(*) FROM it
 
 // The report screen of the running program, listing every item.
 struct Report : ScreenDriver {
-    static constexpr int MenuEntry = 3;
-    explicit Report(RunningShop& run) : ScreenDriver(run, MenuEntry) { Click("cmdShow"); }
+    explicit Report(RunningShop& run) : ScreenDriver(run, MenuEntry::Report) { Click("cmdShow"); }
     QString Cell(int row, int col) const { return Find<Grid>("Grid")->TextMatrix(row, col); }
     void ClickCell(int row, int col)
     {
@@ -201,7 +200,8 @@ private slots:
         QCOMPARE(screen.Text("lblMessage"), "Sell function is successful");
         QCOMPARE(screen.Stored(desc, "DateSold"), "2024-02-20");
 
-        const ConsignorStatements owed = ReadConsignorStatements(run.Shared(), "Baker", "Al");
+        const ConsignorStatements owed =
+            ReadConsignorStatements(run.Shared().database, run.Shared().ItemColumns, run.clock.Today(), "Baker", "Al");
         const StatementContent content = owed.OwedNow("Marquill", QDate(2024, 2, 20));
         QCOMPARE(content.lines.size(), std::size_t(1));
         QCOMPARE(content.lines.front().description, desc);
@@ -262,7 +262,8 @@ private slots:
         QCOMPARE(screen.Cell(3, 3), firstOnly);
 
         const StatementContent owed =
-            ReadConsignorStatements(run.Shared(), "Baker", "Al").OwedNow("Marquill", QDate(2024, 2, 20));
+            ReadConsignorStatements(run.Shared().database, run.Shared().ItemColumns, run.clock.Today(), "Baker", "Al")
+                .OwedNow("Marquill", QDate(2024, 2, 20));
         QCOMPARE(owed.totalShares.Format(), total);
         QCOMPARE(owed.totalSales.Format(), "2.00");
         QCOMPARE(owed.shopPart.TooLarge(), total == "too large");

@@ -5,7 +5,7 @@
 // the other write, and the refusal says what happened.
 
 #include "item/ItemScreenDriver.h"
-#include "shell/ScreenNavigator.h"
+#include "shell/MenuEntries.h"
 
 #include <QtTest>
 
@@ -119,7 +119,7 @@ private slots:
         run.clock.SetToday(QDate(2024, 2, 20));
         run.shop.AddConsignor("Jones", "Bob");
         run.shop.AddItem("Jones", "Bob", "Lamp", {None, None, 35.0, 50.0, "2024-01-02"});
-        ScreenDriver counter(ScreenDriver::Started(run), CheckoutEntry);
+        ScreenDriver counter(ScreenDriver::Started(run), MenuEntry::Checkout);
         counter.Type("txtScan", "1\n");
         WriteMeanwhile(run.shop, Meanwhile::Repriced);
         counter.Type("txtPayAmount", "60");
@@ -137,8 +137,7 @@ private slots:
     {
         RunningShop run;
         run.shop.AddConsignor("Jones", "Bob", "$Rent=(due=1/1/2024)");
-        constexpr int ConsignorEntry = 1;
-        ScreenDriver screen(ScreenDriver::Started(run), ConsignorEntry);
+        ScreenDriver screen(ScreenDriver::Started(run), MenuEntry::Consignors);
         screen.Click("cmdShow");
         screen.ClickRow(1);
         screen.Click("optAction(1)");  // Change
@@ -165,8 +164,7 @@ private slots:
             run.shop.Exec("UPDATE item SET DatePaid = '2024-01-25' WHERE ItemDesc = 'B'");
         });
         run.dialogs.QueueAnswer(Yes);
-        constexpr int DeletePaidItemsEntry = 6;
-        run.Menu().lblFunction_Click(DeletePaidItemsEntry);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
         const QString question =
             "Are you sure you want to delete all paid items prior to 2/1/2024\n%1 item%2 will be deleted";
         QCOMPARE(run.dialogs.Questions(),

@@ -11,9 +11,7 @@ namespace mqt::test {
 
 // Starts the program in the shop and opens the report screen from the menu.
 struct ReportScreen : ScreenDriver {
-    static constexpr int MenuEntry = 3;
-
-    explicit ReportScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry) {}
+    explicit ReportScreen(RunningShop& run) : ScreenDriver(Started(run), MenuEntry::Report) {}
 
     Grid* grid() const { return Find<Grid>("Grid"); }
 

@@ -19,8 +19,6 @@ using namespace mqt::test;
 
 namespace {
 
-enum MenuEntry { Consignors = 1, Items = 2 };
-
 // Lets the layouts settle, as they do before the user can click again.
 void Settle()
 {
@@ -119,7 +117,7 @@ private slots:
         QFETCH(bool, cut);
         RunningShop run;
         WideTotalsShop(run.shop);
-        ScreenDriver screen(ScreenDriver::Started(run), Items);
+        ScreenDriver screen(ScreenDriver::Started(run), MenuEntry::Items);
         Settle();
         const QSize before = screen.window->size();
         const int minimumBefore = screen.window->minimumSizeHint().width();
@@ -159,11 +157,11 @@ private slots:
         QTest::addColumn<QString>("name");  // name box that lists the rows
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("row");  // row clicked before the action, 0 for none
-        QTest::newRow("consignor Add") << int(Consignors) << "txtShowLastName" << 0 << 0;
-        QTest::newRow("consignor Change") << int(Consignors) << "txtShowLastName" << 1 << 1;
-        QTest::newRow("item Add") << int(Items) << "txtLastName" << 0 << 0;
-        QTest::newRow("item Change") << int(Items) << "txtLastName" << 1 << 2;
-        QTest::newRow("item Pay") << int(Items) << "txtLastName" << 3 << 0;
+        QTest::newRow("consignor Add") << int(MenuEntry::Consignors) << "txtShowLastName" << 0 << 0;
+        QTest::newRow("consignor Change") << int(MenuEntry::Consignors) << "txtShowLastName" << 1 << 1;
+        QTest::newRow("item Add") << int(MenuEntry::Items) << "txtLastName" << 0 << 0;
+        QTest::newRow("item Change") << int(MenuEntry::Items) << "txtLastName" << 1 << 2;
+        QTest::newRow("item Pay") << int(MenuEntry::Items) << "txtLastName" << 3 << 0;
     }
 
     void entryNeverMovesTheOptions()
@@ -180,7 +178,7 @@ private slots:
         screen.Type(name, "Baker");
         screen.Click("cmdShow");
         Settle();
-        if (menuEntry == Consignors) QVERIFY(!screen.IsShown("txtLastName"));
+        if (menuEntry == MenuEntry::Consignors) QVERIFY(!screen.IsShown("txtLastName"));
 
         const auto places = [&] {
             QList<QPoint> points;
@@ -192,7 +190,7 @@ private slots:
         if (row > 0) screen.ClickRow(row);
         screen.Click(QStringLiteral("optAction(%1)").arg(action));
         Settle();
-        QVERIFY(screen.IsShown(menuEntry == Consignors ? "txtLastName" : "txtItemDesc") || action == 3);
+        QVERIFY(screen.IsShown(menuEntry == MenuEntry::Consignors ? "txtLastName" : "txtItemDesc") || action == 3);
         QCOMPARE(places(), before);
         screen.Click("cmdShow");  // hides the entry again
         Settle();

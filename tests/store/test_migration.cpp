@@ -6,7 +6,6 @@
 #include "store/Migration.h"
 #include "store/NewDatabase.h"
 #include "support/RunningShop.h"
-#include "utility/DeletePaidItems.h"
 
 #include <QtTest>
 
@@ -154,7 +153,7 @@ private slots:
             else if (step == "purge") {
                 run.dialogs.QueueInput("1/1/2024");
                 run.dialogs.QueueAnswer(Yes);
-                DeletePaidItems(run.Shared());
+                run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
             } else if (step == "rent") {
                 shop.Exec("UPDATE consignor SET Notes = '$Rent=(amount=50,Due=02/01/2024,interval=1)'");
                 QVERIFY(run.Start());

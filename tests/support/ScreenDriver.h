@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/MenuEntries.h"
 #include "support/RunningShop.h"
 
 #include <QColor>
@@ -13,6 +14,7 @@ namespace mqt::test {
 // driven through its controls by their names, the way a user drives it.
 class ScreenDriver {
 public:
+    // `menuEntry` is a MenuEntry that shows a screen.
     ScreenDriver(RunningShop& run, int menuEntry);
 
     // Starts the program in the shop; a failed start-up ends the test program.

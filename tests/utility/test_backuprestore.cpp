@@ -209,7 +209,7 @@ private slots:
         }
         QVERIFY(run.Start());
         run.runner.calls.clear();  // a server shop's day copy runs pg_dump
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
 
         QCOMPARE(run.dialogs.Messages(), QStringList());
         QCOMPARE(run.dialogs.Errors().size(), 1);
@@ -230,7 +230,7 @@ private slots:
                               QStringLiteral("$Rent=(amount=50,due=02/15/2024,interval=1)"));
         run.shop.Exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         QVERIFY(run.Start());  // charges the rent due on 02/15/2024
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
 
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.shop.Value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
@@ -250,7 +250,7 @@ private slots:
         run.shop.AddManyItems(400);
         QVERIFY(run.Start());
         run.shop.DamageATablePage();  // a failing disk, during the day
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
 
         QCOMPARE(run.dialogs.Messages(), QStringList());
         QCOMPARE(run.dialogs.Errors().size(), 1);
@@ -269,14 +269,14 @@ private slots:
         SetLocation(run, OnDriveC(tmp.path() + QStringLiteral("/shop backup")));
         run.shop.AddConsignor(QStringLiteral("Smith"), QStringLiteral("Ann"));
         QVERIFY(run.Start());
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         QCOMPARE(run.dialogs.Errors(), QStringList());
 
         run.shop.AddConsignor(QStringLiteral("Later"), QStringLiteral("Lou"));
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.Clear();
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Questions(), QStringList{RestoreQuestion});
         QCOMPARE(run.dialogs.Errors(), QStringList());
@@ -341,7 +341,7 @@ private slots:
         const QByteArray database = test::FileContents(run.shop.DatabasePath());
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(answer);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Errors(), errors);
         QCOMPARE(run.dialogs.Questions(), questions);
@@ -362,7 +362,7 @@ private slots:
         InstallHelpers(run, RealHelpers);
         SetLocation(run, OnDriveC(tmp.path()));
         QVERIFY(run.Start());
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
 
         QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + tmp.path()});
         const QString backup = QLatin1String(test::ServerEngineWanted() ? ServerBackupName : ShopFileName);
@@ -392,7 +392,7 @@ private slots:
             busy << (cursor && cursor->shape() == Qt::WaitCursor);
         });
         tick.start(100);
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         tick.stop();
 
         QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + tmp.path()});
@@ -421,7 +421,7 @@ private slots:
         InstallHelpers(run, RealHelpers);
         SetLocation(run, OnDriveC(tmp.path()));
         QVERIFY(run.Start());
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         QVERIFY(QFile::exists(tmp.path() + QStringLiteral("/Marquill.mqt")));
 
         for (const char* command : {MakeFolderCommand, CopyFileCommand})
@@ -430,7 +430,7 @@ private slots:
         run.dialogs.Clear();
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Messages(), QStringList());
         QCOMPARE(run.dialogs.Errors().size(), 1);

@@ -2,6 +2,7 @@
 // Deleting paid items from the menu, against a real shop database.
 
 #include "support/RunningShop.h"
+#include "utility/DeletePaidItems.h"
 
 #include <QtTest>
 
@@ -78,7 +79,7 @@ private slots:
         QVERIFY(run.Start());
         run.dialogs.QueueInput(entered);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Texts(test::ScriptedDialogs::Kind::Input), QStringList{Prompt});
         const QString count = deleted.size() == 1 ? QStringLiteral("1 item will be deleted")
@@ -120,12 +121,59 @@ private slots:
         QVERIFY(run.Start());
         if (!cancel) run.dialogs.QueueInput(entered);
         run.dialogs.QueueAnswer(answer);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Errors(), errors);
         QCOMPARE(run.dialogs.Questions().size(), errors.isEmpty() ? 1 : 0);
         QCOMPARE(run.dialogs.Messages(), QStringList());
         QCOMPARE(Remaining(run.shop), before);
+    }
+
+    void theSafetyCopyComesFirst_data()
+    {
+        QTest::addColumn<bool>("copyMade");
+        QTest::addColumn<bool>("paidMeanwhile");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QStringList>("deleted");
+        QTest::addColumn<QStringList>("messages");
+
+        const QStringList paid{"paid 02/28", "Rent - 01/15/2024"};
+        QTest::newRow("no safety copy: nothing deleted") << false << false << 1 << QStringList() << QStringList();
+        QTest::newRow("safety copy made: the paid items go")
+            << true << false << 1 << paid << QStringList{"2 items deleted"};
+        QTest::newRow("items changed while copying: asked again, copied once")
+            << true << true << 2 << paid << QStringList{"1 items deleted"};
+    }
+
+    void theSafetyCopyComesFirst()
+    {
+        QFETCH(bool, copyMade);
+        QFETCH(bool, paidMeanwhile);
+        QFETCH(int, questions);
+        QFETCH(QStringList, deleted);
+        QFETCH(QStringList, messages);
+
+        test::RunningShop run;
+        AddItems(run.shop);
+        const QStringList kept = AllBut(run.shop, deleted);
+        QVERIFY(run.Start());
+        run.dialogs.QueueInput(QStringLiteral("03/01/2024"));
+        for (int i = 0; i < questions; ++i) run.dialogs.QueueAnswer(Yes);
+        int copies = 0;
+        const SafetyCopyMaker makeCopy = [&] {
+            ++copies;
+            // Another till deletes one of the counted items meanwhile.
+            if (paidMeanwhile) run.shop.Exec(QStringLiteral("DELETE FROM item WHERE ItemDesc = 'paid 02/28'"));
+            return copyMade;
+        };
+        SharedValues& shared = run.Shared();
+        DeletePaidItems(shared.database.connection(), shared.Data3, run.dialogs, run.clock, makeCopy);
+
+        QCOMPARE(copies, 1);
+        QCOMPARE(run.dialogs.Questions().size(), questions);
+        QCOMPARE(run.dialogs.Errors(), QStringList());
+        QCOMPARE(run.dialogs.Messages(), messages);
+        QCOMPARE(Remaining(run.shop), kept);
     }
 
     void failureHalfWayDeletesNothing()
@@ -138,7 +186,7 @@ private slots:
         QVERIFY(run.Start());
         run.dialogs.QueueInput(QStringLiteral("12/31/2024"));
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(6);
+        run.Menu().lblFunction_Click(MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Errors().size(), 1);
         QVERIFY(run.dialogs.Errors().first().contains(QStringLiteral("rent items are kept")));

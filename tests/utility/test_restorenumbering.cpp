@@ -109,7 +109,7 @@ private slots:
         test::RunningShop run;
         StartShop(run, backup.path());
         AddItemsAndSales(run.shop, 2, 3, QStringLiteral("before "));
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         QCOMPARE(run.dialogs.Errors(), QStringList());
         if (firstVersion) MakeFirstVersionBackup(backup.path() + QStringLiteral("/Marquill.mqt"));
 
@@ -122,7 +122,7 @@ private slots:
         run.dialogs.Clear();
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.dialogs.Messages(), QStringList{"Files restored - Restart program"});
@@ -149,14 +149,14 @@ private slots:
         QTemporaryDir backup;
         test::RunningShop run;
         StartShop(run, backup.path());
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         run.shop.Exec(QStringLiteral("DROP TRIGGER item_number_given"));
         run.shop.Exec(QStringLiteral("DROP TABLE counters"));
         const QByteArray shop = test::FileContents(run.shop.DatabasePath());
         run.dialogs.Clear();
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Errors().size(), 1);
         QVERIFY2(run.dialogs.Errors().first().startsWith(

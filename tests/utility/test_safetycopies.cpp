@@ -72,10 +72,13 @@ void PrepareShop(test::RunningShop& run, const QTemporaryDir& backup)
                      {"furniture", {}, 10.0, 20.5, "2024-01-10", "2024-01-20", "2024-02-01", {}, "scratched"});
 }
 
-// Runs Restore (5) or Delete Paid Items (6) from the menu, answering Yes.
+// No menu entry: the start-up alone.
+constexpr int StartUpAlone = -1;
+
+// Runs Restore or Delete Paid Items from the menu, answering Yes.
 void RunStep(test::RunningShop& run, int entry)
 {
-    if (entry == 6) run.dialogs.QueueInput(QStringLiteral("3/1/2024"));
+    if (entry == MenuEntry::DeletePaidItems) run.dialogs.QueueInput(QStringLiteral("3/1/2024"));
     run.dialogs.QueueAnswer(Yes);
     run.Menu().lblFunction_Click(entry);
 }
@@ -189,11 +192,12 @@ private slots:
 
     void noCopyNoStep_data()
     {
-        QTest::addColumn<int>("entry");  // 0: start-up alone; 5: Restore; 6: Delete Paid Items
+        QTest::addColumn<int>("entry");  // the menu entry run after the start-up
         QTest::addColumn<QString>("error");
-        QTest::newRow("start-up goes on") << 0 << "Safety copy not made - the program goes on without one";
-        QTest::newRow("restore does nothing") << 5 << "Safety copy not made - nothing restored";
-        QTest::newRow("purge deletes nothing") << 6 << "Safety copy not made - no items deleted";
+        QTest::newRow("start-up goes on") << StartUpAlone << "Safety copy not made - the program goes on without one";
+        QTest::newRow("restore does nothing") << int(MenuEntry::Restore) << "Safety copy not made - nothing restored";
+        QTest::newRow("purge deletes nothing")
+            << int(MenuEntry::DeletePaidItems) << "Safety copy not made - no items deleted";
     }
 
     void noCopyNoStep()
@@ -209,7 +213,7 @@ private slots:
 
         QVERIFY(run.Start());
         QVERIFY(run.Menu().isVisible());
-        if (entry != 0) {
+        if (entry != StartUpAlone) {
             run.dialogs.Clear();
             QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
             RunStep(run, entry);
@@ -230,8 +234,8 @@ private slots:
     {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("copy");
-        QTest::newRow("restore") << 5 << "Marquill-2024-02-20-100000-before-restore.mqt";
-        QTest::newRow("purge") << 6 << "Marquill-2024-02-20-100000-before-purge.mqt";
+        QTest::newRow("restore") << int(MenuEntry::Restore) << "Marquill-2024-02-20-100000-before-restore.mqt";
+        QTest::newRow("purge") << int(MenuEntry::DeletePaidItems) << "Marquill-2024-02-20-100000-before-purge.mqt";
     }
 
     void stepCanBeUndoneFromItsCopy()
@@ -264,8 +268,8 @@ private slots:
         QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("half a copy") > 0);
         foreign.close();
         QVERIFY(run.Start());
-        RunStep(run, 6);
-        RunStep(run, 6);
+        RunStep(run, MenuEntry::DeletePaidItems);
+        RunStep(run, MenuEntry::DeletePaidItems);
 
         QCOMPARE(run.dialogs.Errors(), QStringList());
         const QStringList copies{"Marquill-2024-02-20-100000-2-before-purge.mqt",

@@ -201,7 +201,7 @@ private slots:
         StartServerShop(run, backup.path());
         QCOMPARE(FilesIn(run.shop.Folder() + QStringLiteral("/safety")), QStringList{"Marquill-2024-02-20-100000.dump"});
 
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.dialogs.Messages(), QStringList{"File Backed up in " + backup.path()});
         QCOMPARE(FilesIn(backup.path()), QStringList{"Marquill.dump"});
@@ -210,7 +210,7 @@ private slots:
         run.dialogs.Clear();
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Errors(), QStringList());
         QCOMPARE(run.dialogs.Questions(), QStringList{RestoreQuestion});
@@ -229,13 +229,13 @@ private slots:
         QTemporaryDir backup;
         test::RunningShop run;
         StartServerShop(run, backup.path());
-        run.Menu().lblFunction_Click(4);
+        run.Menu().lblFunction_Click(MenuEntry::Backup);
         run.dialogs.Clear();
         run.runner.calls.clear();
         const Connection otherTill = run.shop.Connect();
         QSignalSpy ended(&run.Menu(), &frmMenu::Ended);
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Errors(), QStringList{"Close Marquill on the other tills first\nthis computer"});
         QCOMPARE(run.dialogs.Questions(), QStringList());
@@ -246,7 +246,7 @@ private slots:
 
     void failuresLeaveTheShopAsItWas_data()
     {
-        QTest::addColumn<int>("entry");  // 4: Backup, 5: Restore
+        QTest::addColumn<int>("entry");  // MenuEntry::Backup or MenuEntry::Restore
         QTest::addColumn<ScriptedClients>("clients");
         QTest::addColumn<QString>("error");  // the first line, <tmp>: the backup folder, <uri>: the shop's
         QTest::addColumn<QString>("reason");  // a later line
@@ -260,14 +260,16 @@ private slots:
         loadFails.load = Failed("pg_restore: error: could not execute query: ERROR:  deadlock detected");
 
         QTest::newRow("pg_dump fails: no half file, the last backup kept")
-            << 4 << halfDump << "File not backed up in <tmp>" << "The database <uri> cannot be dumped:";
+            << int(MenuEntry::Backup) << halfDump << "File not backed up in <tmp>"
+            << "The database <uri> cannot be dumped:";
         QTest::newRow("the dump's list fails: no file, the last backup kept")
-            << 4 << listFails << "File not backed up in <tmp>" << "<tmp>/Marquill.dump failed its check:";
+            << int(MenuEntry::Backup) << listFails << "File not backed up in <tmp>"
+            << "<tmp>/Marquill.dump failed its check:";
         QTest::newRow("the backup's list fails: nothing restored")
-            << 5 << listFails << "Backup Source is not a sound shop database - nothing restored"
+            << int(MenuEntry::Restore) << listFails << "Backup Source is not a sound shop database - nothing restored"
             << "pg_restore: error: could not read from input file: end of file";
         QTest::newRow("the load fails: the program goes on")
-            << 5 << loadFails << "Files not restored" << "The dump cannot be loaded into <uri>:";
+            << int(MenuEntry::Restore) << loadFails << "Files not restored" << "The dump cannot be loaded into <uri>:";
     }
 
     void failuresLeaveTheShopAsItWas()
@@ -312,7 +314,7 @@ private slots:
         const QString copy = backup.path() + QStringLiteral("/Marquill.dump");
         Write(copy, QByteArray("backup.sh was here\n").repeated(300));
         run.dialogs.QueueAnswer(Yes);
-        run.Menu().lblFunction_Click(5);
+        run.Menu().lblFunction_Click(MenuEntry::Restore);
 
         QCOMPARE(run.dialogs.Questions(), QStringList());
         QCOMPARE(run.dialogs.Errors().size(), 1);
