@@ -139,11 +139,12 @@ void frmItem::ListItems()
         if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
         ListedItemNos_.push_back(items.Fields(QStringLiteral("ItemNo")).Value().toLongLong());
         ListedStates_.push_back(ItemStateOf(items));
-        for (int col = 0; col < ItemField::Notes; ++col)
-            Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
-        if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
-        TotalCost_.Add(AmountOfText(RecordBuffer_[ItemField::CostPrice]));
-        TotalSale_.Add(AmountOfText(RecordBuffer_[ItemField::SalePrice]));
+        for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column)
+            Grid_->SetTextMatrix(row, ItemGridColumn(column), RecordBuffer_[std::size_t(column)]);
+        if (!RecordBuffer_[ItemColumn::Notes].isEmpty())
+            Grid_->SetTextMatrix(row, ItemGridColumn(ItemColumn::Notes), QStringLiteral("*"));
+        TotalCost_.Add(AmountOfText(RecordBuffer_[ItemColumn::CostPrice]));
+        TotalSale_.Add(AmountOfText(RecordBuffer_[ItemColumn::SalePrice]));
     }
     LineCount_ = row;
     lblCount_->setText(QString::number(LineCount_));
@@ -157,16 +158,16 @@ void frmItem::ListItems()
 
 void frmItem::ShowTotals()
 {
-    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::CostPrice, TotalCost_.Format());
-    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::SalePrice, TotalSale_.Format());
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemGridColumn(ItemColumn::CostPrice), TotalCost_.Format());
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemGridColumn(ItemColumn::SalePrice), TotalSale_.Format());
     Grid_->FitColumnsToRow(LineCount_ + 1);  // totals are never cut off
 }
 
 void frmItem::GetData()
 {
     RecordBuffer_ = ReadItem(shared_.Data3.Recordset());
-    for (int field = 0; field < ItemField::Count; ++field)
-        shared_.ColumnValues[std::size_t(field + 3)] = RecordBuffer_[std::size_t(field)];
+    for (int column = ItemColumn::ItemDesc; column <= ItemColumn::Notes; ++column)
+        shared_.ColumnValues[std::size_t(column)] = RecordBuffer_[std::size_t(column)];
 }
 
 void frmItem::Grid_Click()
@@ -273,9 +274,9 @@ void frmItem::PrepareAdd()
     Grid_->SetRow(0);
     SelectedRow_ = 0;
     BlankTexts();
-    Box(ItemField::DateAdded)->setText(FormatDateMmDdYy(shared_.clock.Today()));
-    for (int field : {ItemField::DateSold, ItemField::DatePaid, ItemField::PayRef}) Box(field)->hide();
-    Box(ItemField::ItemDesc)->setFocus();
+    Box(ItemColumn::DateAdded)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    for (int column : {ItemColumn::DateSold, ItemColumn::DatePaid, ItemColumn::PayRef}) Box(column)->hide();
+    Box(ItemColumn::ItemDesc)->setFocus();
 }
 
 void frmItem::PrepareChange()
@@ -328,9 +329,5 @@ void frmItem::SetActionOn(Action action)
     optAction_[std::size_t(action)]->setChecked(true);
     ExecAction();
 }
-
-ItemRecord frmItem::EntryTexts() const { return entry_->Texts<ItemField::Count>(); }
-
-void frmItem::FillEntry(const ItemRecord& record) { entry_->Fill(record); }
 
 }  // namespace mqt

@@ -3,7 +3,7 @@
 
 #include "common/MoneySum.h"
 #include "common/PriceRule.h"
-#include "item/ItemFields.h"
+#include "item/ItemRecord.h"
 #include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
 #include "store/ItemState.h"
@@ -92,9 +92,8 @@ private:
     void SetActionOn(Action action);
     // Change, Delete and Sell wait for a selected row.
     bool WaitsForRow() const;
-    ItemRecord EntryTexts() const;
-    void FillEntry(const ItemRecord& record);
-    QLineEdit* Box(int field) const { return txtEntry_[std::size_t(field)]; }
+    // The entry box of an item column, ItemDesc to PayRef.
+    QLineEdit* Box(int column) const { return txtEntry_[std::size_t(ItemGridColumn(column))]; }
 
     // Adding, changing and deleting (frmItemUpdate.cpp).
     void cmdUpdate_Click();
@@ -137,8 +136,10 @@ private:
     void AddTagsButton();
     void cmdTags_Click();
 
-    // Leaving the entry boxes (frmItemEntry.cpp).
-    void LeaveBox(int field);
+    // The entry boxes, and leaving them (frmItemEntry.cpp).
+    ItemColumnValues EntryTexts() const;
+    void FillEntry(const ItemColumnValues& record);
+    void LeaveBox(int column);
     void txtCostPrice_LostFocus();
     void txtSalePrice_LostFocus();
     void ShowPrices(const std::optional<PricePair>& prices);
@@ -162,8 +163,9 @@ private:
     QButtonGroup* actions_ = nullptr;
     std::array<QRadioButton*, 5> optAction_{};
     QPushButton* cmdUpdate_ = nullptr;
-    // txtItemDesc to txtPayRef, one under each grid column, and txtNotes last.
-    std::array<QLineEdit*, ItemField::Notes> txtEntry_{};
+    // txtItemDesc to txtPayRef, one under each grid column; the notes have
+    // txtNotes.
+    std::array<QLineEdit*, ItemEntryBoxCount> txtEntry_{};
     QLabel* lblNotes_ = nullptr;
     QPlainTextEdit* txtNotes_ = nullptr;
     std::optional<EntryBoxes> entry_;  // the boxes above with the notes
@@ -180,8 +182,8 @@ private:
     std::optional<OpenedItem> Opened_;
     MoneySum TotalCost_;
     MoneySum TotalSale_;
-    ItemRecord RecordBuffer_;
-    ItemRecord LastEntry_;
+    ItemColumnValues RecordBuffer_;
+    ItemColumnValues LastEntry_;
     QString FormQuery_;
     // The consignor whose items the grid lists; empty before the first list.
     QString ListedLastName_;

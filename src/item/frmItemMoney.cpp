@@ -32,12 +32,12 @@ void frmItem::SellItem()
 {
     shared_.CallerMode = QStringLiteral("Sell");
     GetData();
-    if (!RecordBuffer_[ItemField::DateSold].isEmpty()) {
+    if (!RecordBuffer_[ItemColumn::DateSold].isEmpty()) {
         ShowAlreadySold();
         return;
     }
     SetActionOn(Action::Change);
-    Box(ItemField::DateSold)->setText(QStringLiteral("today"));
+    Box(ItemColumn::DateSold)->setText(QStringLiteral("today"));
     cmdUpdate_Click();
     shared_.CallerMode.clear();
 }
@@ -78,10 +78,10 @@ void frmItem::StartPay()
     for (int row = 1; row <= LineCount_; ++row) Grid_->PaintRow(row, RowYellow);
     cmdUpdate_->setText(QStringLiteral("Pay"));
     cmdUpdate_->show();
-    Box(ItemField::DatePaid)->setText(FormatDateMmDdYy(shared_.clock.Today()));
-    Box(ItemField::DatePaid)->show();
-    Box(ItemField::PayRef)->clear();
-    Box(ItemField::PayRef)->show();
+    Box(ItemColumn::DatePaid)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    Box(ItemColumn::DatePaid)->show();
+    Box(ItemColumn::PayRef)->clear();
+    Box(ItemColumn::PayRef)->show();
 }
 
 // The clicked row was turned yellow (chosen) or white (left out): the totals
@@ -96,8 +96,8 @@ void frmItem::UpdatePayTotals()
     for (int row = 1; row <= LineCount_; ++row) {
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() != RowYellow) continue;
-        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice)));
-        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice)));
+        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemGridColumn(ItemColumn::CostPrice))));
+        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemGridColumn(ItemColumn::SalePrice))));
     }
     Grid_->SetRow(clicked);
     ShowTotals();
@@ -122,7 +122,7 @@ bool frmItem::DebtSettled()
 // unsold; the message says how many were skipped and why.
 void frmItem::PayItems()
 {
-    const QString datePaid = Box(ItemField::DatePaid)->text();
+    const QString datePaid = Box(ItemColumn::DatePaid)->text();
     if (!IsDate(datePaid, shared_.clock.Today())) {
         shared_.dialogs.ShowError(QStringLiteral("Invalid Date Paid"));
         return;
@@ -139,7 +139,7 @@ void frmItem::PayItems()
     int paid = 0;
     QMap<QString, int> skipped;  // why, and how many
     if (!chosen.isEmpty()) {
-        const QString payRef = Box(ItemField::PayRef)->text();
+        const QString payRef = Box(ItemColumn::PayRef)->text();
         const bool stored = Store(QStringLiteral("Pay"), [&] {
             paid = 0;
             skipped.clear();
@@ -152,8 +152,8 @@ void frmItem::PayItems()
                 if (!item.Eof()) now = ItemStateOf(item);
                 if (now && now->version == choice.value().version) {
                     item.Edit();
-                    item.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
-                    item.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
+                    item.Fields(StoredFieldName(ItemColumn::DatePaid)).SetValue(datePaid);
+                    item.Fields(StoredFieldName(ItemColumn::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
                     if (item.UpdateWhile(QStringLiteral("DateSold IS NOT NULL AND DatePaid IS NULL"))) {
                         ++paid;
                         continue;

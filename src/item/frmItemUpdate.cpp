@@ -25,12 +25,12 @@ namespace mqt {
 namespace {
 
 struct DateBox {
-    int field;
+    int column;
     const char* invalid;
 };
-constexpr std::array<DateBox, 3> DateBoxes = {{{ItemField::DateAdded, "Invalid Date Added"},
-                                               {ItemField::DateSold, "Invalid Date Sold"},
-                                               {ItemField::DatePaid, "Invalid Date Paid"}}};
+constexpr std::array<DateBox, 3> DateBoxes = {{{ItemColumn::DateAdded, "Invalid Date Added"},
+                                               {ItemColumn::DateSold, "Invalid Date Sold"},
+                                               {ItemColumn::DatePaid, "Invalid Date Paid"}}};
 
 // A description is stored without its surrounding blanks, so one of blanks
 // only would be stored empty.
@@ -68,12 +68,12 @@ bool frmItem::NormaliseDates()
 {
     const QDate today = shared_.clock.Today();
     for (const DateBox& date : DateBoxes) {
-        QString text = Box(date.field)->text();
+        QString text = Box(date.column)->text();
         text.remove(u' ');
-        Box(date.field)->setText(ExpandToday(text, today));
+        Box(date.column)->setText(ExpandToday(text, today));
     }
     for (const DateBox& date : DateBoxes) {
-        const QString text = Box(date.field)->text();
+        const QString text = Box(date.column)->text();
         if (!text.isEmpty() && !IsDate(text, today)) {
             shared_.dialogs.ShowError(QLatin1String(date.invalid));
             return false;
@@ -84,7 +84,7 @@ bool frmItem::NormaliseDates()
 
 void frmItem::AddItem()
 {
-    const QString desc = Box(ItemField::ItemDesc)->text();
+    const QString desc = Box(ItemColumn::ItemDesc)->text();
     const auto refuse = [this](const QString& error) {
         shared_.dialogs.ShowError(error);
         lblMessage_->ShowFailure(QStringLiteral("Add function not successful"));
@@ -136,13 +136,13 @@ void frmItem::AddItem()
     shared_.CallerMode = QStringLiteral("Add");
     ShowLines();
     SetActionOn(Action::Add);
-    Box(ItemField::ItemDesc)->setFocus();
+    Box(ItemColumn::ItemDesc)->setFocus();
     ClosingStep();
 }
 
 void frmItem::ChangeItem()
 {
-    const QString desc = Box(ItemField::ItemDesc)->text();
+    const QString desc = Box(ItemColumn::ItemDesc)->text();
     const auto refuse = [this](const QString& error) {
         shared_.dialogs.ShowError(error);
         lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));

@@ -28,6 +28,16 @@ namespace {
 
 constexpr QRgb LightRed = qRgb(255, 192, 192);
 
+// What the advanced search reads of a record: the names, the description and
+// the two categories, each followed by a comma.
+QString SearchedText(const ItemColumnValues& values)
+{
+    QString text;
+    for (int column = ItemColumn::LastName; column <= ItemColumn::Subcategory; ++column)
+        text += values[std::size_t(column)] + u',';
+    return text;
+}
+
 }  // namespace
 
 void frmReport::Form_Load()
@@ -38,7 +48,7 @@ void frmReport::Form_Load()
     Grid_->SetRows(20);
     move(TwipsToPixels(1200), TwipsToPixels(1200));
     txtSelect_[0]->setFocus();
-    Grid_->SetCol(0);
+    Grid_->SetCol(ReportGridColumn(ItemColumn::LastName));
     Grid_Click();
 }
 
@@ -93,11 +103,7 @@ void frmReport::cmdShow_Click()
             GetData(std::move(record));
             const ItemColumnValues& values = shared_.ColumnValues;
             if (!criteria.Matches(values)) continue;
-            if (!search.MatchesEverything()) {
-                const QString searchText =
-                    values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
-                if (!search.Matches(searchText)) continue;
-            }
+            if (!search.MatchesEverything() && !search.Matches(SearchedText(values))) continue;
             rows.Add(values);
         }
     }
@@ -154,9 +160,9 @@ void frmReport::cmdItem_Click()
 {
     const int row = Grid_->Row();
     if (row < 1) return;  // the heading row names no item
-    shared_.CurrentLastName = Grid_->TextMatrix(row, 0);
-    shared_.CurrentFirstName = Grid_->TextMatrix(row, 1);
-    shared_.CurrentItemDesc = Grid_->TextMatrix(row, 2);
+    shared_.CurrentLastName = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::LastName));
+    shared_.CurrentFirstName = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::FirstName));
+    shared_.CurrentItemDesc = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::ItemDesc));
     if (shared_.CurrentLastName.isEmpty() || shared_.CurrentFirstName.isEmpty() || shared_.CurrentItemDesc.isEmpty())
         return;
 
