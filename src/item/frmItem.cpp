@@ -50,24 +50,27 @@ void frmItem::ShowItemsFor(const QString& lastName, const QString& firstName)
 {
     txtLastName_->setText(lastName);
     txtFirstName_->setText(firstName);
-    Handle([this] { cmdShow_Click(); });
+    // The caller may narrow the list by the criteria it handed over; it
+    // empties them once the list is shown.
+    const QString criteria = shared_.SearchCriteria;
+    Handle([this, &criteria] { cmdShow_Click(criteria); });
     activateWindow();
     txtLastName_->setFocus();
 }
 
-void frmItem::cmdShow_Click()
+void frmItem::cmdShow_Click(const QString& criteria)
 {
     lblMessage_->clear();
     if (!IsOn(Action::Sell)) SetActionsOff();
     cmdUpdate_->hide();
     HideTexts();
-    ShowLines();
+    ShowLines(criteria);
 }
 
-bool frmItem::ShowLines()
+bool frmItem::ShowLines(const QString& criteria)
 {
     if (shared_.CallerMode.isEmpty() && !LookUpConsignor()) return false;
-    ListItems();
+    ListItems(criteria);
     return true;
 }
 
@@ -99,9 +102,9 @@ bool frmItem::LookUpConsignor()
     return true;
 }
 
-// Lists the current consignor's items that pass SearchCriteria, by
+// Lists the current consignor's items that pass the criteria, by
 // description, with a totals row below them.
-void frmItem::ListItems()
+void frmItem::ListItems(QString criteria)
 {
     // Read before anything on the screen changes: a failed read leaves the
     // list, the action and the boxes as they were.
@@ -129,12 +132,11 @@ void frmItem::ListItems()
     ListedFirstName_ = shared_.CurrentFirstName;
     // The criteria are read once for the whole list.
     std::optional<CriteriaFilter> filter;
-    if (!shared_.SearchCriteria.isEmpty())
-        filter.emplace(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+    if (!criteria.isEmpty()) filter.emplace(criteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
     int row = 0;
     for (; !items.Eof(); items.MoveNext()) {
         GetData();
-        if (filter && !filter->Matches(shared_.ColumnValues)) continue;
+        if (filter && !filter->Matches(RecordBuffer_)) continue;
         ++row;
         if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
         ListedItemNos_.push_back(items.Fields(QStringLiteral("ItemNo")).Value().toLongLong());
@@ -163,12 +165,8 @@ void frmItem::ShowTotals()
     Grid_->FitColumnsToRow(LineCount_ + 1);  // totals are never cut off
 }
 
-void frmItem::GetData()
-{
-    RecordBuffer_ = ReadItem(shared_.Data3.Recordset());
-    for (int column = ItemColumn::ItemDesc; column <= ItemColumn::Notes; ++column)
-        shared_.ColumnValues[std::size_t(column)] = RecordBuffer_[std::size_t(column)];
-}
+// The record buffer is also what the listing's criteria read.
+void frmItem::GetData() { RecordBuffer_ = ReadItem(shared_.Data3.Recordset()); }
 
 void frmItem::Grid_Click()
 {
@@ -284,7 +282,7 @@ void frmItem::PrepareChange()
     cmdUpdate_->setText(QStringLiteral("Change"));
     GetData();
     // A sale drives the change with the boxes as they are.
-    if (shared_.CallerMode.isEmpty()) {
+    if (!selling_) {
         cmdUpdate_->show();
         BlankTexts();
     }

@@ -67,12 +67,15 @@ private:
 
     // Looking up, listing and selecting (frmItem.cpp).
     void Form_Load();
-    void cmdShow_Click();
+    // The list shows only the items that pass `criteria`, terms of the
+    // criteria language (search/RecordMatchesCriteria.h); empty lists every
+    // item. So do ShowLines and ListItems.
+    void cmdShow_Click(const QString& criteria = {});
     // False when the name boxes did not name exactly one consignor, so
     // nothing was listed.
-    bool ShowLines();
+    bool ShowLines(const QString& criteria = {});
     bool LookUpConsignor();
-    void ListItems();
+    void ListItems(QString criteria = {});
     void GetData();
     void Grid_Click();
     void FlipGridColor();
@@ -170,6 +173,9 @@ private:
     QPlainTextEdit* txtNotes_ = nullptr;
     std::optional<EntryBoxes> entry_;  // the boxes above with the notes
 
+    // While Sell drives the Change action and its update (SellItem): the
+    // boxes are filled but not shown, and the update stores a sale.
+    bool selling_ = false;
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed
     std::vector<std::int64_t> ListedItemNos_;  // the number of each listed item, by grid row - 1

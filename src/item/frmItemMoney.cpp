@@ -7,6 +7,7 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "item/ItemQueries.h"
+#include "search/PayableCriteria.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
@@ -19,18 +20,13 @@
 
 namespace mqt {
 
-namespace {
-
-// Sold, not paid, and with a cost price other than 0.
-const QString PayableItems = QStringLiteral("6.NE.0,9.NE.NULL,10.EQ.NULL");
-
-}  // namespace
-
 // The Sell action for the selected item, the current record of Data3: the
 // change is driven with "today" as the date sold.
 void frmItem::SellItem()
 {
     shared_.CallerMode = QStringLiteral("Sell");
+    selling_ = true;
+    const auto saleEnds = qScopeGuard([this] { selling_ = false; });
     GetData();
     if (!RecordBuffer_[ItemColumn::DateSold].isEmpty()) {
         ShowAlreadySold();
@@ -54,15 +50,7 @@ void frmItem::ShowAlreadySold()
 // Lists the consignor's payable items, all chosen for payment.
 void frmItem::StartPay()
 {
-    shared_.SearchCriteria = PayableItems;
-    bool listed = false;
-    {
-        // The criteria go also when the listing fails, so no later list is
-        // narrowed to payable items.
-        const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
-        listed = ShowLines();
-    }
-    if (!listed) {
+    if (!ShowLines(PayableCriteria())) {
         // The name boxes named no single consignor: nothing is left to pay.
         SetActionsOff();
         cmdUpdate_->hide();

@@ -172,8 +172,7 @@ void frmItem::ChangeItem()
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;
     }
-    const bool selling = shared_.CallerMode == QStringLiteral("Sell");
-    const QString action = selling ? QStringLiteral("Sell") : QStringLiteral("Change");
+    const QString action = selling_ ? QStringLiteral("Sell") : QStringLiteral("Change");
     // The boxes hold every field as the item was opened: writing them over
     // a sale or pay-out made since would undo it.
     if (RefuseIfChangedSinceOpened(ItemStateOf(item), action)) return;
@@ -183,7 +182,7 @@ void frmItem::ChangeItem()
         WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
         // Another till may have sold the item since it was looked up: a sale
         // is stored only on an item that is still unsold.
-        if (selling)
+        if (selling_)
             unsold = item.UpdateWhile(QStringLiteral("DateSold IS NULL"));
         else
             item.Update();

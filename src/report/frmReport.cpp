@@ -81,9 +81,8 @@ void frmReport::cmdShow_Click()
 
     QStringList selections;
     for (const QLineEdit* box : txtSelect_) selections << box->text();
-    shared_.SearchCriteria = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
-    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
-    const CriteriaFilter criteria(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+    QString selected = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
+    const CriteriaFilter criteria(selected, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
 
     const ReportOptions options{SortColumn_, chkSummary_->isChecked(), chkTotals_->isChecked()};
     ReportRows rows(options, shared_.ItemColumns, shared_.clock.Today(),
@@ -94,28 +93,21 @@ void frmReport::cmdShow_Click()
     shared_.Data3.RecordSource(ReportQuery_);
     {
         ReportReadAhead records(shared_.Data3, shared_.ItemColumns);
+        // The record buffer: the criteria read it, and the detail row is
+        // made from it.
         ItemColumnValues record;
         // The last run's rows stay until the server has answered this one.
         bool more = records.Next(record);
         ClearGrid();
         for (; more; more = records.Next(record)) {
             progress.Step(++done);
-            GetData(std::move(record));
-            const ItemColumnValues& values = shared_.ColumnValues;
-            if (!criteria.Matches(values)) continue;
-            if (!search.MatchesEverything() && !search.Matches(SearchedText(values))) continue;
-            rows.Add(values);
+            if (!criteria.Matches(record)) continue;
+            if (!search.MatchesEverything() && !search.Matches(SearchedText(record))) continue;
+            rows.Add(record);
         }
     }
     rows.Finish();
     if (printFile_) EndPrintFile();
-}
-
-void frmReport::GetData(ItemColumnValues&& record)
-{
-    // The shared column values are the report's record buffer: the criteria
-    // read them, and the detail row is made from them.
-    shared_.ColumnValues = std::move(record);
 }
 
 // The grid's current row moves down by one, the grid growing by 5 rows when
