@@ -4,11 +4,11 @@
 #include "common/MoneySum.h"
 #include "common/PriceRule.h"
 #include "item/ItemRecord.h"
+#include "item/PayOut.h"
 #include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
 #include "store/ItemState.h"
 
-#include <QMap>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -111,15 +111,19 @@ private:
     // Delete or Sell is no longer as it was opened (`now`, none when gone):
     // another screen or till wrote it since.
     bool RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action);
+    // The refusal of an action on the opened item, which `change` befell.
+    void ShowChangedSinceOpened(ItemChange change, const QString& action);
 
     // Selling and paying out (frmItemMoney.cpp).
     void SellItem();
+    // The change update of a sale: stores the boxes with the date sold.
+    void StoreSale();
     void ShowAlreadySold();
     void StartPay();
     void UpdatePayTotals();
     void PayItems();
     // The pay-out message, naming what was skipped and why.
-    void ShowPaid(int paid, const QMap<QString, int>& skipped);
+    void ShowPaid(const PaidOut& paid);
     bool DebtSettled();
     void ShowTotals();
 

@@ -6,12 +6,11 @@
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Dialogs.h"
-#include "item/ItemQueries.h"
+#include "item/SellItem.h"
 #include "search/PayableCriteria.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
-#include "store/Connection.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +35,34 @@ void frmItem::SellItem()
     Box(ItemColumn::DateSold)->setText(QStringLiteral("today"));
     cmdUpdate_Click();
     shared_.CallerMode.clear();
+}
+
+// The change update while a sale drives it: the boxes, with the date sold,
+// are stored over the item opened, while it is still as opened and unsold.
+void frmItem::StoreSale()
+{
+    if (!Opened_) return;  // a sale is opened on the item it looked up
+    const ItemSale sale{shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc,
+                        Opened_->itemNo,         Opened_->state,           EntryTexts()};
+    SaleResult result;
+    if (!Store(QStringLiteral("Sell"), [&] { result = mqt::SellItem(shared_.Data3, sale); })) return;
+    switch (result.outcome) {
+    case SaleOutcome::NotFound:
+        lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+        return;
+    case SaleOutcome::Changed:
+        ShowChangedSinceOpened(result.change, QStringLiteral("Sell"));
+        return;
+    case SaleOutcome::AlreadySold:
+        ShowAlreadySold();
+        return;
+    case SaleOutcome::Sold:
+        break;
+    }
+    lblMessage_->ShowSuccess(QStringLiteral("Sell function is successful"));
+    shared_.CallerMode = QStringLiteral("Change");
+    ShowLines();
+    ClosingStep();
 }
 
 // The consignor's items listed again, with the refusal; CallerMode "Sell"
@@ -103,66 +130,37 @@ bool frmItem::DebtSettled()
     return shared_.dialogs.AskYesNo(question) == Yes;
 }
 
-// Gives every chosen item the date paid and the pay reference, all in one
-// transaction. An item is paid only while it is still as the list showed it:
-// one returned, paid, changed or moved since (at another till, or on another
-// screen of this program) is skipped, so no item is ever paid twice or paid
-// unsold; the message says how many were skipped and why.
+// Pays the chosen items (PayOut): only those still as the list showed them;
+// the message says how many were skipped and why.
 void frmItem::PayItems()
 {
-    const QString datePaid = Box(ItemColumn::DatePaid)->text();
-    if (!IsDate(datePaid, shared_.clock.Today())) {
+    const std::optional<DateValue> datePaid = ReadDate(Box(ItemColumn::DatePaid)->text(), shared_.clock.Today());
+    if (!datePaid) {
         shared_.dialogs.ShowError(QStringLiteral("Invalid Date Paid"));
         return;
     }
     if (LineCount_ <= 0) return;
-    // Each chosen item's number, with the item as listed.
-    QMap<std::int64_t, ItemState> chosen;
+    PayOutOrder order{datePaid->date, Box(ItemColumn::PayRef)->text(), {}};
     for (int row = 1; row <= LineCount_; ++row) {
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() == RowYellow && row <= int(ListedItemNos_.size()))
-            chosen.insert(ListedItemNos_[std::size_t(row - 1)], ListedStates_[std::size_t(row - 1)]);
+            order.items.emplace(ListedItemNos_[std::size_t(row - 1)], ListedStates_[std::size_t(row - 1)]);
     }
-    if (!chosen.isEmpty() && !DebtSettled()) return;
-    int paid = 0;
-    QMap<QString, int> skipped;  // why, and how many
-    if (!chosen.isEmpty()) {
-        const QString payRef = Box(ItemColumn::PayRef)->text();
-        const bool stored = Store(QStringLiteral("Pay"), [&] {
-            paid = 0;
-            skipped.clear();
-            Connection& connection = shared_.database.connection();
-            Transaction transaction(connection);
-            for (auto choice = chosen.cbegin(); choice != chosen.cend(); ++choice) {
-                FormQuery_ = SelectItemNumber(choice.key());
-                Recordset& item = shared_.Data3.Query(FormQuery_);
-                std::optional<ItemState> now;
-                if (!item.Eof()) now = ItemStateOf(item);
-                if (now && now->version == choice.value().version) {
-                    item.Edit();
-                    item.Fields(StoredFieldName(ItemColumn::DatePaid)).SetValue(datePaid);
-                    item.Fields(StoredFieldName(ItemColumn::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
-                    if (item.UpdateWhile(QStringLiteral("DateSold IS NOT NULL AND DatePaid IS NULL"))) {
-                        ++paid;
-                        continue;
-                    }
-                    now = ReadItemState(connection, choice.key());
-                }
-                ++skipped[ChangeCounted(HowItemChanged(choice.value(), now))];
-            }
-            transaction.Commit();
-        });
-        if (!stored) return;
-    }
-    ShowPaid(paid, skipped);
+    if (!order.items.empty() && !DebtSettled()) return;
+    PaidOut paid;
+    if (!order.items.empty() &&
+        !Store(QStringLiteral("Pay"), [&] { paid = PayOut(shared_.database.connection(), order); }))
+        return;
+    ShowPaid(paid);
     SetActionsOff();
     shared_.CallerMode = QStringLiteral("Pay");
     ShowLines();
 }
 
-void frmItem::ShowPaid(int paid, const QMap<QString, int>& skipped)
+void frmItem::ShowPaid(const PaidOut& paid)
 {
-    const QString done = QString::number(paid) + QStringLiteral(" Items paid");
+    const QString done = QString::number(paid.paid) + QStringLiteral(" Items paid");
+    const QMap<QString, int>& skipped = paid.skipped;
     if (skipped.isEmpty()) {
         lblMessage_->ShowSuccess(done);
         return;

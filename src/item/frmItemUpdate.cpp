@@ -163,6 +163,10 @@ void frmItem::ChangeItem()
             return;
         }
     }
+    if (selling_) {
+        StoreSale();
+        return;
+    }
     // The item is selected again right before the edit: another screen may
     // have run a query on the items since it was looked up.
     const BoundStatement selected = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
@@ -172,27 +176,16 @@ void frmItem::ChangeItem()
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;
     }
-    const QString action = selling_ ? QStringLiteral("Sell") : QStringLiteral("Change");
     // The boxes hold every field as the item was opened: writing them over
     // a sale or pay-out made since would undo it.
-    if (RefuseIfChangedSinceOpened(ItemStateOf(item), action)) return;
-    bool unsold = true;
-    const bool changed = Store(action, [&] {
+    if (RefuseIfChangedSinceOpened(ItemStateOf(item), QStringLiteral("Change"))) return;
+    const bool changed = Store(QStringLiteral("Change"), [&] {
         item.Edit();
         WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
-        // Another till may have sold the item since it was looked up: a sale
-        // is stored only on an item that is still unsold.
-        if (selling_)
-            unsold = item.UpdateWhile(QStringLiteral("DateSold IS NULL"));
-        else
-            item.Update();
+        item.Update();
     });
     if (!changed) return;
-    if (!unsold) {
-        ShowAlreadySold();
-        return;
-    }
-    lblMessage_->ShowSuccess(action + QStringLiteral(" function is successful"));
+    lblMessage_->ShowSuccess(QStringLiteral("Change function is successful"));
     shared_.CallerMode = QStringLiteral("Change");
     ShowLines();
     ClosingStep();
@@ -206,12 +199,17 @@ void frmItem::ClosingStep()
 bool frmItem::RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action)
 {
     if (!Opened_ || (now && now->version == Opened_->state.version)) return false;
+    ShowChangedSinceOpened(HowItemChanged(Opened_->state, now), action);
+    return true;
+}
+
+void frmItem::ShowChangedSinceOpened(ItemChange change, const QString& action)
+{
     shared_.dialogs.ShowError(QStringLiteral("Item %1 %2 at another till or screen since you opened it: nothing was "
                                              "changed. Look it up again.")
-                                  .arg(Opened_->itemNo)
-                                  .arg(ChangeSentence(HowItemChanged(Opened_->state, now))));
+                                  .arg(Opened_ ? Opened_->itemNo : 0)
+                                  .arg(ChangeSentence(change)));
     lblMessage_->ShowFailure(action + QStringLiteral(" function not successful"));
-    return true;
 }
 
 bool frmItem::Store(const QString& action, const std::function<void()>& write)
