@@ -59,9 +59,4 @@ QString FindConsignor(const QString& lastName, const QString& firstName)
     return QStringLiteral("select lastname, firstname from consignor where ") + Names(lastName, firstName);
 }
 
-QString SelectItemNumber(std::int64_t itemNo)
-{
-    return QStringLiteral("select * from item where itemno = %1").arg(itemNo);
-}
-
 }  // namespace mqt

@@ -34,7 +34,4 @@ BoundStatement FindItemDesc(const QString& lastName, const QString& firstName, c
 // The consignor of exactly these names, for the add's check.
 QString FindConsignor(const QString& lastName, const QString& firstName);
 
-// The item of that number, every field.
-QString SelectItemNumber(std::int64_t itemNo);
-
 }  // namespace mqt

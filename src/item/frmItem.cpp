@@ -50,24 +50,27 @@ void frmItem::ShowItemsFor(const QString& lastName, const QString& firstName)
 {
     txtLastName_->setText(lastName);
     txtFirstName_->setText(firstName);
-    Handle([this] { cmdShow_Click(); });
+    // The caller may narrow the list by the criteria it handed over; it
+    // empties them once the list is shown.
+    const QString criteria = shared_.SearchCriteria;
+    Handle([this, &criteria] { cmdShow_Click(criteria); });
     activateWindow();
     txtLastName_->setFocus();
 }
 
-void frmItem::cmdShow_Click()
+void frmItem::cmdShow_Click(const QString& criteria)
 {
     lblMessage_->clear();
     if (!IsOn(Action::Sell)) SetActionsOff();
     cmdUpdate_->hide();
     HideTexts();
-    ShowLines();
+    ShowLines(criteria);
 }
 
-bool frmItem::ShowLines()
+bool frmItem::ShowLines(const QString& criteria)
 {
     if (shared_.CallerMode.isEmpty() && !LookUpConsignor()) return false;
-    ListItems();
+    ListItems(criteria);
     return true;
 }
 
@@ -99,9 +102,9 @@ bool frmItem::LookUpConsignor()
     return true;
 }
 
-// Lists the current consignor's items that pass SearchCriteria, by
+// Lists the current consignor's items that pass the criteria, by
 // description, with a totals row below them.
-void frmItem::ListItems()
+void frmItem::ListItems(QString criteria)
 {
     // Read before anything on the screen changes: a failed read leaves the
     // list, the action and the boxes as they were.
@@ -129,21 +132,21 @@ void frmItem::ListItems()
     ListedFirstName_ = shared_.CurrentFirstName;
     // The criteria are read once for the whole list.
     std::optional<CriteriaFilter> filter;
-    if (!shared_.SearchCriteria.isEmpty())
-        filter.emplace(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+    if (!criteria.isEmpty()) filter.emplace(criteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
     int row = 0;
     for (; !items.Eof(); items.MoveNext()) {
         GetData();
-        if (filter && !filter->Matches(shared_.ColumnValues)) continue;
+        if (filter && !filter->Matches(RecordBuffer_)) continue;
         ++row;
         if (row + 2 > Grid_->Rows()) Grid_->SetRows(Grid_->Rows() + 1);
         ListedItemNos_.push_back(items.Fields(QStringLiteral("ItemNo")).Value().toLongLong());
         ListedStates_.push_back(ItemStateOf(items));
-        for (int col = 0; col < ItemField::Notes; ++col)
-            Grid_->SetTextMatrix(row, col, RecordBuffer_[std::size_t(col)]);
-        if (!RecordBuffer_[ItemField::Notes].isEmpty()) Grid_->SetTextMatrix(row, ItemField::Notes, QStringLiteral("*"));
-        TotalCost_.Add(AmountOfText(RecordBuffer_[ItemField::CostPrice]));
-        TotalSale_.Add(AmountOfText(RecordBuffer_[ItemField::SalePrice]));
+        for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column)
+            Grid_->SetTextMatrix(row, ItemGridColumn(column), RecordBuffer_[std::size_t(column)]);
+        if (!RecordBuffer_[ItemColumn::Notes].isEmpty())
+            Grid_->SetTextMatrix(row, ItemGridColumn(ItemColumn::Notes), QStringLiteral("*"));
+        TotalCost_.Add(AmountOfText(RecordBuffer_[ItemColumn::CostPrice]));
+        TotalSale_.Add(AmountOfText(RecordBuffer_[ItemColumn::SalePrice]));
     }
     LineCount_ = row;
     lblCount_->setText(QString::number(LineCount_));
@@ -157,17 +160,13 @@ void frmItem::ListItems()
 
 void frmItem::ShowTotals()
 {
-    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::CostPrice, TotalCost_.Format());
-    Grid_->SetTextMatrix(LineCount_ + 1, ItemField::SalePrice, TotalSale_.Format());
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemGridColumn(ItemColumn::CostPrice), TotalCost_.Format());
+    Grid_->SetTextMatrix(LineCount_ + 1, ItemGridColumn(ItemColumn::SalePrice), TotalSale_.Format());
     Grid_->FitColumnsToRow(LineCount_ + 1);  // totals are never cut off
 }
 
-void frmItem::GetData()
-{
-    RecordBuffer_ = ReadItem(shared_.Data3.Recordset());
-    for (int field = 0; field < ItemField::Count; ++field)
-        shared_.ColumnValues[std::size_t(field + 3)] = RecordBuffer_[std::size_t(field)];
-}
+// The record buffer is also what the listing's criteria read.
+void frmItem::GetData() { RecordBuffer_ = ReadItem(shared_.Data3.Recordset()); }
 
 void frmItem::Grid_Click()
 {
@@ -273,9 +272,9 @@ void frmItem::PrepareAdd()
     Grid_->SetRow(0);
     SelectedRow_ = 0;
     BlankTexts();
-    Box(ItemField::DateAdded)->setText(FormatDateMmDdYy(shared_.clock.Today()));
-    for (int field : {ItemField::DateSold, ItemField::DatePaid, ItemField::PayRef}) Box(field)->hide();
-    Box(ItemField::ItemDesc)->setFocus();
+    Box(ItemColumn::DateAdded)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    for (int column : {ItemColumn::DateSold, ItemColumn::DatePaid, ItemColumn::PayRef}) Box(column)->hide();
+    Box(ItemColumn::ItemDesc)->setFocus();
 }
 
 void frmItem::PrepareChange()
@@ -283,7 +282,7 @@ void frmItem::PrepareChange()
     cmdUpdate_->setText(QStringLiteral("Change"));
     GetData();
     // A sale drives the change with the boxes as they are.
-    if (shared_.CallerMode.isEmpty()) {
+    if (!selling_) {
         cmdUpdate_->show();
         BlankTexts();
     }
@@ -328,9 +327,5 @@ void frmItem::SetActionOn(Action action)
     optAction_[std::size_t(action)]->setChecked(true);
     ExecAction();
 }
-
-ItemRecord frmItem::EntryTexts() const { return entry_->Texts<ItemField::Count>(); }
-
-void frmItem::FillEntry(const ItemRecord& record) { entry_->Fill(record); }
 
 }  // namespace mqt

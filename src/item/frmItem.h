@@ -3,12 +3,12 @@
 
 #include "common/MoneySum.h"
 #include "common/PriceRule.h"
-#include "item/ItemFields.h"
+#include "item/ItemRecord.h"
+#include "item/PayOut.h"
 #include "shell/EntryBoxes.h"
 #include "shell/ItemScreen.h"
 #include "store/ItemState.h"
 
-#include <QMap>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -67,12 +67,15 @@ private:
 
     // Looking up, listing and selecting (frmItem.cpp).
     void Form_Load();
-    void cmdShow_Click();
+    // The list shows only the items that pass `criteria`, terms of the
+    // criteria language (search/RecordMatchesCriteria.h); empty lists every
+    // item. So do ShowLines and ListItems.
+    void cmdShow_Click(const QString& criteria = {});
     // False when the name boxes did not name exactly one consignor, so
     // nothing was listed.
-    bool ShowLines();
+    bool ShowLines(const QString& criteria = {});
     bool LookUpConsignor();
-    void ListItems();
+    void ListItems(QString criteria = {});
     void GetData();
     void Grid_Click();
     void FlipGridColor();
@@ -92,9 +95,8 @@ private:
     void SetActionOn(Action action);
     // Change, Delete and Sell wait for a selected row.
     bool WaitsForRow() const;
-    ItemRecord EntryTexts() const;
-    void FillEntry(const ItemRecord& record);
-    QLineEdit* Box(int field) const { return txtEntry_[std::size_t(field)]; }
+    // The entry box of an item column, ItemDesc to PayRef.
+    QLineEdit* Box(int column) const { return txtEntry_[std::size_t(ItemGridColumn(column))]; }
 
     // Adding, changing and deleting (frmItemUpdate.cpp).
     void cmdUpdate_Click();
@@ -109,15 +111,19 @@ private:
     // Delete or Sell is no longer as it was opened (`now`, none when gone):
     // another screen or till wrote it since.
     bool RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action);
+    // The refusal of an action on the opened item, which `change` befell.
+    void ShowChangedSinceOpened(ItemChange change, const QString& action);
 
     // Selling and paying out (frmItemMoney.cpp).
     void SellItem();
+    // The change update of a sale: stores the boxes with the date sold.
+    void StoreSale();
     void ShowAlreadySold();
     void StartPay();
     void UpdatePayTotals();
     void PayItems();
     // The pay-out message, naming what was skipped and why.
-    void ShowPaid(int paid, const QMap<QString, int>& skipped);
+    void ShowPaid(const PaidOut& paid);
     bool DebtSettled();
     void ShowTotals();
 
@@ -137,8 +143,10 @@ private:
     void AddTagsButton();
     void cmdTags_Click();
 
-    // Leaving the entry boxes (frmItemEntry.cpp).
-    void LeaveBox(int field);
+    // The entry boxes, and leaving them (frmItemEntry.cpp).
+    ItemColumnValues EntryTexts() const;
+    void FillEntry(const ItemColumnValues& record);
+    void LeaveBox(int column);
     void txtCostPrice_LostFocus();
     void txtSalePrice_LostFocus();
     void ShowPrices(const std::optional<PricePair>& prices);
@@ -162,12 +170,16 @@ private:
     QButtonGroup* actions_ = nullptr;
     std::array<QRadioButton*, 5> optAction_{};
     QPushButton* cmdUpdate_ = nullptr;
-    // txtItemDesc to txtPayRef, one under each grid column, and txtNotes last.
-    std::array<QLineEdit*, ItemField::Notes> txtEntry_{};
+    // txtItemDesc to txtPayRef, one under each grid column; the notes have
+    // txtNotes.
+    std::array<QLineEdit*, ItemEntryBoxCount> txtEntry_{};
     QLabel* lblNotes_ = nullptr;
     QPlainTextEdit* txtNotes_ = nullptr;
     std::optional<EntryBoxes> entry_;  // the boxes above with the notes
 
+    // While Sell drives the Change action and its update (SellItem): the
+    // boxes are filled but not shown, and the update stores a sale.
+    bool selling_ = false;
     int SelectedRow_ = 0;  // grid row of the selected item, 0 for none
     int LineCount_ = 0;    // items listed
     std::vector<std::int64_t> ListedItemNos_;  // the number of each listed item, by grid row - 1
@@ -180,8 +192,8 @@ private:
     std::optional<OpenedItem> Opened_;
     MoneySum TotalCost_;
     MoneySum TotalSale_;
-    ItemRecord RecordBuffer_;
-    ItemRecord LastEntry_;
+    ItemColumnValues RecordBuffer_;
+    ItemColumnValues LastEntry_;
     QString FormQuery_;
     // The consignor whose items the grid lists; empty before the first list.
     QString ListedLastName_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Leaving an entry box: the ditto mark repeats the last entry, and leaving a
-// price box works the other price out by the shop's commission.
+// The entry boxes' texts as an item record, and leaving an entry box: the
+// ditto mark repeats the last entry, and leaving a price box works the other
+// price out by the shop's commission.
 
 #include "item/frmItem.h"
 
@@ -21,27 +22,43 @@ bool EmptyOrBlank(const QString& text) { return text.isEmpty() || text == QStrin
 
 }  // namespace
 
-void frmItem::LeaveBox(int field)
+ItemColumnValues frmItem::EntryTexts() const
 {
-    if (field == ItemField::CostPrice) {
+    ItemColumnValues record;
+    for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column)
+        record[std::size_t(column)] = Box(column)->text();
+    record[ItemColumn::Notes] = txtNotes_->toPlainText();
+    return record;
+}
+
+void frmItem::FillEntry(const ItemColumnValues& record)
+{
+    for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column)
+        Box(column)->setText(record[std::size_t(column)]);
+    txtNotes_->setPlainText(record[ItemColumn::Notes]);
+}
+
+void frmItem::LeaveBox(int column)
+{
+    if (column == ItemColumn::CostPrice) {
         txtCostPrice_LostFocus();
-    } else if (field == ItemField::SalePrice) {
+    } else if (column == ItemColumn::SalePrice) {
         txtSalePrice_LostFocus();
-    } else if (field == ItemField::Notes) {
-        txtNotes_->setPlainText(ApplyDitto(txtNotes_->toPlainText(), LastEntry_[ItemField::Notes]));
+    } else if (column == ItemColumn::Notes) {
+        txtNotes_->setPlainText(ApplyDitto(txtNotes_->toPlainText(), LastEntry_[ItemColumn::Notes]));
     } else {
-        Box(field)->setText(ApplyDitto(Box(field)->text(), LastEntry_[std::size_t(field)]));
+        Box(column)->setText(ApplyDitto(Box(column)->text(), LastEntry_[std::size_t(column)]));
     }
 }
 
 void frmItem::txtCostPrice_LostFocus()
 {
-    QLineEdit* cost = Box(ItemField::CostPrice);
-    if (cost->text() == QStringLiteral("\"")) cost->setText(LastEntry_[ItemField::CostPrice]);
+    QLineEdit* cost = Box(ItemColumn::CostPrice);
+    if (cost->text() == QStringLiteral("\"")) cost->setText(LastEntry_[ItemColumn::CostPrice]);
     // An item being added has no stored sale price: its own box tells
     // whether one was typed.
     const QString salePrice =
-        IsOn(Action::Add) ? Box(ItemField::SalePrice)->text() : RecordBuffer_[ItemField::SalePrice];
+        IsOn(Action::Add) ? Box(ItemColumn::SalePrice)->text() : RecordBuffer_[ItemColumn::SalePrice];
     if (cost->text().isEmpty() || cmdUpdate_->isHidden()) return;
     if (EmptyOrBlank(salePrice) || !shared_.Settings.PriceOverride)
         ShowPrices(ComputeSalePrice(cost->text(), shared_.Settings.Commission, shared_.Settings.Rounding));
@@ -49,10 +66,10 @@ void frmItem::txtCostPrice_LostFocus()
 
 void frmItem::txtSalePrice_LostFocus()
 {
-    QLineEdit* sale = Box(ItemField::SalePrice);
-    if (sale->text() == QStringLiteral("\"")) sale->setText(LastEntry_[ItemField::SalePrice]);
+    QLineEdit* sale = Box(ItemColumn::SalePrice);
+    if (sale->text() == QStringLiteral("\"")) sale->setText(LastEntry_[ItemColumn::SalePrice]);
     if (sale->text().isEmpty() || cmdUpdate_->isHidden()) return;
-    if (!shared_.Settings.PriceOverride || EmptyOrBlank(Box(ItemField::CostPrice)->text()))
+    if (!shared_.Settings.PriceOverride || EmptyOrBlank(Box(ItemColumn::CostPrice)->text()))
         ShowPrices(ComputeCostPrice(sale->text(), shared_.Settings.Commission, shared_.Settings.Rounding));
 }
 
@@ -64,8 +81,8 @@ void frmItem::ShowPrices(const std::optional<PricePair>& prices)
             lblMessage_->ShowFailure(QStringLiteral("The commission setting is invalid - prices not worked out"));
         return;
     }
-    Box(ItemField::CostPrice)->setText(prices->costText);
-    Box(ItemField::SalePrice)->setText(prices->saleText);
+    Box(ItemColumn::CostPrice)->setText(prices->costText);
+    Box(ItemColumn::SalePrice)->setText(prices->saleText);
 }
 
 }  // namespace mqt

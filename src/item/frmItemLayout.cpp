@@ -32,7 +32,8 @@ namespace {
 constexpr char GridFormat[] =
     "<Item Description         |<Category            |<Subcategory      |>Cost Price        |>Sale Price         "
     "|^Date Added        |^Date Sold            |^Date Paid           |<Pay Ref. |^Note  ";
-constexpr std::array<const char*, ItemField::Notes> BoxNames = {
+// By grid column.
+constexpr std::array<const char*, ItemEntryBoxCount> BoxNames = {
     "txtItemDesc", "txtCategory", "txtSubCategory", "txtCostPrice", "txtSalePrice",
     "txtDateAdded", "txtDateSold", "txtDatePaid", "txtPayRef"};
 
@@ -151,14 +152,14 @@ ColumnBoxes* frmItem::BuildEntryRow()
     QStringList names;
     for (const char* name : BoxNames) names << QLatin1String(name);
     auto* row = new ColumnBoxes(*Grid_, names, TextFont());
-    for (int field = 0; field < ItemField::Notes; ++field) {
-        QLineEdit* box = row->Box(field);
-        if (field == ItemField::CostPrice || field == ItemField::SalePrice)
+    for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column) {
+        QLineEdit* box = row->Box(ItemGridColumn(column));
+        if (column == ItemColumn::CostPrice || column == ItemColumn::SalePrice)
             box->setAlignment(Qt::AlignRight);
-        else if (field >= ItemField::DateAdded && field <= ItemField::DatePaid)
+        else if (column >= ItemColumn::DateAdded && column <= ItemColumn::DatePaid)
             box->setAlignment(Qt::AlignHCenter);
         box->installEventFilter(this);
-        txtEntry_[std::size_t(field)] = box;
+        txtEntry_[std::size_t(ItemGridColumn(column))] = box;
     }
     return row;
 }
@@ -196,9 +197,9 @@ bool frmItem::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            for (int field = 0; field < ItemField::Notes; ++field)
-                if (watched == Box(field)) Handle([this, field] { LeaveBox(field); });
-            if (watched == txtNotes_) Handle([this] { LeaveBox(ItemField::Notes); });
+            for (int column = ItemColumn::ItemDesc; column < ItemColumn::Notes; ++column)
+                if (watched == Box(column)) Handle([this, column] { LeaveBox(column); });
+            if (watched == txtNotes_) Handle([this] { LeaveBox(ItemColumn::Notes); });
         }
     }
     return QWidget::eventFilter(watched, event);

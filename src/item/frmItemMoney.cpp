@@ -6,11 +6,11 @@
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Dialogs.h"
-#include "item/ItemQueries.h"
+#include "item/SellItem.h"
+#include "search/PayableCriteria.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
-#include "store/Connection.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,27 +19,50 @@
 
 namespace mqt {
 
-namespace {
-
-// Sold, not paid, and with a cost price other than 0.
-const QString PayableItems = QStringLiteral("6.NE.0,9.NE.NULL,10.EQ.NULL");
-
-}  // namespace
-
 // The Sell action for the selected item, the current record of Data3: the
 // change is driven with "today" as the date sold.
 void frmItem::SellItem()
 {
     shared_.CallerMode = QStringLiteral("Sell");
+    selling_ = true;
+    const auto saleEnds = qScopeGuard([this] { selling_ = false; });
     GetData();
-    if (!RecordBuffer_[ItemField::DateSold].isEmpty()) {
+    if (!RecordBuffer_[ItemColumn::DateSold].isEmpty()) {
         ShowAlreadySold();
         return;
     }
     SetActionOn(Action::Change);
-    Box(ItemField::DateSold)->setText(QStringLiteral("today"));
+    Box(ItemColumn::DateSold)->setText(QStringLiteral("today"));
     cmdUpdate_Click();
     shared_.CallerMode.clear();
+}
+
+// The change update while a sale drives it: the boxes, with the date sold,
+// are stored over the item opened, while it is still as opened and unsold.
+void frmItem::StoreSale()
+{
+    if (!Opened_) return;  // a sale is opened on the item it looked up
+    const ItemSale sale{shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc,
+                        Opened_->itemNo,         Opened_->state,           EntryTexts()};
+    SaleResult result;
+    if (!Store(QStringLiteral("Sell"), [&] { result = mqt::SellItem(shared_.Data3, sale); })) return;
+    switch (result.outcome) {
+    case SaleOutcome::NotFound:
+        lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+        return;
+    case SaleOutcome::Changed:
+        ShowChangedSinceOpened(result.change, QStringLiteral("Sell"));
+        return;
+    case SaleOutcome::AlreadySold:
+        ShowAlreadySold();
+        return;
+    case SaleOutcome::Sold:
+        break;
+    }
+    lblMessage_->ShowSuccess(QStringLiteral("Sell function is successful"));
+    shared_.CallerMode = QStringLiteral("Change");
+    ShowLines();
+    ClosingStep();
 }
 
 // The consignor's items listed again, with the refusal; CallerMode "Sell"
@@ -54,15 +77,7 @@ void frmItem::ShowAlreadySold()
 // Lists the consignor's payable items, all chosen for payment.
 void frmItem::StartPay()
 {
-    shared_.SearchCriteria = PayableItems;
-    bool listed = false;
-    {
-        // The criteria go also when the listing fails, so no later list is
-        // narrowed to payable items.
-        const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
-        listed = ShowLines();
-    }
-    if (!listed) {
+    if (!ShowLines(PayableCriteria())) {
         // The name boxes named no single consignor: nothing is left to pay.
         SetActionsOff();
         cmdUpdate_->hide();
@@ -78,10 +93,10 @@ void frmItem::StartPay()
     for (int row = 1; row <= LineCount_; ++row) Grid_->PaintRow(row, RowYellow);
     cmdUpdate_->setText(QStringLiteral("Pay"));
     cmdUpdate_->show();
-    Box(ItemField::DatePaid)->setText(FormatDateMmDdYy(shared_.clock.Today()));
-    Box(ItemField::DatePaid)->show();
-    Box(ItemField::PayRef)->clear();
-    Box(ItemField::PayRef)->show();
+    Box(ItemColumn::DatePaid)->setText(FormatDateMmDdYy(shared_.clock.Today()));
+    Box(ItemColumn::DatePaid)->show();
+    Box(ItemColumn::PayRef)->clear();
+    Box(ItemColumn::PayRef)->show();
 }
 
 // The clicked row was turned yellow (chosen) or white (left out): the totals
@@ -96,8 +111,8 @@ void frmItem::UpdatePayTotals()
     for (int row = 1; row <= LineCount_; ++row) {
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() != RowYellow) continue;
-        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::CostPrice)));
-        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemField::SalePrice)));
+        TotalCost_.Add(AmountOfText(Grid_->TextMatrix(row, ItemGridColumn(ItemColumn::CostPrice))));
+        TotalSale_.Add(AmountOfText(Grid_->TextMatrix(row, ItemGridColumn(ItemColumn::SalePrice))));
     }
     Grid_->SetRow(clicked);
     ShowTotals();
@@ -115,66 +130,37 @@ bool frmItem::DebtSettled()
     return shared_.dialogs.AskYesNo(question) == Yes;
 }
 
-// Gives every chosen item the date paid and the pay reference, all in one
-// transaction. An item is paid only while it is still as the list showed it:
-// one returned, paid, changed or moved since (at another till, or on another
-// screen of this program) is skipped, so no item is ever paid twice or paid
-// unsold; the message says how many were skipped and why.
+// Pays the chosen items (PayOut): only those still as the list showed them;
+// the message says how many were skipped and why.
 void frmItem::PayItems()
 {
-    const QString datePaid = Box(ItemField::DatePaid)->text();
-    if (!IsDate(datePaid, shared_.clock.Today())) {
+    const std::optional<DateValue> datePaid = ReadDate(Box(ItemColumn::DatePaid)->text(), shared_.clock.Today());
+    if (!datePaid) {
         shared_.dialogs.ShowError(QStringLiteral("Invalid Date Paid"));
         return;
     }
     if (LineCount_ <= 0) return;
-    // Each chosen item's number, with the item as listed.
-    QMap<std::int64_t, ItemState> chosen;
+    PayOutOrder order{datePaid->date, Box(ItemColumn::PayRef)->text(), {}};
     for (int row = 1; row <= LineCount_; ++row) {
         Grid_->SetRow(row);
         if (Grid_->CellBackColor() == RowYellow && row <= int(ListedItemNos_.size()))
-            chosen.insert(ListedItemNos_[std::size_t(row - 1)], ListedStates_[std::size_t(row - 1)]);
+            order.items.emplace(ListedItemNos_[std::size_t(row - 1)], ListedStates_[std::size_t(row - 1)]);
     }
-    if (!chosen.isEmpty() && !DebtSettled()) return;
-    int paid = 0;
-    QMap<QString, int> skipped;  // why, and how many
-    if (!chosen.isEmpty()) {
-        const QString payRef = Box(ItemField::PayRef)->text();
-        const bool stored = Store(QStringLiteral("Pay"), [&] {
-            paid = 0;
-            skipped.clear();
-            Connection& connection = shared_.database.connection();
-            Transaction transaction(connection);
-            for (auto choice = chosen.cbegin(); choice != chosen.cend(); ++choice) {
-                FormQuery_ = SelectItemNumber(choice.key());
-                Recordset& item = shared_.Data3.Query(FormQuery_);
-                std::optional<ItemState> now;
-                if (!item.Eof()) now = ItemStateOf(item);
-                if (now && now->version == choice.value().version) {
-                    item.Edit();
-                    item.Fields(ItemFieldName(ItemField::DatePaid)).SetValue(datePaid);
-                    item.Fields(ItemFieldName(ItemField::PayRef)).SetValue(payRef.isEmpty() ? QVariant() : QVariant(payRef));
-                    if (item.UpdateWhile(QStringLiteral("DateSold IS NOT NULL AND DatePaid IS NULL"))) {
-                        ++paid;
-                        continue;
-                    }
-                    now = ReadItemState(connection, choice.key());
-                }
-                ++skipped[ChangeCounted(HowItemChanged(choice.value(), now))];
-            }
-            transaction.Commit();
-        });
-        if (!stored) return;
-    }
-    ShowPaid(paid, skipped);
+    if (!order.items.empty() && !DebtSettled()) return;
+    PaidOut paid;
+    if (!order.items.empty() &&
+        !Store(QStringLiteral("Pay"), [&] { paid = PayOut(shared_.database.connection(), order); }))
+        return;
+    ShowPaid(paid);
     SetActionsOff();
     shared_.CallerMode = QStringLiteral("Pay");
     ShowLines();
 }
 
-void frmItem::ShowPaid(int paid, const QMap<QString, int>& skipped)
+void frmItem::ShowPaid(const PaidOut& paid)
 {
-    const QString done = QString::number(paid) + QStringLiteral(" Items paid");
+    const QString done = QString::number(paid.paid) + QStringLiteral(" Items paid");
+    const QMap<QString, int>& skipped = paid.skipped;
     if (skipped.isEmpty()) {
         lblMessage_->ShowSuccess(done);
         return;

@@ -25,12 +25,12 @@ namespace mqt {
 namespace {
 
 struct DateBox {
-    int field;
+    int column;
     const char* invalid;
 };
-constexpr std::array<DateBox, 3> DateBoxes = {{{ItemField::DateAdded, "Invalid Date Added"},
-                                               {ItemField::DateSold, "Invalid Date Sold"},
-                                               {ItemField::DatePaid, "Invalid Date Paid"}}};
+constexpr std::array<DateBox, 3> DateBoxes = {{{ItemColumn::DateAdded, "Invalid Date Added"},
+                                               {ItemColumn::DateSold, "Invalid Date Sold"},
+                                               {ItemColumn::DatePaid, "Invalid Date Paid"}}};
 
 // A description is stored without its surrounding blanks, so one of blanks
 // only would be stored empty.
@@ -68,12 +68,12 @@ bool frmItem::NormaliseDates()
 {
     const QDate today = shared_.clock.Today();
     for (const DateBox& date : DateBoxes) {
-        QString text = Box(date.field)->text();
+        QString text = Box(date.column)->text();
         text.remove(u' ');
-        Box(date.field)->setText(ExpandToday(text, today));
+        Box(date.column)->setText(ExpandToday(text, today));
     }
     for (const DateBox& date : DateBoxes) {
-        const QString text = Box(date.field)->text();
+        const QString text = Box(date.column)->text();
         if (!text.isEmpty() && !IsDate(text, today)) {
             shared_.dialogs.ShowError(QLatin1String(date.invalid));
             return false;
@@ -84,7 +84,7 @@ bool frmItem::NormaliseDates()
 
 void frmItem::AddItem()
 {
-    const QString desc = Box(ItemField::ItemDesc)->text();
+    const QString desc = Box(ItemColumn::ItemDesc)->text();
     const auto refuse = [this](const QString& error) {
         shared_.dialogs.ShowError(error);
         lblMessage_->ShowFailure(QStringLiteral("Add function not successful"));
@@ -136,13 +136,13 @@ void frmItem::AddItem()
     shared_.CallerMode = QStringLiteral("Add");
     ShowLines();
     SetActionOn(Action::Add);
-    Box(ItemField::ItemDesc)->setFocus();
+    Box(ItemColumn::ItemDesc)->setFocus();
     ClosingStep();
 }
 
 void frmItem::ChangeItem()
 {
-    const QString desc = Box(ItemField::ItemDesc)->text();
+    const QString desc = Box(ItemColumn::ItemDesc)->text();
     const auto refuse = [this](const QString& error) {
         shared_.dialogs.ShowError(error);
         lblMessage_->ShowFailure(QStringLiteral("Change function not successful"));
@@ -163,6 +163,10 @@ void frmItem::ChangeItem()
             return;
         }
     }
+    if (selling_) {
+        StoreSale();
+        return;
+    }
     // The item is selected again right before the edit: another screen may
     // have run a query on the items since it was looked up.
     const BoundStatement selected = SelectItem(shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc);
@@ -172,28 +176,16 @@ void frmItem::ChangeItem()
         lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
         return;
     }
-    const bool selling = shared_.CallerMode == QStringLiteral("Sell");
-    const QString action = selling ? QStringLiteral("Sell") : QStringLiteral("Change");
     // The boxes hold every field as the item was opened: writing them over
     // a sale or pay-out made since would undo it.
-    if (RefuseIfChangedSinceOpened(ItemStateOf(item), action)) return;
-    bool unsold = true;
-    const bool changed = Store(action, [&] {
+    if (RefuseIfChangedSinceOpened(ItemStateOf(item), QStringLiteral("Change"))) return;
+    const bool changed = Store(QStringLiteral("Change"), [&] {
         item.Edit();
         WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
-        // Another till may have sold the item since it was looked up: a sale
-        // is stored only on an item that is still unsold.
-        if (selling)
-            unsold = item.UpdateWhile(QStringLiteral("DateSold IS NULL"));
-        else
-            item.Update();
+        item.Update();
     });
     if (!changed) return;
-    if (!unsold) {
-        ShowAlreadySold();
-        return;
-    }
-    lblMessage_->ShowSuccess(action + QStringLiteral(" function is successful"));
+    lblMessage_->ShowSuccess(QStringLiteral("Change function is successful"));
     shared_.CallerMode = QStringLiteral("Change");
     ShowLines();
     ClosingStep();
@@ -207,12 +199,17 @@ void frmItem::ClosingStep()
 bool frmItem::RefuseIfChangedSinceOpened(const std::optional<ItemState>& now, const QString& action)
 {
     if (!Opened_ || (now && now->version == Opened_->state.version)) return false;
+    ShowChangedSinceOpened(HowItemChanged(Opened_->state, now), action);
+    return true;
+}
+
+void frmItem::ShowChangedSinceOpened(ItemChange change, const QString& action)
+{
     shared_.dialogs.ShowError(QStringLiteral("Item %1 %2 at another till or screen since you opened it: nothing was "
                                              "changed. Look it up again.")
-                                  .arg(Opened_->itemNo)
-                                  .arg(ChangeSentence(HowItemChanged(Opened_->state, now))));
+                                  .arg(Opened_ ? Opened_->itemNo : 0)
+                                  .arg(ChangeSentence(change)));
     lblMessage_->ShowFailure(action + QStringLiteral(" function not successful"));
-    return true;
 }
 
 bool frmItem::Store(const QString& action, const std::function<void()>& write)

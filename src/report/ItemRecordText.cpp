@@ -9,21 +9,21 @@ namespace mqt {
 
 ItemRecordReader::ItemRecordReader(const Recordset& items, const ItemColumnTable& columns) : items_(items)
 {
-    for (int c = 1; c <= ItemColumnTable::Count; ++c)
+    for (int c = ItemColumn::LastName; c <= ItemColumn::Notes; ++c)
         fieldIndex_[std::size_t(c)] = items.FieldIndex(columns.FieldNames[std::size_t(c)]);
 }
 
 ItemStoredValues ItemRecordReader::Stored() const
 {
     ItemStoredValues values;
-    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c) values[c] = items_.ValueAt(fieldIndex_[c]);
+    for (std::size_t c = ItemColumn::LastName; c <= ItemColumn::Notes; ++c) values[c] = items_.ValueAt(fieldIndex_[c]);
     return values;
 }
 
 ItemColumnValues ItemRecordText::Shown(const ItemStoredValues& stored)
 {
     ItemColumnValues values;
-    for (std::size_t c = 1; c <= ItemColumnTable::Count; ++c) values[c] = Shown(columns_.ColumnTypes[c], stored[c]);
+    for (std::size_t c = ItemColumn::LastName; c <= ItemColumn::Notes; ++c) values[c] = Shown(columns_.ColumnTypes[c], stored[c]);
     return values;
 }
 

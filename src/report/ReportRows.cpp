@@ -6,8 +6,8 @@ namespace mqt {
 
 namespace {
 
-constexpr std::size_t CostCell = 5;
-constexpr std::size_t SaleCell = 6;
+constexpr std::size_t CostCell = ReportGridColumn(ItemColumn::CostPrice);
+constexpr std::size_t SaleCell = ReportGridColumn(ItemColumn::SalePrice);
 
 // The money format's text ("-12.50") as an amount; empty when the text is
 // in another form.
@@ -51,11 +51,12 @@ void ReportRows::Add(const ItemColumnValues& values)
 
     if (!options_.summary) {
         ReportCells cells;
-        for (int col = 0; col < CountColumn; ++col) cells[std::size_t(col)] = values[std::size_t(col + 1)];
+        for (int column = ItemColumn::LastName; column <= ItemColumn::PayRef; ++column)
+            cells[std::size_t(ReportGridColumn(column))] = values[std::size_t(column)];
         sink_(ReportRowKind::Detail, cells);
     }
-    groupCost_.Add(ShownPrice(values[CostCell + 1]));
-    groupSale_.Add(ShownPrice(values[SaleCell + 1]));
+    groupCost_.Add(ShownPrice(values[ItemColumn::CostPrice]));
+    groupSale_.Add(ShownPrice(values[ItemColumn::SalePrice]));
     ++groupCount_;
 }
 
@@ -65,7 +66,7 @@ void ReportRows::Finish()
     CarryOver();
     if (totalCount_ == 0) return;
     ReportCells cells;
-    cells[0] = QStringLiteral("Total");
+    cells[ReportGridColumn(ItemColumn::LastName)] = QStringLiteral("Total");
     cells[CostCell] = totalCost_.Format();
     cells[SaleCell] = totalSale_.Format();
     cells[CountColumn] = QString::number(totalCount_);

@@ -6,32 +6,27 @@
 
 namespace mqt {
 
-namespace {
-
-constexpr int LastNameColumn = 1;
-constexpr int FirstNameColumn = 2;
-
-}  // namespace
-
 int SortColumnFor(int clickedColumn, const ItemColumnTable& columns)
 {
-    return clickedColumn < 0 || clickedColumn >= columns.ReportColumnCount ? 0 : clickedColumn;
+    if (clickedColumn < 0 || clickedColumn >= columns.ReportColumnCount) return ReportGridColumn(ItemColumn::LastName);
+    return clickedColumn;
 }
 
 QString ReportQuery(int sortColumn, const ItemColumnTable& columns)
 {
-    QString query = QStringLiteral("select * from item order by ") + columns.FieldNames[std::size_t(sortColumn + 1)] +
-                    QStringLiteral(" asc");
-    if (sortColumn == 0)
-        query += QStringLiteral(", ") + columns.FieldNames[FirstNameColumn] + QStringLiteral(" asc");
+    const int column = ReportItemColumn(sortColumn);
+    QString query =
+        QStringLiteral("select * from item order by ") + columns.FieldNames[std::size_t(column)] + QStringLiteral(" asc");
+    if (column == ItemColumn::LastName)
+        query += QStringLiteral(", ") + columns.FieldNames[ItemColumn::FirstName] + QStringLiteral(" asc");
     return query;
 }
 
 GroupKey::GroupKey(const ItemColumnValues& values, int sortColumn, const ItemColumnTable& columns, const QDate& today)
 {
-    const int k = sortColumn + 1;
-    const QString& text = values[std::size_t(k)];
-    switch (columns.ColumnTypes[std::size_t(k)].unicode()) {
+    const int column = ReportItemColumn(sortColumn);
+    const QString& text = values[std::size_t(column)];
+    switch (columns.ColumnTypes[std::size_t(column)].unicode()) {
     case u'N':
         if (text.isEmpty())
             value_ = QString();
@@ -44,17 +39,17 @@ GroupKey::GroupKey(const ItemColumnValues& values, int sortColumn, const ItemCol
         break;
     }
     default:
-        value_ = k > FirstNameColumn ? text.toLower() : text;
-        if (k == LastNameColumn) firstName_ = values[FirstNameColumn];
+        value_ = column > ItemColumn::FirstName ? text.toLower() : text;
+        if (column == ItemColumn::LastName) firstName_ = values[ItemColumn::FirstName];
         break;
     }
 }
 
 void GroupKey::WriteInto(ReportCells& cells, int sortColumn) const
 {
-    if (sortColumn == 0) {
-        cells[0] = std::get<QString>(value_);
-        cells[1] = firstName_;
+    if (ReportItemColumn(sortColumn) == ItemColumn::LastName) {
+        cells[ReportGridColumn(ItemColumn::LastName)] = std::get<QString>(value_);
+        cells[ReportGridColumn(ItemColumn::FirstName)] = firstName_;
     } else if (const auto* text = std::get_if<QString>(&value_)) {
         cells[std::size_t(sortColumn)] = *text;
     } else if (const auto* number = std::get_if<double>(&value_)) {

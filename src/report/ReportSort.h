@@ -10,9 +10,15 @@
 
 namespace mqt {
 
-// The report's twelve grid columns: item columns 1 to 11, then "Count".
-inline constexpr int ReportGridColumns = 12;
-inline constexpr int CountColumn = 11;
+// The report grid column that shows an item column, and the item column a
+// grid column shows: the grid shows item columns LastName to PayRef in its
+// columns 0 to 10, then "Count". The one place where the two meet.
+constexpr int ReportGridColumn(int column) { return column - ItemColumn::LastName; }
+constexpr int ReportItemColumn(int gridColumn) { return gridColumn + ItemColumn::LastName; }
+
+// The report's twelve grid columns: item columns LastName to PayRef, then "Count".
+inline constexpr int CountColumn = ReportGridColumn(ItemColumn::PayRef) + 1;
+inline constexpr int ReportGridColumns = CountColumn + 1;
 using ReportCells = std::array<QString, ReportGridColumns>;
 
 // The grid column a click picks as the sort column: the "Count" column (and

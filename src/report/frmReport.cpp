@@ -28,6 +28,16 @@ namespace {
 
 constexpr QRgb LightRed = qRgb(255, 192, 192);
 
+// What the advanced search reads of a record: the names, the description and
+// the two categories, each followed by a comma.
+QString SearchedText(const ItemColumnValues& values)
+{
+    QString text;
+    for (int column = ItemColumn::LastName; column <= ItemColumn::Subcategory; ++column)
+        text += values[std::size_t(column)] + u',';
+    return text;
+}
+
 }  // namespace
 
 void frmReport::Form_Load()
@@ -38,7 +48,7 @@ void frmReport::Form_Load()
     Grid_->SetRows(20);
     move(TwipsToPixels(1200), TwipsToPixels(1200));
     txtSelect_[0]->setFocus();
-    Grid_->SetCol(0);
+    Grid_->SetCol(ReportGridColumn(ItemColumn::LastName));
     Grid_Click();
 }
 
@@ -71,9 +81,8 @@ void frmReport::cmdShow_Click()
 
     QStringList selections;
     for (const QLineEdit* box : txtSelect_) selections << box->text();
-    shared_.SearchCriteria = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
-    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
-    const CriteriaFilter criteria(shared_.SearchCriteria, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
+    QString selected = CriteriaFromSelections(selections, shared_.ItemColumns, shared_.clock.Today());
+    const CriteriaFilter criteria(selected, shared_.ItemColumns.ColumnTypes, shared_.clock.Today());
 
     const ReportOptions options{SortColumn_, chkSummary_->isChecked(), chkTotals_->isChecked()};
     ReportRows rows(options, shared_.ItemColumns, shared_.clock.Today(),
@@ -84,32 +93,21 @@ void frmReport::cmdShow_Click()
     shared_.Data3.RecordSource(ReportQuery_);
     {
         ReportReadAhead records(shared_.Data3, shared_.ItemColumns);
+        // The record buffer: the criteria read it, and the detail row is
+        // made from it.
         ItemColumnValues record;
         // The last run's rows stay until the server has answered this one.
         bool more = records.Next(record);
         ClearGrid();
         for (; more; more = records.Next(record)) {
             progress.Step(++done);
-            GetData(std::move(record));
-            const ItemColumnValues& values = shared_.ColumnValues;
-            if (!criteria.Matches(values)) continue;
-            if (!search.MatchesEverything()) {
-                const QString searchText =
-                    values[1] + u',' + values[2] + u',' + values[3] + u',' + values[4] + u',' + values[5] + u',';
-                if (!search.Matches(searchText)) continue;
-            }
-            rows.Add(values);
+            if (!criteria.Matches(record)) continue;
+            if (!search.MatchesEverything() && !search.Matches(SearchedText(record))) continue;
+            rows.Add(record);
         }
     }
     rows.Finish();
     if (printFile_) EndPrintFile();
-}
-
-void frmReport::GetData(ItemColumnValues&& record)
-{
-    // The shared column values are the report's record buffer: the criteria
-    // read them, and the detail row is made from them.
-    shared_.ColumnValues = std::move(record);
 }
 
 // The grid's current row moves down by one, the grid growing by 5 rows when
@@ -154,9 +152,9 @@ void frmReport::cmdItem_Click()
 {
     const int row = Grid_->Row();
     if (row < 1) return;  // the heading row names no item
-    shared_.CurrentLastName = Grid_->TextMatrix(row, 0);
-    shared_.CurrentFirstName = Grid_->TextMatrix(row, 1);
-    shared_.CurrentItemDesc = Grid_->TextMatrix(row, 2);
+    shared_.CurrentLastName = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::LastName));
+    shared_.CurrentFirstName = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::FirstName));
+    shared_.CurrentItemDesc = Grid_->TextMatrix(row, ReportGridColumn(ItemColumn::ItemDesc));
     if (shared_.CurrentLastName.isEmpty() || shared_.CurrentFirstName.isEmpty() || shared_.CurrentItemDesc.isEmpty())
         return;
 

@@ -47,7 +47,6 @@ private:
     void Grid_DblClick();
     void cmdItem_Click();
     void cmdMenu_Click();
-    void GetData(ItemColumnValues&& record);
     void AddRow(ReportRowKind kind, ReportCells& cells);
     void ClearGrid();
     void PaintCurrentRow(QRgb colour);

@@ -118,7 +118,7 @@ QWidget* frmReport::BuildGrid()
     for (int col = 0; col < SelectionCount; ++col) {
         Grid_->SetColWidth(col, ColumnTwips[std::size_t(col)]);
         // A date column shows the widest date whole.
-        if (shared_.ItemColumns.ColumnTypes[std::size_t(col + 1)] == u'D')
+        if (shared_.ItemColumns.ColumnTypes[std::size_t(ReportItemColumn(col))] == u'D')
             Grid_->FitColumnToText(col, FormatShortDate(QDate(2088, 12, 28)));
     }
     Grid_->SetMinimumToShow(VisibleRows);

@@ -13,7 +13,8 @@ public:
     virtual ~ItemScreen() = default;
 
     // Puts the names into the screen's name boxes and runs its Show. With
-    // CallerMode set, Show lists that consignor's items without a name lookup.
+    // CallerMode set, Show lists that consignor's items without a name lookup;
+    // SearchCriteria set at the call narrow that list.
     virtual void ShowItemsFor(const QString& lastName, const QString& firstName) = 0;
 };
 

@@ -275,7 +275,7 @@ private slots:
         if (!description.isEmpty()) {
             QCOMPARE(run.Shared().CurrentItemDesc, description);
             ItemColumnValues record;
-            record[3] = description;
+            record[ItemColumn::ItemDesc] = description;
             QString criteria = items.criteria;
             QVERIFY(RecordMatchesCriteria(criteria, run.Shared().ItemColumns.ColumnTypes, record,
                                           run.Shared().clock.Today()));

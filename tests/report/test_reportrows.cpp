@@ -18,7 +18,7 @@ ItemColumnValues Item(const QString& texts)
 {
     ItemColumnValues values;
     const QStringList cells = texts.split(u'|');
-    for (int c = 0; c < cells.size(); ++c) values[std::size_t(c + 1)] = cells[c];
+    for (int c = 0; c < cells.size(); ++c) values[std::size_t(ItemColumn::LastName + c)] = cells[c];
     return values;
 }
 
