@@ -11,6 +11,7 @@
 #include "app/Program.h"
 #include "common/Clock.h"
 #include "common/CommandRunner.h"
+#include "search/PayableCriteria.h"
 #include "shell/ItemScreen.h"
 #include "store/Connection.h"
 
@@ -68,9 +69,7 @@ int main(int argc, char* argv[])
             program.Shared().CurrentLastName = QStringLiteral("Busy");
             program.Shared().CurrentFirstName = QStringLiteral("Bea");
             program.Shared().CallerMode = QStringLiteral("Consignor");
-            program.Shared().SearchCriteria = criteria;
-            items->ShowItemsFor(QStringLiteral("Busy"), QStringLiteral("Bea"));
-            program.Shared().SearchCriteria.clear();
+            items->ShowItemsFor(QStringLiteral("Busy"), QStringLiteral("Bea"), criteria);
         }
         out << QStringLiteral("%1: %2 ms\n").arg(QLatin1String(what), -40).arg(double(timer.nsecsElapsed()) / 1e6 / Repeat, 0, 'f', 2);
     };
@@ -78,6 +77,6 @@ int main(int argc, char* argv[])
     out << QStringLiteral("(%1 items counted)\n").arg(program.Menu().LoadedScreen(Screen::Item)
                                                          ->findChild<QWidget*>(QStringLiteral("lblCount"))
                                                          ->property("text").toString());
-    time("the 500 payable of them listed", QStringLiteral("6.NE.0,9.NE.NULL,10.EQ.NULL"));
+    time("the 500 payable of them listed", PayableCriteria());
     return 0;
 }

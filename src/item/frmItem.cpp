@@ -46,13 +46,10 @@ void frmItem::Form_Load()
     txtLastName_->setFocus();
 }
 
-void frmItem::ShowItemsFor(const QString& lastName, const QString& firstName)
+void frmItem::ShowItemsFor(const QString& lastName, const QString& firstName, const QString& criteria)
 {
     txtLastName_->setText(lastName);
     txtFirstName_->setText(firstName);
-    // The caller may narrow the list by the criteria it handed over; it
-    // empties them once the list is shown.
-    const QString criteria = shared_.SearchCriteria;
     Handle([this, &criteria] { cmdShow_Click(criteria); });
     activateWindow();
     txtLastName_->setFocus();

@@ -47,7 +47,7 @@ class frmItem final : public QWidget, public ItemScreen {
 public:
     frmItem(SharedValues& shared, ScreenNavigator& navigator);
 
-    void ShowItemsFor(const QString& lastName, const QString& firstName) override;
+    void ShowItemsFor(const QString& lastName, const QString& firstName, const QString& criteria) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -159,14 +159,14 @@ void frmReport::cmdItem_Click()
         return;
 
     shared_.CallerMode = QStringLiteral("Report");
-    shared_.SearchCriteria = QStringLiteral("3.EQ.") + ExactCriteriaValue(shared_.CurrentItemDesc);
-    const auto clearCriteria = qScopeGuard([this] { shared_.SearchCriteria.clear(); });
     auto* items = dynamic_cast<ItemScreen*>(navigator_.ShowScreen(Screen::Item));
     if (!items) {
         shared_.CallerMode.clear();  // nobody to hand over to
         return;
     }
-    items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
+    items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName,
+                        QString::number(ItemColumn::ItemDesc) + QStringLiteral(".EQ.") +
+                            ExactCriteriaValue(shared_.CurrentItemDesc));
     if (auto* window = dynamic_cast<QWidget*>(items)) window->activateWindow();
 }
 

@@ -6,16 +6,15 @@
 namespace mqt {
 
 // What the consignor and report screens ask of the item screen, which the
-// navigator shows as Screen::Item. The caller sets CallerMode (and SearchCriteria
-// where needed) before it asks.
+// navigator shows as Screen::Item. The caller sets CallerMode before it asks.
 class ItemScreen {
 public:
     virtual ~ItemScreen() = default;
 
     // Puts the names into the screen's name boxes and runs its Show. With
     // CallerMode set, Show lists that consignor's items without a name lookup;
-    // SearchCriteria set at the call narrow that list.
-    virtual void ShowItemsFor(const QString& lastName, const QString& firstName) = 0;
+    // `criteria` (see RecordMatchesCriteria) narrow that list.
+    virtual void ShowItemsFor(const QString& lastName, const QString& firstName, const QString& criteria = {}) = 0;
 };
 
 }  // namespace mqt

@@ -44,11 +44,7 @@ public:
     // Hand-over marker between screens: "Consignor", "Item", "Report", "Add",
     // "Change", "Sell", "Pay" or empty.
     QString CallerMode;
-    // The criteria that the list being built is filtered by; empty otherwise.
-    QString SearchCriteria;
     ItemColumnTable ItemColumns;
-    // The current item record's column values, 1 to 12, as the screens show them.
-    ItemColumnValues ColumnValues;
 
     Dialogs& dialogs;
     const Clock& clock;

@@ -327,7 +327,6 @@ private slots:
         QVERIFY(items);
         QCOMPARE(items->findChild<Grid*>("Grid")->TextMatrix(1, 0), desc);
         QCOMPARE(items->findChild<QLabel*>("lblCount")->text(), "1");
-        QVERIFY(run.Shared().SearchCriteria.isEmpty());
     }
 
     void itemNotFoundForConsignor()
