@@ -3,6 +3,7 @@
 
 #include "store/Connection.h"
 #include "store/MigrationSteps.h"
+#include "store/NumberOf.h"
 #include "store/ShopFiles.h"
 #include "store/StoreError.h"
 #include "store/postgres/ServerDump.h"
@@ -19,13 +20,6 @@ namespace mqt {
 
 namespace {
 
-std::int64_t Number(const Connection& connection, const QString& sql, const QVariantList& values = {})
-{
-    Statement statement(connection, sql);
-    for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
-    return statement.Step() ? statement.ColumnInt64(0) : 0;
-}
-
 // The server's sequence behind an identity column.
 QString SequenceOf(const Connection& connection, const QString& table, const QString& column)
 {
@@ -38,7 +32,7 @@ QString SequenceOf(const Connection& connection, const QString& table, const QSt
 // The value a sequence gives next.
 std::int64_t NextOf(const Connection& connection, const QString& sequence)
 {
-    return Number(connection, QStringLiteral("SELECT CASE WHEN is_called THEN last_value + 1 ELSE last_value END "
+    return NumberOf(connection, QStringLiteral("SELECT CASE WHEN is_called THEN last_value + 1 ELSE last_value END "
                                              "FROM %1").arg(sequence));
 }
 
@@ -47,7 +41,7 @@ std::int64_t NextOf(const Connection& connection, const QString& sequence)
 void ContinueSequence(const Connection& connection, const QString& sequence, const QString& table,
                       const QString& column, std::int64_t next)
 {
-    Number(connection,
+    NumberOf(connection,
            QStringLiteral("SELECT setval(?, greatest(?, coalesce((SELECT max(%1) FROM %2), 0) + 1), false)")
                .arg(column, table),
            {sequence, qint64(next)});

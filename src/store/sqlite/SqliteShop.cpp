@@ -4,6 +4,7 @@
 #include "store/Connection.h"
 #include "store/Migration.h"
 #include "store/MigrationSteps.h"
+#include "store/NumberOf.h"
 #include "store/Schema.h"
 #include "store/ShopFiles.h"
 #include "store/StoreError.h"
@@ -18,13 +19,6 @@
 namespace mqt {
 
 namespace {
-
-std::int64_t Number(const Connection& connection, const QString& sql, const QVariantList& values = {})
-{
-    Statement statement(connection, sql);
-    for (int i = 0; i < values.size(); ++i) statement.Bind(i + 1, values[i]);
-    return statement.Step() ? statement.ColumnInt64(0) : 0;
-}
 
 // The file as it lies on disk, to tell whether a restore touched it.
 struct FileState {
@@ -93,20 +87,20 @@ void SqliteShop::ApplyStep(const MigrationStep& step, Connection& connection) co
 
 ShopNumbering SqliteShop::ReadNumbering(const Connection& connection) const
 {
-    return {Number(connection, QStringLiteral("SELECT NextValue FROM counters WHERE Name = 'ItemNo'")),
-            Number(connection, QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'sale'"))};
+    return {NumberOf(connection, QStringLiteral("SELECT NextValue FROM counters WHERE Name = 'ItemNo'")),
+            NumberOf(connection, QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = 'sale'"))};
 }
 
 void SqliteShop::ContinueNumbering(Connection& connection, const ShopNumbering& numbering) const
 {
     // The file's own row ids go on from the highest; its counter and the sale
     // sequence are moved on as far as the source's were.
-    Number(connection, QStringLiteral("UPDATE counters SET NextValue = max(NextValue, ?) WHERE Name = 'ItemNo'"),
+    NumberOf(connection, QStringLiteral("UPDATE counters SET NextValue = max(NextValue, ?) WHERE Name = 'ItemNo'"),
            {qint64(numbering.nextItemNo)});
-    Number(connection, QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = 'sale'"),
+    NumberOf(connection, QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = 'sale'"),
            {qint64(numbering.lastSaleNo)});
     if (connection.Changes() == 0 && numbering.lastSaleNo > 0)
-        Number(connection, QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES ('sale', ?)"),
+        NumberOf(connection, QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES ('sale', ?)"),
                {qint64(numbering.lastSaleNo)});
 }
 
