@@ -6,7 +6,6 @@
 #include "ToolArguments.h"
 #include "store/Connection.h"
 #include "store/NewDatabase.h"
-#include "store/postgres/ServerSchema.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>

@@ -117,4 +117,11 @@ void CreateFirstTables(Connection& connection)
     }
 }
 
+const QStringList& ShopTableNames()
+{
+    static const QStringList names = {QStringLiteral("params"), QStringLiteral("consignor"), QStringLiteral("item"),
+                                      QStringLiteral("sale"),   QStringLiteral("sale_line"), QStringLiteral("sale_payment")};
+    return names;
+}
+
 }  // namespace mqt

@@ -39,6 +39,10 @@ const std::vector<TableDefinition>& Tables();
 // The table of that name, compared without regard to case; null when none.
 const TableDefinition* FindTable(const QString& tableName);
 
+// The tables a shop's database holds, in an order that respects their
+// references (a sale before its lines).
+const QStringList& ShopTableNames();
+
 // Whether the schema's migration steps add the field to the first tables; a
 // new file gets it from those steps, as an old one does, and a file of an
 // older version may lack it.

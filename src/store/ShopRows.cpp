@@ -3,7 +3,6 @@
 
 #include "store/Connection.h"
 #include "store/Schema.h"
-#include "store/postgres/ServerSchema.h"
 
 namespace mqt {
 

@@ -7,7 +7,6 @@
 #include "store/CopyShop.h"
 #include "store/NewDatabase.h"
 #include "store/Schema.h"
-#include "store/postgres/ServerSchema.h"
 #include "store/StoreError.h"
 #include "support/TestServer.h"
 #include "support/TempShop.h"

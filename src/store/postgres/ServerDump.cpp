@@ -2,7 +2,7 @@
 #include "store/postgres/ServerDump.h"
 
 #include "common/CommandRunner.h"
-#include "store/postgres/ServerSchema.h"
+#include "store/Schema.h"
 #include "store/ServerUri.h"
 
 #include <QFile>

@@ -66,13 +66,6 @@ QString CreateDatabaseStatement(const QString& name)
         .arg(name);
 }
 
-const QStringList& ShopTableNames()
-{
-    static const QStringList names = {QStringLiteral("params"), QStringLiteral("consignor"), QStringLiteral("item"),
-                                      QStringLiteral("sale"),   QStringLiteral("sale_line"), QStringLiteral("sale_payment")};
-    return names;
-}
-
 void CreateServerSchemaInTransaction(Connection& connection)
 {
     RefuseUnfitDatabase(connection);

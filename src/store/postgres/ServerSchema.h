@@ -25,8 +25,4 @@ QString CreateDatabaseStatement(const QString& name);
 // folding would make the shop's look-ups differ from the file's.
 void CreateServerSchemaInTransaction(Connection& connection);
 
-// The tables a shop's database holds, in an order that respects their
-// references (a sale before its lines).
-const QStringList& ShopTableNames();
-
 }  // namespace mqt
