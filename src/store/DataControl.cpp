@@ -57,7 +57,7 @@ struct PreparedSelect {
         if (!database || !database->IsOpen()) throw StoreError(QStringLiteral("The database is not open"));
         return TranslateSelect(sql, database->clock().Today(), values,
                                database->connection().Backend()->Dialect(),
-                               database->HasRowVersions());
+                               database->SchemaVersion());
     }
 
     TranslatedSelect select;

@@ -34,19 +34,19 @@ void Database::Open(const QString& path) { Take(OpenShopFile(path)); }
 void Database::Take(Connection connection)
 {
     connection_ = std::move(connection);
-    rowVersions_ = false;
+    schemaVersion_ = 0;
 }
 
 void Database::Close()
 {
     connection_.Close();
-    rowVersions_ = false;
+    schemaVersion_ = 0;
 }
 
-bool Database::HasRowVersions()
+int Database::SchemaVersion()
 {
-    if (!rowVersions_) rowVersions_ = SchemaVersion(connection_) >= RowVersionsSince;
-    return rowVersions_;
+    if (schemaVersion_ != CurrentSchemaVersion()) schemaVersion_ = mqt::SchemaVersion(connection_);
+    return schemaVersion_;
 }
 
 }  // namespace mqt

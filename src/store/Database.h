@@ -35,9 +35,9 @@ public:
     void Close();
     bool IsOpen() const { return connection_.IsOpen(); }
 
-    // Whether the shop's rows carry row versions yet: a shop of an older
-    // version gains them when it is brought up to date at start-up.
-    bool HasRowVersions();
+    // The shop's schema version: a shop of an older version gains the newer
+    // fields and row versions when it is brought up to date at start-up.
+    int SchemaVersion();
 
     Connection& connection() { return connection_; }
     const Clock& clock() const { return clock_; }
@@ -47,7 +47,7 @@ private:
 
     const Clock& clock_;
     Connection connection_;
-    bool rowVersions_ = false;  // once known to be there, never asked again
+    int schemaVersion_ = 0;  // once known to be the program's, never asked again
 };
 
 }  // namespace mqt

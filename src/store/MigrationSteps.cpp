@@ -13,6 +13,7 @@ std::span<const MigrationStep> MigrationSteps()
         MigrationStep{2, AddSalesAndTaxRate, nullptr},
         MigrationStep{3, AddRowVersions, AddRowVersionsOnServer},
         MigrationStep{4, AddPricesBeforeSale, AddPricesBeforeSaleOnServer},
+        MigrationStep{5, AddConsignmentPeriod, AddConsignmentPeriodOnServer},
     };
     return steps;
 }

@@ -46,4 +46,8 @@ void AddRowVersionsOnServer(Connection& connection);
 void AddPricesBeforeSale(Connection& connection);
 void AddPricesBeforeSaleOnServer(Connection& connection);
 
+// Version 5: the consignment period (see ConsignmentTables.h).
+void AddConsignmentPeriod(Connection& connection);
+void AddConsignmentPeriodOnServer(Connection& connection);
+
 }  // namespace mqt

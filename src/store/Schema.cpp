@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Schema.h"
 
+#include "store/ConsignmentTables.h"
 #include "store/Connection.h"
 
 #include <QStringList>
@@ -23,9 +24,12 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("Rounding"), K::Real},
           {QStringLiteral("PriceOverride"), K::Boolean},
           {QStringLiteral("Backup"), K::Text},
-          {QStringLiteral("ShopName"), K::Text},
-          {QStringLiteral("ShopAddress"), K::Text},
-          {QStringLiteral("TaxRate"), K::Real}},
+          {QStringLiteral("ShopName"), K::Text, 1},
+          {QStringLiteral("ShopAddress"), K::Text, 1},
+          {QStringLiteral("TaxRate"), K::Real, 2},
+          {QStringLiteral("TermDays"), K::Integer, ConsignmentPeriodVersion},
+          {QStringLiteral("GraceDays"), K::Integer, ConsignmentPeriodVersion},
+          {QStringLiteral("EndOfTerm"), K::Text, ConsignmentPeriodVersion}},
          {}},
         {QStringLiteral("consignor"),
          {{QStringLiteral("LastName"), K::Text},
@@ -36,7 +40,8 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("City"), K::Text},
           {QStringLiteral("State"), K::Text},
           {QStringLiteral("Zip"), K::Text},
-          {QStringLiteral("Notes"), K::Text}},
+          {QStringLiteral("Notes"), K::Text},
+          {QStringLiteral("EndOfTerm"), K::Text, ConsignmentPeriodVersion}},
          {QStringLiteral("LastName"), QStringLiteral("FirstName")}},
         {QStringLiteral("item"),
          {{QStringLiteral("LastName"), K::Text},
@@ -51,7 +56,7 @@ const std::vector<TableDefinition>& Tables()
           {QStringLiteral("DatePaid"), K::Date},
           {QStringLiteral("PayRef"), K::Text},
           {QStringLiteral("Notes"), K::Text},
-          {QStringLiteral("ItemNo"), K::Integer}},
+          {QStringLiteral("ItemNo"), K::Integer, 1}},
          {QStringLiteral("LastName"), QStringLiteral("FirstName"), QStringLiteral("ItemDesc")}},
     };
     return tables;
@@ -85,11 +90,14 @@ QString SqlType(FieldKind kind)
 
 }  // namespace
 
-bool AddedByMigration(const FieldDefinition& field)
+bool AddedByMigration(const FieldDefinition& field) { return field.since > 0; }
+
+QStringList FieldNamesAt(const TableDefinition& table, int schemaVersion)
 {
-    static const QStringList later = {QStringLiteral("ShopName"), QStringLiteral("ShopAddress"),
-                                      QStringLiteral("ItemNo"), QStringLiteral("TaxRate")};
-    return later.contains(field.name);
+    QStringList names;
+    for (const FieldDefinition& field : table.fields)
+        if (field.since <= schemaVersion) names << field.name;
+    return names;
 }
 
 void CreateSchema(Connection& connection)
@@ -119,8 +127,11 @@ void CreateFirstTables(Connection& connection)
 
 const QStringList& ShopTableNames()
 {
-    static const QStringList names = {QStringLiteral("params"), QStringLiteral("consignor"), QStringLiteral("item"),
-                                      QStringLiteral("sale"),   QStringLiteral("sale_line"), QStringLiteral("sale_payment")};
+    static const QStringList names = {
+        QStringLiteral("params"),       QStringLiteral("consignor"),    QStringLiteral("item"),
+        QStringLiteral("sale"),         QStringLiteral("sale_line"),    QStringLiteral("sale_payment"),
+        QStringLiteral("markdown"),     QStringLiteral("price_change"), QStringLiteral("item_left"),
+        QStringLiteral("consignment_pass")};
     return names;
 }
 

@@ -15,6 +15,9 @@ enum class FieldKind { Text, Integer, Real, Boolean, Date };
 struct FieldDefinition {
     QString name;
     FieldKind kind;
+    // The schema version whose migration step adds the field; 0 for the
+    // fields of the first version.
+    int since = 0;
 };
 
 struct TableDefinition {
@@ -47,6 +50,9 @@ const QStringList& ShopTableNames();
 // new file gets it from those steps, as an old one does, and a file of an
 // older version may lack it.
 bool AddedByMigration(const FieldDefinition& field);
+
+// The fields of a table that a shop of that schema version holds.
+QStringList FieldNamesAt(const TableDefinition& table, int schemaVersion);
 
 // Creates the three tables and their lookup indexes in an empty database
 // file, as the first version of the shop had them.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/ShopRows.h"
 
+#include "store/ConsignmentTables.h"
 #include "store/Connection.h"
 #include "store/Schema.h"
 
@@ -17,7 +18,15 @@ ShopTableLayout FirstTableLayout(const TableDefinition& table)
     ShopTableLayout layout{table.name, {QStringLiteral("rowid")}, {QStringLiteral("rowid")}};
     for (const FieldDefinition& field : table.fields) layout.fields << field.name;
     layout.fields << RowVersionField;
+    if (table.name == u"item") layout.fields << ItemTermColumns();
     return layout;
+}
+
+// A table of the program's own whose rows are known by their row id.
+ShopTableLayout OwnTableLayout(const char* name, QStringList fields)
+{
+    fields.prepend(QStringLiteral("rowid"));
+    return {QLatin1String(name), {QStringLiteral("rowid")}, fields};
 }
 
 QString Placeholders(int count)
@@ -51,6 +60,16 @@ const std::vector<ShopTableLayout>& ShopTableLayouts()
                        {QStringLiteral("rowid")},
                        {QStringLiteral("rowid"), QStringLiteral("SaleNo"), QStringLiteral("Kind"),
                         QStringLiteral("Amount")}});
+        // The consignment period's.
+        all.push_back(OwnTableLayout("markdown", {QStringLiteral("Category"), QStringLiteral("Days"),
+                                                  QStringLiteral("Percent")}));
+        all.push_back(OwnTableLayout("price_change", {QStringLiteral("ItemNo"), QStringLiteral("ChangedAt"),
+                                                      QStringLiteral("OldCents"), QStringLiteral("NewCents"),
+                                                      QStringLiteral("Reason")}));
+        QStringList left = all[2].fields.mid(1);
+        left << QStringLiteral("LeftAs") << QStringLiteral("LeftOn");
+        all.push_back(OwnTableLayout("item_left", left));
+        all.push_back(OwnTableLayout("consignment_pass", {QStringLiteral("PassedOn"), QStringLiteral("NextItemNo")}));
         for (std::size_t i = 0; i < all.size(); ++i) Q_ASSERT(all[i].name == ShopTableNames().value(int(i)));
         return all;
     }();

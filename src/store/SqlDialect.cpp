@@ -3,6 +3,7 @@
 
 #include "common/DateText.h"
 #include "store/Connection.h"
+#include "store/MigrationSteps.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/TieOrder.h"
@@ -199,8 +200,9 @@ QString OrderTerms(const std::vector<Token>& tokens, std::size_t from, const QSt
 }  // namespace
 
 TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values,
-                                 SqlTarget target, bool rowVersions)
+                                 SqlTarget target, int schemaVersion)
 {
+    const bool rowVersions = schemaVersion >= RowVersionsSince;
     const std::vector<Token> tokens = Tokenize(statement, values);
     std::size_t i = NextSignificant(tokens, 0);
     if (i == tokens.size() || !IsKeyword(tokens[i], "select"))
@@ -294,9 +296,7 @@ TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, c
     if (result.table.isEmpty()) throw StoreError(QStringLiteral("No table named in: %1").arg(statement));
     if (const TableDefinition* table = FindTable(result.table)) {
         if (allFields >= 0) {
-            QStringList names;
-            for (const FieldDefinition& field : table->fields) names << field.name;
-            out.replace(allFields, 1, names.join(QStringLiteral(", ")));
+            out.replace(allFields, 1, FieldNamesAt(*table, schemaVersion).join(QStringLiteral(", ")));
         }
         if (rowVersions) {
             out.insert(identityEnd, QStringLiteral(" %1 AS mqt_version,").arg(RowVersionField));

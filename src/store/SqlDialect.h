@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/Migration.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -42,10 +44,11 @@ struct TranslatedSelect {
 //    written into the statement.
 // Throws StoreError for anything else, and when the "?" marks and the values
 // differ in number. `today` completes dates without a year.
-// `rowVersions` says whether the shop's rows carry row versions yet; before,
-// a file's "select *" gives the fields the file has.
+// `schemaVersion` is the shop's: "select *" names the fields a shop of that
+// version holds, and before its rows carry row versions a file's "select *"
+// gives the fields the file has.
 TranslatedSelect TranslateSelect(const QString& statement, const QDate& today, const QStringList& values = {},
-                                 SqlTarget target = SqlTarget::Sqlite, bool rowVersions = true);
+                                 SqlTarget target = SqlTarget::Sqlite, int schemaVersion = CurrentSchemaVersion());
 
 // Whether a like pattern matches a value: "*" matches any run of characters,
 // including none; every other character stands for itself; letter case is

@@ -5,6 +5,7 @@
 #include "store/MigrationSteps.h"
 #include "store/NumberOf.h"
 #include "store/ShopFiles.h"
+#include "store/ShopRows.h"
 #include "store/StoreError.h"
 #include "store/postgres/ServerDump.h"
 #include "store/postgres/ServerSchema.h"
@@ -151,10 +152,10 @@ void PostgresShop::ContinueNumbering(Connection& connection, const ShopNumbering
                      numbering.nextItemNo);
     ContinueSequence(connection, SaleSequence(connection), QStringLiteral("sale"), QStringLiteral("SaleNo"),
                      numbering.lastSaleNo + 1);
-    for (const QString& table : {QStringLiteral("params"), QStringLiteral("consignor"), QStringLiteral("item"),
-                                QStringLiteral("sale_payment")})
-        ContinueSequence(connection, SequenceOf(connection, table, QStringLiteral("rowid")), table,
-                         QStringLiteral("rowid"), 1);
+    for (const ShopTableLayout& table : ShopTableLayouts())
+        if (table.key == QStringList{QStringLiteral("rowid")})
+            ContinueSequence(connection, SequenceOf(connection, table.name, QStringLiteral("rowid")), table.name,
+                             QStringLiteral("rowid"), 1);
 }
 
 void PostgresShop::ReadAsOneSnapshot(Connection& connection) const
