@@ -25,6 +25,7 @@ int LayerOf(const QString& folder)
 {
     static const QHash<QString, int> layers = {
         {QStringLiteral("common"), 0},        {QStringLiteral("store"), 1},
+        {QStringLiteral("consignment"), 1},
         {QStringLiteral("search"), 2},        {QStringLiteral("shell"), 3},
         {QStringLiteral("documents"), 4},     {QStringLiteral("params"), ScreenLayer},
         {QStringLiteral("consignor"), ScreenLayer}, {QStringLiteral("item"), ScreenLayer},

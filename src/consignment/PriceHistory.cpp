@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "consignment/PriceHistory.h"
+
+#include "common/DateText.h"
+#include "store/Connection.h"
+
+#include <QStringList>
+
+namespace mqt {
+
+namespace {
+
+QVariant CentsValue(const std::optional<Cents>& cents) { return cents ? QVariant(qint64(*cents)) : QVariant(); }
+
+std::optional<Cents> CentsOf(const QVariant& value)
+{
+    if (value.isNull()) return std::nullopt;
+    return Cents(value.toLongLong());
+}
+
+QString Shown(const std::optional<Cents>& cents) { return cents ? FormatCents(*cents) : QStringLiteral("no price"); }
+
+}  // namespace
+
+QString MarkdownReason(int percent) { return QStringLiteral("markdown %1%").arg(percent); }
+
+void RecordPriceChange(Connection& connection, const PriceChange& change)
+{
+    Statement insert(connection, QStringLiteral("INSERT INTO price_change (ItemNo, ChangedAt, OldCents, NewCents, "
+                                                "Reason) VALUES (?, ?, ?, ?, ?)"));
+    insert.Bind(1, qint64(change.itemNo));
+    insert.Bind(2, change.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    insert.Bind(3, CentsValue(change.oldCents));
+    insert.Bind(4, CentsValue(change.newCents));
+    insert.Bind(5, change.reason);
+    insert.Step();
+}
+
+std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo)
+{
+    Statement rows(connection, QStringLiteral("SELECT ChangedAt, OldCents, NewCents, Reason FROM price_change "
+                                              "WHERE ItemNo = ? ORDER BY ChangedAt, rowid"));
+    rows.Bind(1, qint64(itemNo));
+    std::vector<PriceChange> history;
+    while (rows.Step())
+        history.push_back({itemNo, QDateTime::fromString(rows.Column(0).toString(), Qt::ISODate),
+                           CentsOf(rows.Column(1)), CentsOf(rows.Column(2)), rows.Column(3).toString()});
+    return history;
+}
+
+QString PriceHistoryText(const std::vector<PriceChange>& history)
+{
+    QStringList lines;
+    for (const PriceChange& change : history)
+        lines << QStringLiteral("%1 %2 to %3 (%4)")
+                     .arg(FormatShortDate(change.at.date()), Shown(change.oldCents), Shown(change.newCents),
+                          change.reason);
+    return lines.join(u'\n');
+}
+
+}  // namespace mqt
