@@ -56,6 +56,8 @@ bool Program::Start()
     }
     menu_->show();
     menu_->StartSafetyCopyCheck();
+    menu_->TellDailyPass();
+    menu_->StartDayWatch();
     return true;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmMenu.h"
 
+#include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/SaleMoney.h"
 #include "common/Val.h"
+#include "consignment/ConsignmentPass.h"
 #include "shell/ClickableLabel.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
@@ -20,6 +22,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,6 +38,9 @@ static_assert(std::ranges::all_of(MenuEntries, [](const MenuEntryShown& shown) {
 
 // The counter's frame below the specified three makes the window this much taller.
 constexpr int CounterFrameTwips = 1455;
+
+// How often an open program looks whether the day has changed.
+constexpr int DayCheckMs = 60 * 1000;
 
 }  // namespace
 
@@ -109,6 +115,43 @@ void frmMenu::Form_Load()
     shared_.ItemColumns = BuildItemColumns();
     ChargeRent(shared_.database.connection(), shared_.Data2, shared_.Data3, shared_.dialogs, shared_.clock,
                shared_.CurrentLastName, shared_.CurrentFirstName);
+    RunDailyPass();
+}
+
+void frmMenu::RunDailyPass()
+{
+    passDay_ = shared_.clock.Today();
+    const ShopSettings& settings = shared_.Settings;
+    passOutcome_ = RunConsignmentPass(shared_.database.connection(), shared_.clock.Now(),
+                                      {settings.Commission, settings.Rounding, settings.PriceOverride});
+}
+
+void frmMenu::TellDailyPass()
+{
+    const QString told = PassOutcomeText(passOutcome_);
+    passOutcome_ = {};
+    if (!told.isEmpty()) shared_.dialogs.ShowMessage(told);
+}
+
+void frmMenu::StartDayWatch()
+{
+    auto* watch = new QTimer(this);
+    watch->setObjectName(QStringLiteral("dayWatch"));
+    connect(watch, &QTimer::timeout, this, &frmMenu::CheckDayChanged);
+    watch->start(DayCheckMs);
+}
+
+void frmMenu::CheckDayChanged()
+{
+    if (shared_.clock.Today() == passDay_) return;
+    // A counter left open overnight: the new day's copy first, then its pass.
+    RunReportingErrors(shared_.dialogs, [this] {
+        safetyCopyCheck_ = MakeDailySafetyCopy(CopyTools());
+        StartSafetyCopyCheck();
+        RunDailyPass();
+    });
+    passDay_ = shared_.clock.Today();
+    TellDailyPass();
 }
 
 ShopCopyTools frmMenu::CopyTools()

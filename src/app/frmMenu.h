@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Screens.h"
+#include "consignment/ConsignmentPass.h"
 #include "shell/MenuEntries.h"
 #include "utility/ShopCopyTools.h"
 
@@ -35,6 +36,13 @@ public:
     // Once the menu is shown: the full check of the day's safety copy that
     // the load step made, on a worker thread.
     void StartSafetyCopyCheck();
+    // Once the menu is shown: says what the load step's consignment pass
+    // did, and from then on runs the pass again whenever the day changes.
+    void TellDailyPass();
+    void StartDayWatch();
+    // When the date has changed since the last pass: the day's safety copy,
+    // then the pass, and what it did.
+    void CheckDayChanged();
 
     // A menu entry (MenuEntry) was chosen: it shows its screen or runs its utility.
     void lblFunction_Click(int entry);
@@ -53,6 +61,8 @@ protected:
 
 private:
     void ReadSettings();
+    // The consignment period's daily pass (RunConsignmentPass).
+    void RunDailyPass();
     // What the safety copies, the backup and the restore work with.
     ShopCopyTools CopyTools();
     // Closes the screens in a fixed order and then the menu, which ends the program.
@@ -62,6 +72,8 @@ private:
     std::array<ClickableLabel*, MenuEntryCount> lblFunction_{};
     std::array<QPointer<QWidget>, ScreenCount> screens_;
     std::unique_ptr<SafetyCopyCheck> safetyCopyCheck_;
+    QDate passDay_;
+    PassOutcome passOutcome_;
 };
 
 }  // namespace mqt
