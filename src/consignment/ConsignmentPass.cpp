@@ -20,6 +20,7 @@ namespace {
 
 // An unsold item as the pass reads it.
 struct TermItem {
+    std::int64_t rowId = 0;
     std::int64_t itemNo = 0;
     QString category;
     QDate added;
@@ -35,7 +36,7 @@ struct TermItem {
 
 const QString TermItemColumns = QStringLiteral(
     "SELECT ItemNo, Category, DateAdded, SalePrice, CostPrice, FirstCents, FirstShareCents, MarkdownPercent, "
-    "NoMarkdown, Status, RowVersion FROM item WHERE DateSold IS NULL AND (Category IS NULL OR Category <> '$Rent') ");
+    "NoMarkdown, Status, RowVersion, rowid FROM item WHERE DateSold IS NULL AND (Category IS NULL OR Category <> '$Rent') ");
 
 std::optional<Cents> OptionalCents(const QVariant& value)
 {
@@ -57,6 +58,7 @@ TermItem ReadTermItem(const Statement& row)
     item.noMarkdown = row.ColumnInt64(8) != 0;
     item.status = row.Column(9).toString();
     item.version = row.ColumnInt64(10);
+    item.rowId = row.ColumnInt64(11);
     return item;
 }
 
@@ -119,9 +121,8 @@ std::map<std::int64_t, TermItem> Candidates(const Connection& connection, const 
         crossed.Bind(2, DayText(today.addDays(-days)));
         ReadInto(items, crossed);
     }
-    Statement added(connection, TermItemColumns + QStringLiteral("AND ItemNo >= ? AND DateAdded <= ?"));
+    Statement added(connection, TermItemColumns + QStringLiteral("AND ItemNo >= ?"));
     added.Bind(1, qint64(memory->nextItemNo));
-    added.Bind(2, DayText(today));
     ReadInto(items, added);
     return items;
 }
@@ -217,8 +218,9 @@ PassOutcome RunConsignmentPass(Connection& connection, const QDateTime& now, con
     Statement update(connection, QStringLiteral(
         "UPDATE item SET SalePrice = ?, CostPrice = ?, FirstCents = ?, FirstShareCents = ?, MarkdownPercent = ?, "
         "Status = ?, StatusDate = ?, RowVersion = RowVersion + 1 "
-        "WHERE ItemNo = ? AND RowVersion = ? AND DateSold IS NULL"));
+        "WHERE rowid = ? AND RowVersion = ? AND DateSold IS NULL"));
     Statement reread(connection, TermItemColumns + QStringLiteral("AND ItemNo = ?"));
+    PriceChangeRecorder history(connection);
     PassOutcome outcome;
     for (auto& [itemNo, read] : items) {
         TermItem item = read;
@@ -236,12 +238,12 @@ PassOutcome RunConsignmentPass(Connection& connection, const QDateTime& now, con
             update.Bind(5, after.percent);
             update.Bind(6, after.status.isEmpty() ? QVariant() : QVariant(after.status));
             update.Bind(7, change.ended ? QVariant(DayText(today)) : QVariant());
-            update.Bind(8, qint64(itemNo));
+            update.Bind(8, qint64(item.rowId));
             update.Bind(9, item.version);
             update.Step();
             if (connection.Changes() == 1) {
                 if (change.markedDown) {
-                    RecordPriceChange(connection, {itemNo, now, change.oldPrice, after.price, MarkdownReason(after.percent)});
+                    history.Record({itemNo, now, change.oldPrice, after.price, MarkdownReason(after.percent)});
                     ++outcome.markedDown;
                 }
                 if (change.ended) ++outcome.ended;

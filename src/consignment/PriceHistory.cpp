@@ -26,14 +26,24 @@ QString MarkdownReason(int percent) { return QStringLiteral("markdown %1%").arg(
 
 void RecordPriceChange(Connection& connection, const PriceChange& change)
 {
-    Statement insert(connection, QStringLiteral("INSERT INTO price_change (ItemNo, ChangedAt, OldCents, NewCents, "
-                                                "Reason) VALUES (?, ?, ?, ?, ?)"));
-    insert.Bind(1, qint64(change.itemNo));
-    insert.Bind(2, change.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    insert.Bind(3, CentsValue(change.oldCents));
-    insert.Bind(4, CentsValue(change.newCents));
-    insert.Bind(5, change.reason);
-    insert.Step();
+    PriceChangeRecorder(connection).Record(change);
+}
+
+PriceChangeRecorder::PriceChangeRecorder(Connection& connection)
+    : insert_(connection, QStringLiteral("INSERT INTO price_change (ItemNo, ChangedAt, OldCents, NewCents, Reason) "
+                                         "VALUES (?, ?, ?, ?, ?)"))
+{
+}
+
+void PriceChangeRecorder::Record(const PriceChange& change)
+{
+    insert_.Reset();
+    insert_.Bind(1, qint64(change.itemNo));
+    insert_.Bind(2, change.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    insert_.Bind(3, CentsValue(change.oldCents));
+    insert_.Bind(4, CentsValue(change.newCents));
+    insert_.Bind(5, change.reason);
+    insert_.Step();
 }
 
 std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo)

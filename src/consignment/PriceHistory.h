@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/SaleMoney.h"
+#include "store/Connection.h"
 
 #include <QDateTime>
 #include <QString>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace mqt {
-
-class Connection;
 
 // One change of an item's sale price, as price_change keeps it.
 struct PriceChange {
@@ -29,6 +28,16 @@ QString MarkdownReason(int percent);
 
 // Records one change, inside the caller's transaction.
 void RecordPriceChange(Connection& connection, const PriceChange& change);
+
+// Records many changes with one prepared statement.
+class PriceChangeRecorder {
+public:
+    explicit PriceChangeRecorder(Connection& connection);
+    void Record(const PriceChange& change);
+
+private:
+    Statement insert_;
+};
 
 // An item's changes, oldest first.
 std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo);
