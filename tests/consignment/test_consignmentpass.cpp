@@ -6,7 +6,7 @@
 #include "consignment/ConsignmentTerms.h"
 #include "support/TempShop.h"
 
-#include <QProcess>
+#include <thread>
 #include <QtTest>
 
 using namespace mqt;
@@ -179,6 +179,21 @@ private slots:
         QCOMPARE(PassOn(shop, Added.addDays(400)), PassOutcome{});
         QCOMPARE(shop.Rows(QStringLiteral("select RowVersion, SalePrice from item")).join(u';'), before);
         QCOMPARE(shop.Value(QStringLiteral("select count(*) from consignment_pass")).toInt(), 0);
+    }
+
+    void twoTillsStartingTogetherPassOnce()
+    {
+        test::TempShop shop;
+        SetTerms(shop, QStringLiteral(":30:25"), 60);
+        shop.AddManyItems(2000);
+        shop.Exec(QStringLiteral("UPDATE item SET SalePrice = 20, DateAdded = ?"), {Added});
+        PassOutcome first, second;
+        std::thread other([&] { first = PassOn(shop, Added.addDays(70)); });
+        second = PassOn(shop, Added.addDays(70));
+        other.join();
+        QCOMPARE(first.markedDown + second.markedDown, 2000);
+        QCOMPARE(first.ended + second.ended, 2000);
+        QCOMPARE(shop.Value(QStringLiteral("select count(*) from price_change")).toInt(), 2000);
     }
 
     void itemsAddedLateWithAnOldDateAreCaughtUp()
