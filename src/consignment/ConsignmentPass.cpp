@@ -31,12 +31,13 @@ struct TermItem {
     int percent = 0;
     bool noMarkdown = false;
     QString status;
+    QVariant statusDate;
     qint64 version = 0;
 };
 
 const QString TermItemColumns = QStringLiteral(
     "SELECT ItemNo, Category, DateAdded, SalePrice, CostPrice, FirstCents, FirstShareCents, MarkdownPercent, "
-    "NoMarkdown, Status, RowVersion, rowid FROM item WHERE DateSold IS NULL AND (Category IS NULL OR Category <> '$Rent') ");
+    "NoMarkdown, Status, RowVersion, rowid, StatusDate FROM item WHERE DateSold IS NULL AND (Category IS NULL OR Category <> '$Rent') ");
 
 std::optional<Cents> OptionalCents(const QVariant& value)
 {
@@ -59,6 +60,7 @@ TermItem ReadTermItem(const Statement& row)
     item.status = row.Column(9).toString();
     item.version = row.ColumnInt64(10);
     item.rowId = row.ColumnInt64(11);
+    item.statusDate = row.Column(12);
     return item;
 }
 
@@ -179,6 +181,7 @@ ItemChange Evaluate(const TermItem& item, const ConsignmentTerms& terms, const S
     }
     if (terms.termDays > 0 && item.status.isEmpty() && age >= terms.termDays + terms.graceDays) {
         change.after.status = ItemEnded;
+        change.after.statusDate = DayText(today);
         change.ended = true;
     }
     return change;
@@ -237,7 +240,7 @@ PassOutcome RunConsignmentPass(Connection& connection, const QDateTime& now, con
             update.Bind(4, after.firstShare ? QVariant(qint64(*after.firstShare)) : QVariant());
             update.Bind(5, after.percent);
             update.Bind(6, after.status.isEmpty() ? QVariant() : QVariant(after.status));
-            update.Bind(7, change.ended ? QVariant(DayText(today)) : QVariant());
+            update.Bind(7, after.statusDate);
             update.Bind(8, qint64(item.rowId));
             update.Bind(9, item.version);
             update.Step();

@@ -45,7 +45,8 @@ PassOutcome PassOn(const test::TempShop& shop, const QDate& day, const SharePric
 // The item's "sale price|share|status" and its history, oldest first.
 QString ItemState(const test::TempShop& shop)
 {
-    return shop.Rows(QStringLiteral("select SalePrice, CostPrice, Status from item")).value(0);
+    const QString state = shop.Rows(QStringLiteral("select SalePrice, CostPrice, Status, StatusDate from item")).value(0);
+    return state.endsWith(QLatin1String("|NULL")) ? state.chopped(5) : state;
 }
 QStringList History(const test::TempShop& shop)
 {
@@ -115,11 +116,14 @@ private slots:
             << twoRows << 0 << 0 << false << toy << "" << QList<int>{30, -1, 60} << "4.5|2.7|NULL"
             << QStringList{"1000|750|markdown 25%", "900|450|markdown 50%"};
         QTest::newRow("end of term without grace days")
-            << "" << 60 << 0 << false << toy << "" << QList<int>{59, 60} << "10|6|ended" << QStringList{};
+            << "" << 60 << 0 << false << toy << "" << QList<int>{59, 60} << "10|6|ended|2027-03-05" << QStringList{};
         QTest::newRow("grace days put the end later")
             << "" << 60 << 7 << false << toy << "" << QList<int>{66} << "10|6|NULL" << QStringList{};
         QTest::newRow("the end after the grace days")
-            << "" << 60 << 7 << false << toy << "" << QList<int>{67} << "10|6|ended" << QStringList{};
+            << "" << 60 << 7 << false << toy << "" << QList<int>{67} << "10|6|ended|2027-03-12" << QStringList{};
+        QTest::newRow("an ended item marked down keeps the day it ended")
+            << twoRows << 30 << 0 << false << toy << "" << QList<int>{30, 60} << "5|3|ended|2027-02-03"
+            << QStringList{"1000|750|markdown 25%", "750|500|markdown 50%"};
         QTest::newRow("shop stock is left alone")
             << twoRows << 60 << 0 << false << toy << "UPDATE item SET Status = 'shop', CostPrice = 0"
             << QList<int>{70} << "10|0|shop" << QStringList{};
