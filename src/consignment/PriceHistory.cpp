@@ -18,6 +18,12 @@ std::optional<Cents> CentsOf(const QVariant& value)
     return Cents(value.toLongLong());
 }
 
+std::optional<Cents> CentsOfStoredPrice(const QVariant& price)
+{
+    if (price.isNull()) return std::nullopt;
+    return CentsOfPrice(price.toDouble());
+}
+
 QString Shown(const std::optional<Cents>& cents) { return cents ? FormatCents(*cents) : QStringLiteral("no price"); }
 
 }  // namespace
@@ -34,6 +40,14 @@ void RecordPriceChange(Connection& connection, const PriceChange& change)
     insert.Bind(4, CentsValue(change.newCents));
     insert.Bind(5, change.reason);
     insert.Step();
+}
+
+void RecordSalePriceChange(Connection& connection, std::int64_t itemNo, const QVariant& before,
+                           const QVariant& after, const QDateTime& at, const QString& reason)
+{
+    const std::optional<Cents> oldCents = CentsOfStoredPrice(before);
+    const std::optional<Cents> newCents = CentsOfStoredPrice(after);
+    if (oldCents != newCents) RecordPriceChange(connection, {itemNo, at, oldCents, newCents, reason});
 }
 
 std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo)
