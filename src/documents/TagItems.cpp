@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/TagItems.h"
 
+#include "common/SaleMoney.h"
+#include "store/ConsignmentTables.h"
 #include "store/Connection.h"
 
 namespace mqt {
@@ -48,6 +50,35 @@ std::vector<std::int64_t> ItemsAddedOn(const Connection& connection, const QStri
     std::vector<std::int64_t> numbers;
     while (find.Step()) numbers.push_back(find.ColumnInt64(0));
     return numbers;
+}
+
+std::vector<std::int64_t> ItemsRepricedSinceTagged(const Connection& connection)
+{
+    Statement find(connection, QStringLiteral("SELECT ItemNo, TagCents, SalePrice FROM item WHERE DateSold IS NULL "
+                                              "AND TagCents IS NOT NULL AND coalesce(Status, '') <> ? AND ") +
+                                   NotRent + QStringLiteral(" ORDER BY ItemNo"));
+    find.Bind(1, ItemEnded);
+    std::vector<std::int64_t> numbers;
+    while (find.Step()) {
+        const QVariant price = find.Column(2);
+        if (price.isNull() || CentsOfPrice(price.toDouble()) != find.ColumnInt64(1))
+            numbers.push_back(find.ColumnInt64(0));
+    }
+    return numbers;
+}
+
+void RecordTagPrices(Connection& connection, std::span<const TagItem> items)
+{
+    Transaction transaction(connection);
+    Statement note(connection, QStringLiteral("UPDATE item SET TagCents = ? WHERE ItemNo = ?"));
+    for (const TagItem& item : items) {
+        // A tag's price is to the cent: a whole number of hundredths of a cent.
+        note.Bind(1, item.salePrice ? QVariant(qint64(item.salePrice->Units() / 100)) : QVariant());
+        note.Bind(2, QVariant(qint64(item.itemNo)));
+        note.Step();
+        note.Reset();
+    }
+    transaction.Commit();
 }
 
 }  // namespace mqt
