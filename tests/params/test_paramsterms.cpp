@@ -133,6 +133,36 @@ private slots:
         QCOMPARE(StoredTerms(run), stored);
     }
 
+    // A markdown row the database refuses to write takes the settings and
+    // the rows before it back with it.
+    void failingMarkdownWriteStoresNothing()
+    {
+        RunningShop run;
+        run.shop.Exec("INSERT INTO markdown (Category, Days, Percent) VALUES ('Coats', 60, 40)");
+        if (run.shop.IsServer()) {
+            run.shop.Exec("CREATE FUNCTION refuse_markdown() RETURNS trigger LANGUAGE plpgsql AS "
+                          "$$BEGIN IF NEW.Days = 90 THEN RAISE EXCEPTION 'the disk is full'; END IF; RETURN NEW; END$$");
+            run.shop.Exec("CREATE TRIGGER refuse_markdown BEFORE INSERT ON markdown FOR EACH ROW "
+                          "EXECUTE FUNCTION refuse_markdown()");
+        } else {
+            run.shop.Exec("CREATE TRIGGER refuse_markdown BEFORE INSERT ON markdown WHEN NEW.Days = 90 "
+                          "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+        }
+        QVERIFY(run.Start());
+        run.shop.Exec("INSERT INTO consignment_pass (PassedOn, NextItemNo) VALUES ('2026-12-01', 7)");
+        ScreenDriver screen(run, Parameters);
+        screen.Type("txtCommission", "40");
+        AddMarkdowns(screen, {"|30|10", "|90|50"});
+        screen.Click("cmdUpdate");
+        QCOMPARE(run.dialogs.Errors().size(), 1);
+        QVERIFY2(run.dialogs.Errors().value(0).contains("the disk is full"), qPrintable(run.dialogs.Errors().value(0)));
+        QCOMPARE(run.shop.Rows("SELECT Commission FROM params"), QStringList{"0"});
+        QCOMPARE(StoredMarkdowns(run), QStringList{"Coats|60|40"});
+        QCOMPARE(PassRows(run), 1);
+        QCOMPARE(run.Shared().Settings.Commission, 0);
+        QVERIFY(screen.window->isVisible());
+    }
+
     // The frame shows the shop's terms when the screen opens; a row removed
     // and the rest stored again leave the others as they were.
     void shownThenRowRemoved()
