@@ -165,7 +165,6 @@ int Grid::NeededWidth(const QString& text) const
     return CellTextWidth(QString()) + int(std::ceil(advances)) + KerningAllowance;
 }
 
-// A cell's tooltip shows only where the column cuts its text.
 QString Grid::ToolTipText(int row, int col) const
 {
     QStringList parts;
@@ -175,6 +174,8 @@ QString Grid::ToolTipText(int row, int col) const
     return parts.join(u'\n');
 }
 
+// A cell's tooltip shows only where the column cuts its text or the screen
+// has a note for it.
 bool Grid::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
