@@ -2,6 +2,7 @@
 #include "checkout/CompleteSale.h"
 
 #include "common/Val.h"
+#include "consignment/PriceHistory.h"
 #include "store/Connection.h"
 #include "store/ItemState.h"
 #include "store/RunSerializable.h"
@@ -46,7 +47,12 @@ void MarkItemsSold(Connection& connection, const SaleToComplete& sale)
         update.Bind(next++, qint64(line->itemNo));
         update.Bind(next, qint64(line->scanned.version));
         update.Step();
-        if (connection.Changes() == 1) continue;
+        if (connection.Changes() == 1) {
+            if (line->newPrices)
+                RecordSalePriceChange(connection, line->itemNo, line->scanned.salePrice,
+                                      Val(line->newPrices->saleText), sale.at, ChangedAtCounter);
+            continue;
+        }
         const QString how = ChangeSentence(HowItemChanged(line->scanned, ReadItemState(connection, line->itemNo)));
         throw LineRefused{QStringLiteral("Item %1 %2 at another till or screen since it was scanned: nothing was "
                                          "written. Remove its line and scan it again.")

@@ -31,7 +31,8 @@ struct CompletedSale {
 // beside it made the server give up on runs again, as RunSerializable does.
 // The payments must cover the total (SumSale), and every line needs a price
 // (CounterLine::NeedsPrice). A line whose price was changed keeps the item's
-// prices from before. Database failures throw, with nothing written.
+// prices from before, and the change goes into the item's price history.
+// Database failures throw, with nothing written.
 CompletedSale CompleteSale(Connection& connection, const SaleToComplete& sale);
 
 }  // namespace mqt

@@ -90,6 +90,8 @@ void WriteMarkdownRows(Connection& connection, const std::vector<MarkdownRow>& r
     }
 }
 
+void ForgetConsignmentPass(Connection& connection) { connection.Execute(QStringLiteral("DELETE FROM consignment_pass")); }
+
 int DuePercent(const std::vector<MarkdownRow>& rows, const QString& category, qint64 age)
 {
     int due = 0;

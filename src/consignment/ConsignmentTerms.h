@@ -43,6 +43,7 @@ struct ConsignmentTerms {
     // Whether the shop keeps a period at all: a shop that sets nothing is
     // left exactly as it was.
     bool Any() const { return termDays > 0 || !markdowns.empty(); }
+    bool operator==(const ConsignmentTerms&) const = default;
 };
 
 // The shop's terms: params' fields and the markdown table.
@@ -57,6 +58,10 @@ QString MarkdownRowsFault(const std::vector<MarkdownRow>& rows);
 // Throws StoreError with MarkdownRowsFault's text when they cannot be stored,
 // before anything is written.
 void WriteMarkdownRows(Connection& connection, const std::vector<MarkdownRow>& rows);
+
+// Makes the next daily pass look at every item again, as when the shop's
+// terms or markdown rows change; inside the caller's transaction.
+void ForgetConsignmentPass(Connection& connection);
 
 // The largest percent among the rows whose category is `category` (ignoring
 // letter case) or empty and whose days have passed for an item `age` days

@@ -18,6 +18,12 @@ std::optional<Cents> CentsOf(const QVariant& value)
     return Cents(value.toLongLong());
 }
 
+std::optional<Cents> CentsOfStoredPrice(const QVariant& price)
+{
+    if (price.isNull()) return std::nullopt;
+    return CentsOfPrice(price.toDouble());
+}
+
 QString Shown(const std::optional<Cents>& cents) { return cents ? FormatCents(*cents) : QStringLiteral("no price"); }
 
 }  // namespace
@@ -44,6 +50,14 @@ void PriceChangeRecorder::Record(const PriceChange& change)
     insert_.Bind(4, CentsValue(change.newCents));
     insert_.Bind(5, change.reason);
     insert_.Step();
+}
+
+void RecordSalePriceChange(Connection& connection, std::int64_t itemNo, const QVariant& before,
+                           const QVariant& after, const QDateTime& at, const QString& reason)
+{
+    const std::optional<Cents> oldCents = CentsOfStoredPrice(before);
+    const std::optional<Cents> newCents = CentsOfStoredPrice(after);
+    if (oldCents != newCents) RecordPriceChange(connection, {itemNo, at, oldCents, newCents, reason});
 }
 
 std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo)

@@ -39,6 +39,12 @@ private:
     Statement insert_;
 };
 
+// Records the change of an item's stored sale price from `before` to `after`
+// (null for no price), inside the caller's transaction; nothing when they
+// come to the same cents.
+void RecordSalePriceChange(Connection& connection, std::int64_t itemNo, const QVariant& before,
+                           const QVariant& after, const QDateTime& at, const QString& reason);
+
 // An item's changes, oldest first.
 std::vector<PriceChange> ReadPriceHistory(const Connection& connection, std::int64_t itemNo);
 

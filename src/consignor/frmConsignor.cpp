@@ -5,6 +5,7 @@
 
 #include "consignor/ConsignorQueries.h"
 #include "consignor/ConsignorHints.h"
+#include "consignor/ConsignorTerms.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/Grid.h"
 #include "shell/ItemScreen.h"
@@ -18,6 +19,7 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +180,8 @@ void frmConsignor::PrepareChange()
     GetData();
     BlankTexts();
     FillEntry(RecordBuffer_);
+    cboConsignorTerms_->setCurrentIndex(
+        ConsignorTermsChoice(shared_.Data2.Recordset().Fields(QStringLiteral("EndOfTerm")).Text()));
 }
 
 // Lists the selected consignor's items on the item screen.
@@ -188,9 +192,23 @@ void frmConsignor::ShowItems()
         items->ShowItemsFor(shared_.CurrentLastName, shared_.CurrentFirstName);
 }
 
-void frmConsignor::BlankTexts() { entry_->Blank(); }
+void frmConsignor::BlankTexts()
+{
+    entry_->Blank();
+    cboConsignorTerms_->setCurrentIndex(0);
+    cboConsignorTerms_->show();
+}
 
-void frmConsignor::HideTexts() { entry_->Hide(); }
+void frmConsignor::HideTexts()
+{
+    entry_->Hide();
+    cboConsignorTerms_->hide();
+}
+
+void frmConsignor::WriteConsignorTerms(Recordset& consignors) const
+{
+    consignors.Fields(QStringLiteral("EndOfTerm")).SetValue(ConsignorTermsCode(cboConsignorTerms_->currentIndex()));
+}
 
 void frmConsignor::txtShowLastName_Click() { txtShowLastName_->clear(); }
 

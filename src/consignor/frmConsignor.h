@@ -12,6 +12,7 @@
 #include <optional>
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -73,6 +74,8 @@ private:
     ConsignorRecord EntryTexts() const;
     void FillEntry(const ConsignorRecord& record);
     Recordset& SelectCurrentConsignor();
+    // The end of term beside the notes, written with the other fields.
+    void WriteConsignorTerms(Recordset& consignors) const;
 
     // Adding, changing and deleting (frmConsignorUpdate.cpp).
     void cmdUpdate_Click();
@@ -105,6 +108,7 @@ private:
     QLabel* lblNotes_ = nullptr;
     QPlainTextEdit* txtNotes_ = nullptr;
     std::optional<EntryBoxes> entry_;  // the boxes above with the notes
+    QComboBox* cboConsignorTerms_ = nullptr;
 
     int SelectedRow_ = 0;  // grid row of the selected consignor, 0 for none
     int LineCount_ = 0;    // consignors listed

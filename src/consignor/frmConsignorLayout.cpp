@@ -5,6 +5,8 @@
 
 #include "consignor/frmConsignor.h"
 
+#include "consignor/ConsignorTerms.h"
+
 #include "shell/ClickableLineEdit.h"
 #include "shell/ColumnBoxes.h"
 #include "shell/Grid.h"
@@ -16,6 +18,7 @@
 #include "shell/Twips.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -130,12 +133,17 @@ QWidget* frmConsignor::BuildActionRow()
     lblNotes_ = Named(new QLabel(QStringLiteral(" Notes")), QStringLiteral("lblNotes"), LabelFont());
     txtNotes_ = Named(new QPlainTextEdit, QStringLiteral("txtNotes"), TextFont());
     txtNotes_->setFixedHeight(5 * txtNotes_->fontMetrics().lineSpacing());
-    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_});
+    // What becomes of the consignor's items left at the end of the term,
+    // below the notes.
+    cboConsignorTerms_ = Named(new QComboBox, QStringLiteral("cboConsignorTerms"), LabelFont());
+    cboConsignorTerms_->addItems(ConsignorTermsCaptions());
+    KeepPlaceWhenHidden({cmdUpdate_, lblNotes_, txtNotes_, cboConsignorTerms_});
 
     layout->addWidget(frame, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(cmdUpdate_, 0, 1, Qt::AlignTop);
     layout->addWidget(lblNotes_, 0, 2, Qt::AlignBottom);
     layout->addWidget(txtNotes_, 1, 2);
+    layout->addWidget(cboConsignorTerms_, 2, 2, Qt::AlignLeft | Qt::AlignTop);
     layout->setColumnStretch(2, 1);
     return row;
 }

@@ -66,6 +66,7 @@ void frmConsignor::AddConsignor(const ConsignorRecord& entry)
             if (duplicate) return;
             found.AddNew();
             WriteConsignor(found, entry, EmptyBox::WritesNothing);
+            WriteConsignorTerms(found);
             found.Update();
         });
     });
@@ -111,6 +112,7 @@ bool frmConsignor::ChangeConsignor(const ConsignorRecord& entry)
             Recordset& consignor = shared_.Data2.Recordset();
             consignor.Edit();
             WriteConsignor(consignor, entry, EmptyBox::ClearsField);
+            WriteConsignorTerms(consignor);
             consignor.Update();
             if (rename) RenameItems(entry);
         });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/TagItems.h"
 
+#include "common/SaleMoney.h"
+#include "store/ConsignmentTables.h"
 #include "store/Connection.h"
 
 namespace mqt {
@@ -48,6 +50,37 @@ std::vector<std::int64_t> ItemsAddedOn(const Connection& connection, const QStri
     std::vector<std::int64_t> numbers;
     while (find.Step()) numbers.push_back(find.ColumnInt64(0));
     return numbers;
+}
+
+std::vector<std::int64_t> ItemsRepricedSinceTagged(const Connection& connection)
+{
+    Statement find(connection, QStringLiteral("SELECT item.ItemNo, tag_price.Cents, SalePrice FROM item JOIN tag_price "
+                                              "ON tag_price.ItemNo = item.ItemNo WHERE DateSold IS NULL "
+                                              "AND tag_price.Cents IS NOT NULL AND coalesce(Status, '') <> ? AND ") +
+                                   NotRent + QStringLiteral(" ORDER BY item.ItemNo"));
+    find.Bind(1, ItemEnded);
+    std::vector<std::int64_t> numbers;
+    while (find.Step()) {
+        const QVariant price = find.Column(2);
+        if (price.isNull() || CentsOfPrice(price.toDouble()) != find.ColumnInt64(1))
+            numbers.push_back(find.ColumnInt64(0));
+    }
+    return numbers;
+}
+
+void RecordTagPrices(Connection& connection, std::span<const TagItem> items)
+{
+    Transaction transaction(connection);
+    Statement note(connection, QStringLiteral("INSERT INTO tag_price (ItemNo, Cents) VALUES (?, ?) "
+                                              "ON CONFLICT (ItemNo) DO UPDATE SET Cents = excluded.Cents"));
+    for (const TagItem& item : items) {
+        note.Bind(1, QVariant(qint64(item.itemNo)));
+        // A tag's price is to the cent: a whole number of hundredths of a cent.
+        note.Bind(2, item.salePrice ? QVariant(qint64(item.salePrice->Units() / 100)) : QVariant());
+        note.Step();
+        note.Reset();
+    }
+    transaction.Commit();
 }
 
 }  // namespace mqt

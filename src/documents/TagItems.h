@@ -34,4 +34,12 @@ std::vector<TagItem> ReadTagItems(const Connection& connection, std::span<const 
 std::vector<std::int64_t> ItemsAddedOn(const Connection& connection, const QString& lastName,
                                        const QString& firstName, const QDate& day);
 
+// The unsold items whose price is no longer the one on their last printed tag
+// (a markdown or a change since), by item number, rent charges left out.
+std::vector<std::int64_t> ItemsRepricedSinceTagged(const Connection& connection);
+
+// Notes the price each item's tag shows, once the tags are made, in one
+// transaction of its own; an item without a price notes none.
+void RecordTagPrices(Connection& connection, std::span<const TagItem> items);
+
 }  // namespace mqt

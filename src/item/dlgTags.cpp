@@ -9,6 +9,7 @@
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "store/ShopIdentity.h"
+#include "store/StoreError.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -29,8 +30,9 @@ namespace mqt {
 
 namespace {
 
-constexpr std::array<const char*, 3> ForCaptions = {"The selected item", "Every unsold item listed",
-                                                    "The consignor's items added today"};
+constexpr std::array<const char*, 4> ForCaptions = {"The selected item", "Every unsold item listed",
+                                                    "The consignor's items added today",
+                                                    "Marked down since their tag was printed"};
 constexpr int MostCopies = 99;
 
 QString SettingsFile(const SharedValues& shared)
@@ -132,6 +134,9 @@ std::optional<TagSheet> dlgTags::ChosenSheet()
     case 2:
         numbers = ItemsAddedOn(connection, choices_.lastName, choices_.firstName, shared_.clock.Today());
         break;
+    case 3:
+        numbers = ItemsRepricedSinceTagged(connection);
+        break;
     }
     TagSheet sheet;
     sheet.layout = FindTagLayout(cboTagLayout_->currentData().toString());
@@ -171,6 +176,7 @@ void dlgTags::cmdSaveTags_Click()
     RememberLayout();
     OpenWithDesktopViewer(written.path);
     outcome_ = QStringLiteral("%1 tags written to %2").arg(sheet->TagCount()).arg(QDir::toNativeSeparators(written.path));
+    NoteTagPrices(*sheet);
     accept();
 }
 
@@ -196,7 +202,17 @@ void dlgTags::cmdPrintTags_Click()
     }
     RememberLayout();
     outcome_ = QStringLiteral("%1 tags sent to the printer").arg(sheet->TagCount());
+    NoteTagPrices(*sheet);
     accept();
+}
+
+void dlgTags::NoteTagPrices(const TagSheet& sheet)
+{
+    try {
+        RecordTagPrices(shared_.database.connection(), sheet.items);
+    } catch (const StoreError& error) {
+        outcome_ += QStringLiteral("; the prices on them could not be noted: ") + error.Message();
+    }
 }
 
 }  // namespace mqt

@@ -27,7 +27,8 @@ struct TagChoices {
 };
 
 // The price tags dialog of the item screen: which items (the selected one,
-// every unsold one listed, or the listed consignor's items added today), the
+// every unsold one listed, the listed consignor's items added today, or the
+// shop's unsold items whose price changed since their tag was made), the
 // paper, the first free label of a partly used sheet and the copies of each
 // tag; then Print... through the print dialog or Save PDF into the shop
 // folder's "tags". The paper chosen last is remembered in the shop folder.
@@ -48,12 +49,15 @@ private:
     // nothing to tag.
     std::optional<TagSheet> ChosenSheet();
     void RememberLayout();
+    // Notes the prices the tags show; a failure there leaves the tags made
+    // and only adds to the outcome.
+    void NoteTagPrices(const TagSheet& sheet);
 
     SharedValues& shared_;
     TagChoices choices_;
     QString outcome_;
     QButtonGroup* optTagsFor_ = nullptr;
-    std::array<QRadioButton*, 3> optionTagsFor_{};
+    std::array<QRadioButton*, 4> optionTagsFor_{};
     QComboBox* cboTagLayout_ = nullptr;
     QSpinBox* spnFirstPosition_ = nullptr;
     QSpinBox* spnCopies_ = nullptr;

@@ -139,6 +139,10 @@ private:
     void ShowSelectedItemNo();
     void cmdFindItemNo_Click();
 
+    // The Sale Price cell's tooltip (frmItemPriceHistory.cpp).
+    void AddPriceHistoryNote();
+    QString PriceHistoryNote(int row, int col) const;
+
     // Price tags for the listed items (frmItemTags.cpp).
     void AddTagsButton();
     void cmdTags_Click();

@@ -93,6 +93,7 @@ frmItem::frmItem(SharedValues& shared, ScreenNavigator& navigator) : shared_(sha
 
     AddItemNumberControls(*body);
     AddTagsButton();
+    AddPriceHistoryNote();
     SetTabOrder();
     Connect();
     Form_Load();

@@ -10,6 +10,7 @@
 #include "common/ExpandToday.h"
 #include "common/SortsAfterBlank.h"
 #include "common/TrimBlanks.h"
+#include "consignment/PriceHistory.h"
 #include "item/ItemQueries.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/MessageLine.h"
@@ -179,10 +180,17 @@ void frmItem::ChangeItem()
     // The boxes hold every field as the item was opened: writing them over
     // a sale or pay-out made since would undo it.
     if (RefuseIfChangedSinceOpened(ItemStateOf(item), QStringLiteral("Change"))) return;
+    // The change and the note of a new sale price stand or fall together.
     const bool changed = Store(QStringLiteral("Change"), [&] {
+        Connection& connection = shared_.database.connection();
+        Transaction transaction(connection);
+        const QVariant priceBefore = item.Fields(QStringLiteral("SalePrice")).Value();
         item.Edit();
         WriteItem(item, shared_.CurrentLastName, shared_.CurrentFirstName, EntryTexts());
         item.Update();
+        RecordSalePriceChange(connection, item.Fields(QStringLiteral("ItemNo")).Value().toLongLong(), priceBefore,
+                              item.Fields(QStringLiteral("SalePrice")).Value(), shared_.clock.Now(), ChangedByHand);
+        transaction.Commit();
     });
     if (!changed) return;
     lblMessage_->ShowSuccess(QStringLiteral("Change function is successful"));

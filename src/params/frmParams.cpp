@@ -6,9 +6,11 @@
 #include "common/Val.h"
 #include "params/BackupBoxes.h"
 #include "params/CommissionEntry.h"
+#include "params/TermsFrame.h"
 #include "shell/ReportErrors.h"
 #include "shell/SharedValues.h"
 #include "shell/Twips.h"
+#include "store/Connection.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -109,6 +111,9 @@ frmParams::frmParams(SharedValues& shared) : shared_(shared)
     cmdUpdate_->setDefault(false);
     AddShopBoxes(*layout, 7 + BackupBoxes::FolderCount);
     layout->addWidget(cmdUpdate_, 9 + BackupBoxes::FolderCount, 0, 1, 2, Qt::AlignHCenter);
+    // The consignment period stands to the right of the specified settings.
+    fraTerms_ = new TermsFrame(this);
+    layout->addWidget(fraTerms_, 1, 2, 8 + BackupBoxes::FolderCount, 1);
     connect(cmdUpdate_, &QPushButton::clicked, this,
             [this] { RunReportingErrors(shared_.dialogs, [this] { cmdUpdate_Click(); }); });
 
@@ -125,6 +130,8 @@ void frmParams::SetTabOrder()
     order.push_back(txtShopName_);
     order.push_back(txtShopAddress_);
     order.push_back(cmdUpdate_);
+    // The frame beside them comes after Update.
+    for (QWidget* control : fraTerms_->TabOrder()) order.push_back(control);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -139,6 +146,8 @@ void frmParams::Form_Load()
     for (std::size_t i = 0; i < txtFolder_.size(); ++i) txtFolder_[i]->setText(backup.folders[i]);
     FillShopBoxes();
     txtTaxRate_->setText(FormatTaxRate(settings.TaxRate));
+    LoadedTerms_ = ReadConsignmentTerms(shared_.database.connection());
+    fraTerms_->Fill(LoadedTerms_);
 }
 
 void frmParams::cmdUpdate_Click()
@@ -170,6 +179,11 @@ void frmParams::cmdUpdate_Click()
         txtFolder_[std::size_t(*box)]->setFocus();
         return;
     }
+    const TermsFrame::Entry terms = fraTerms_->Read();
+    if (!terms.fault.isEmpty()) {
+        shared_.dialogs.ShowError(terms.fault);
+        return;
+    }
 
     ShopSettings settings;
     settings.Commission = *commission;
@@ -178,6 +192,8 @@ void frmParams::cmdUpdate_Click()
     settings.Backup = BuildBackup(boxes);
     settings.TaxRate = *taxRate;
 
+    // The settings and the terms stand or fall together.
+    Transaction transaction(shared_.database.connection());
     Recordset& params = shared_.Data1.Recordset();
     params.MoveFirst();
     params.Edit();
@@ -190,9 +206,22 @@ void frmParams::cmdUpdate_Click()
     params.Fields(QStringLiteral("Backup")).SetValue(settings.Backup);
     TakeShopBoxes(params);
     params.Fields(QStringLiteral("TaxRate")).SetValue(TaxRatePercent(settings.TaxRate));
+    StoreTerms(params, terms.terms);
     params.Update();
+    transaction.Commit();
+    LoadedTerms_ = terms.terms;
     shared_.Settings = settings;
     close();
+}
+
+void frmParams::StoreTerms(Recordset& params, const ConsignmentTerms& terms)
+{
+    params.Fields(QStringLiteral("TermDays")).SetValue(terms.termDays);
+    params.Fields(QStringLiteral("GraceDays")).SetValue(terms.graceDays);
+    params.Fields(QStringLiteral("EndOfTerm")).SetValue(EndOfTermCode(terms.action));
+    if (terms == LoadedTerms_) return;
+    WriteMarkdownRows(shared_.database.connection(), terms.markdowns);
+    ForgetConsignmentPass(shared_.database.connection());
 }
 
 }  // namespace mqt

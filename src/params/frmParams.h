@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "consignment/ConsignmentTerms.h"
+
 #include <QWidget>
 #include <array>
 
@@ -14,6 +16,7 @@ namespace mqt {
 
 class Recordset;
 class SharedValues;
+class TermsFrame;
 
 // The parameters screen: shows the shop's settings and writes them back to
 // the params row and to Settings. It has no way back to the menu; it closes
@@ -25,8 +28,9 @@ public:
 
     // Fills the boxes from Settings.
     void Form_Load();
-    // Stores the boxes in Settings and in the params row, then closes the
-    // screen. A commission that cannot be stored is refused first.
+    // Stores the boxes in Settings and in the params row, with the shop's
+    // markdown rows in the same transaction, then closes the screen. A
+    // commission or terms that cannot be stored are refused first.
     void cmdUpdate_Click();
 
 private:
@@ -36,6 +40,9 @@ private:
     void AddShopBoxes(QGridLayout& layout, int row);
     void FillShopBoxes();
     void TakeShopBoxes(Recordset& params) const;
+    // Writes the terms with the params row's change; a change of the term or
+    // the markdown rows also makes the next daily pass see every item again.
+    void StoreTerms(Recordset& params, const ConsignmentTerms& terms);
 
     SharedValues& shared_;
     QLineEdit* txtCommission_;
@@ -47,6 +54,8 @@ private:
     QPlainTextEdit* txtShopAddress_ = nullptr;
     QLineEdit* txtTaxRate_;
     QPushButton* cmdUpdate_;
+    TermsFrame* fraTerms_;
+    ConsignmentTerms LoadedTerms_;  // as the shop had them when the boxes were filled
 };
 
 }  // namespace mqt

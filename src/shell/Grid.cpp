@@ -165,16 +165,30 @@ int Grid::NeededWidth(const QString& text) const
     return CellTextWidth(QString()) + int(std::ceil(advances)) + KerningAllowance;
 }
 
-// A cell's tooltip shows only where the column cuts its text.
+QString Grid::ToolTipText(int row, int col) const
+{
+    QStringList parts;
+    if (const QString cut = CutText(row, col); !cut.isEmpty()) parts << cut;
+    if (row >= 1 && cellNote_)
+        if (const QString note = cellNote_(row, col); !note.isEmpty()) parts << note;
+    return parts.join(u'\n');
+}
+
+// A cell's tooltip shows only where the column cuts its text or the screen
+// has a note for it.
 bool Grid::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
-        const QModelIndex index = indexAt(static_cast<QHelpEvent*>(event)->pos());
-        if (!index.isValid() || CutText(index.row() + 1, index.column()).isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.isValid() ? ToolTipText(index.row() + 1, index.column()) : QString();
+        if (text.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
-            return true;
+        } else {
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
         }
+        return true;
     }
     return QTableView::viewportEvent(event);
 }

@@ -5,6 +5,7 @@
 
 #include <QTableView>
 #include <array>
+#include <functional>
 
 namespace mqt {
 
@@ -60,6 +61,13 @@ public:
     // The cell's whole text where its column cuts it; empty where it shows
     // whole. Row 0 is the heading.
     QString CutText(int row, int col) const;
+    // A note a screen adds to a cell's tooltip, asked for when the pointer
+    // rests on the cell (row 1 up); empty for none.
+    using CellNote = std::function<QString(int row, int col)>;
+    void SetCellNote(CellNote note) { cellNote_ = std::move(note); }
+    // What the cell's tooltip shows: its cut text, then the screen's note;
+    // empty when there is neither.
+    QString ToolTipText(int row, int col) const;
 
     // Shows every change made so far at once (otherwise done when control
     // returns to the event loop).
@@ -88,6 +96,7 @@ private:
     int NeededWidth(const QString& text) const;
 
     GridModel* model_;
+    CellNote cellNote_;
     // Each column's width: designed, widened to fit, or dragged by the user.
     // The view forgets its widths whenever the rows are replaced.
     std::vector<int> columnPixels_;

@@ -21,7 +21,6 @@ constexpr TermColumn TermColumns[] = {
     {"NoMarkdown", FieldKind::Integer, " NOT NULL DEFAULT 0"},
     {"Status", FieldKind::Text, ""},
     {"StatusDate", FieldKind::Date, ""},
-    {"TagCents", FieldKind::Integer, ""},
 };
 
 QString TypeOf(FieldKind kind, const ConsignmentColumnTypes& types)
@@ -89,6 +88,8 @@ void AddConsignmentTables(Connection& connection, const ConsignmentColumnTypes& 
                            .arg(rowId, ItemLeftColumns(types), text, date));
     connection.Execute(QStringLiteral("CREATE INDEX item_left_number ON item_left (ItemNo)"));
     connection.Execute(QStringLiteral("CREATE INDEX item_left_names ON item_left (LastName, FirstName)"));
+    connection.Execute(QStringLiteral("CREATE TABLE tag_price (%1ItemNo %2 NOT NULL, Cents %2)").arg(rowId, integer));
+    connection.Execute(QStringLiteral("CREATE UNIQUE INDEX tag_price_item ON tag_price (ItemNo)"));
     connection.Execute(QStringLiteral("CREATE TABLE consignment_pass (%1PassedOn %2, NextItemNo %3)")
                            .arg(rowId, date, integer));
     // The daily pass finds the unsold items that reach a markdown or their

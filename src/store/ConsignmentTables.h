@@ -26,7 +26,6 @@ struct ConsignmentColumnTypes {
 //   MarkdownPercent              the percent off that the prices stand at
 //   NoMarkdown                   1 keeps the item out of every markdown
 //   Status, StatusDate           empty, "ended" or "shop", and since when
-//   TagCents                     the price on its last printed tag
 const QStringList& ItemTermColumns();
 
 // The item statuses.
@@ -42,6 +41,9 @@ inline constexpr int ConsignmentPeriodVersion = 5;
 //   price_change (ItemNo, ChangedAt, OldCents, NewCents, Reason)
 //   item_left: an item that was returned or donated, with every column it
 //              had in item and LeftAs ("returned" or "donated") and LeftOn
+//   tag_price (ItemNo, Cents): the price on an item's last tag, apart from
+//              the item so that making a tag changes no row an open screen
+//              holds
 //   consignment_pass (PassedOn, NextItemNo): the day of the last daily
 //              pass and the first item number it had not seen; no row
 //              before the first pass

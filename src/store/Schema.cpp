@@ -131,7 +131,7 @@ const QStringList& ShopTableNames()
         QStringLiteral("params"),       QStringLiteral("consignor"),    QStringLiteral("item"),
         QStringLiteral("sale"),         QStringLiteral("sale_line"),    QStringLiteral("sale_payment"),
         QStringLiteral("markdown"),     QStringLiteral("price_change"), QStringLiteral("item_left"),
-        QStringLiteral("consignment_pass")};
+        QStringLiteral("tag_price"),    QStringLiteral("consignment_pass")};
     return names;
 }
 

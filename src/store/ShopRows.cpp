@@ -69,6 +69,7 @@ const std::vector<ShopTableLayout>& ShopTableLayouts()
         QStringList left = all[2].fields.mid(1);
         left << QStringLiteral("LeftAs") << QStringLiteral("LeftOn");
         all.push_back(OwnTableLayout("item_left", left));
+        all.push_back(OwnTableLayout("tag_price", {QStringLiteral("ItemNo"), QStringLiteral("Cents")}));
         all.push_back(OwnTableLayout("consignment_pass", {QStringLiteral("PassedOn"), QStringLiteral("NextItemNo")}));
         for (std::size_t i = 0; i < all.size(); ++i) Q_ASSERT(all[i].name == ShopTableNames().value(int(i)));
         return all;

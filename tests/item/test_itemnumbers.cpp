@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Item numbers and price tags on the item screen: the selected item's number,
-// the find box, the tags dialog; and the shop's name and address from the
+// the find box, the tags dialog (tags again for the items repriced since
+// their tag was made, too); and the shop's name and address from the
 // parameters screen heading statements.
 
 #include "documents/MakeStatement.h"
@@ -13,6 +14,21 @@
 
 using namespace mqt;
 using namespace mqt::test;
+
+namespace {
+
+constexpr char NothingToTag[] = "There are no items to tag: rent charges and sold items get no tags";
+
+// The price on the item's last tag, in cents.
+QString TagCents(test::RunningShop& run, const QString& desc)
+{
+    return run.shop.Column(QStringLiteral("SELECT Cents FROM tag_price WHERE ItemNo = "
+                                          "(SELECT ItemNo FROM item WHERE ItemDesc = ?)"),
+                           {desc})
+        .value(0);
+}
+
+}  // namespace
 
 class TestItemNumbers : public QObject {
     Q_OBJECT
@@ -34,6 +50,16 @@ class TestItemNumbers : public QObject {
     {
         screen.Click("cmdTags");
         return screen.Find<QDialog>("dlgTags");
+    }
+
+    // Saves the tags for the repriced items as a roll, one tag a page.
+    static void SaveRetags(ItemScreenDriver& screen)
+    {
+        QDialog* dialog = OpenTags(screen);
+        auto* layouts = dialog->findChild<QComboBox*>("cboTagLayout");
+        layouts->setCurrentIndex(layouts->findText("Roll label 2.25 x 1.25 in"));
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>("optTagsFor(3)"), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>("cmdSaveTags"), Qt::LeftButton);
     }
 
 private slots:
@@ -110,7 +136,7 @@ private slots:
         QTest::newRow("the consignor's items added today, no rent") << 0 << 2 << QStringList{"rug"} << "";
         QTest::newRow("a selected rent charge gets no tag")
             << 3 << 0 << QStringList{}
-            << "There are no items to tag: rent charges and sold items get no tags";
+            << NothingToTag;
     }
 
     void tagsDialogSavesTheChosenItems()
@@ -146,6 +172,68 @@ private slots:
         // The paper chosen is offered first the next time.
         QDialog* again = OpenTags(screen);
         QCOMPARE(again->findChild<QComboBox*>("cboTagLayout")->currentText(), "Roll label 2.25 x 1.25 in");
+    }
+
+    void markedDownSinceTagged_data()
+    {
+        QTest::addColumn<QString>("consignor");  // of the item; the screen lists Smith Ann
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<double>("salePrice");
+        QTest::addColumn<QVariant>("tagCents");
+        QTest::addColumn<QString>("dateSold");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("tagged");
+        QTest::newRow("marked down below its tag") << "Smith" << "coats" << 18.75 << QVariant(2500) << "" << "" << true;
+        QTest::newRow("raised above its tag") << "Smith" << "coats" << 30.0 << QVariant(2500) << "" << "" << true;
+        QTest::newRow("another consignor's item") << "Jones" << "coats" << 18.75 << QVariant(2500) << "" << "" << true;
+        QTest::newRow("kept as the shop's stock") << "Smith" << "coats" << 18.75 << QVariant(2500) << "" << "shop"
+                                                  << true;
+        QTest::newRow("the price on its tag") << "Smith" << "coats" << 25.0 << QVariant(2500) << "" << "" << false;
+        QTest::newRow("less than half a cent off its tag")
+            << "Smith" << "coats" << 24.999 << QVariant(2500) << "" << "" << false;
+        QTest::newRow("never tagged") << "Smith" << "coats" << 18.75 << QVariant() << "" << "" << false;
+        QTest::newRow("sold since") << "Smith" << "coats" << 18.75 << QVariant(2500) << "2024-02-19" << "" << false;
+        QTest::newRow("its term ended") << "Smith" << "coats" << 18.75 << QVariant(2500) << "" << "ended" << false;
+        QTest::newRow("a rent charge") << "Smith" << "$Rent" << -5.0 << QVariant(0) << "" << "" << false;
+    }
+
+    void markedDownSinceTagged()
+    {
+        QFETCH(QString, consignor);
+        QFETCH(QString, category);
+        QFETCH(double, salePrice);
+        QFETCH(QVariant, tagCents);
+        QFETCH(QString, dateSold);
+        QFETCH(QString, status);
+        QFETCH(bool, tagged);
+        RunningShop run;
+        run.shop.AddConsignor("Smith", "Ann");
+        run.shop.AddConsignor("Jones", "Bob");
+        // Beside it an item tagged at its price, never picked.
+        run.shop.AddItem("Smith", "Ann", "desk", {"furniture", {}, 10, 30, "2024-01-05"});
+        run.shop.Exec("INSERT INTO tag_price (ItemNo, Cents) SELECT ItemNo, 3000 FROM item");
+        run.shop.AddItem(consignor, consignor == u"Jones" ? "Bob" : "Ann", "coat",
+                         {category, {}, 5, salePrice, "2024-01-05", dateSold.isEmpty() ? QVariant() : dateSold});
+        run.shop.Exec("UPDATE item SET Status = ? WHERE ItemDesc = 'coat'", {status.isEmpty() ? QVariant() : status});
+        if (!tagCents.isNull())
+            run.shop.Exec("INSERT INTO tag_price (ItemNo, Cents) SELECT ItemNo, ? FROM item WHERE ItemDesc = 'coat'",
+                          {tagCents});
+        ItemScreenDriver screen(run);
+        screen.Show("Smith", "Ann");
+        const QString version = screen.Stored("coat", "RowVersion");
+        SaveRetags(screen);
+        QCOMPARE(run.dialogs.Errors(), tagged ? QStringList() : QStringList{NothingToTag});
+        if (!tagged) return;
+        QVERIFY(screen.Text("lblMessage").startsWith("1 tags written to"));
+        QCOMPARE(TagCents(run, "coat"), QString::number(qRound(salePrice * 100)));
+        QCOMPARE(TagCents(run, "desk"), "3000");
+        // Making the tags leaves the items' rows as an open screen read them.
+        QCOMPARE(screen.Stored("coat", "RowVersion"), version);
+
+        // Tagged at its new price, it is not picked again.
+        run.dialogs.Clear();
+        SaveRetags(screen);
+        QCOMPARE(run.dialogs.Errors(), QStringList{NothingToTag});
     }
 
     void shopNameAndAddressHeadStatements()
