@@ -3,6 +3,7 @@
 
 #include "common/DateText.h"
 #include "store/Connection.h"
+#include "store/SqlDialect.h"
 
 namespace mqt {
 
@@ -51,11 +52,16 @@ QString ItemLeftSentence(const ItemLeft& item)
 
 std::vector<ItemLeft> ReadItemsLeftOf(const Connection& connection, const QString& lastName, const QString& firstName)
 {
-    Statement rows(connection,
-                   LeftColumns + QStringLiteral("WHERE LastName = ? AND FirstName = ? ORDER BY LeftOn, ItemNo"));
-    rows.Bind(1, lastName);
-    rows.Bind(2, firstName);
-    return AllRows(rows);
+    // Names match as the consignor screen finds them, ignoring letter case.
+    Statement rows(connection, LeftColumns + QStringLiteral("ORDER BY LeftOn, ItemNo"));
+    std::vector<ItemLeft> items;
+    const QString last = FoldCase(lastName.trimmed()), first = FoldCase(firstName.trimmed());
+    while (rows.Step()) {
+        ItemLeft item = LeftOfRow(rows);
+        if (FoldCase(item.lastName.trimmed()) == last && FoldCase(item.firstName.trimmed()) == first)
+            items.push_back(std::move(item));
+    }
+    return items;
 }
 
 std::vector<ItemLeft> ReadDonatedOn(const Connection& connection, const QDate& day)

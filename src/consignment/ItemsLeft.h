@@ -33,7 +33,8 @@ std::optional<ItemLeft> FindItemLeft(const Connection& connection, std::int64_t 
 // "Item 1042 was returned to its consignor on 3/1/2027",
 // "Item 1042 was donated on 3/1/2027".
 QString ItemLeftSentence(const ItemLeft& item);
-// The consignor's items that left, by the day they left and their number.
+// The consignor's items that left, by the day they left and their number;
+// the names match ignoring letter case.
 std::vector<ItemLeft> ReadItemsLeftOf(const Connection& connection, const QString& lastName, const QString& firstName);
 // The items donated on the day, by consignor and number.
 std::vector<ItemLeft> ReadDonatedOn(const Connection& connection, const QDate& day);
