@@ -174,7 +174,8 @@ void frmMenu::lblFunction_Click(int entry)
 
 void frmMenu::EndProgram()
 {
-    for (Screen screen : {Screen::Terms, Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
+    for (Screen screen :
+         {Screen::Terms, Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
         UnloadScreen(screen);
     close();
 }

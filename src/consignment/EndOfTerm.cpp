@@ -170,7 +170,8 @@ TermOutcome ApplyEndOfTerm(Connection& connection, const std::vector<TermItem>& 
     // In number order, so that two tills take the same rows in one order.
     std::vector<const TermItem*> ordered;
     for (const TermItem& item : items) ordered.push_back(&item);
-    std::sort(ordered.begin(), ordered.end(), [](const TermItem* a, const TermItem* b) { return a->itemNo < b->itemNo; });
+    std::sort(ordered.begin(), ordered.end(),
+              [](const TermItem* a, const TermItem* b) { return a->itemNo < b->itemNo; });
     const QString day = today.toString(Qt::ISODate);
     try {
         RunSerializable(connection, [&] {
@@ -196,13 +197,15 @@ QString EndOfTermQuestion(const std::vector<TermItem>& items, EndOfTermAction ac
     for (const EndOfTermAction agreed :
          {EndOfTermAction::ReturnToConsignor, EndOfTermAction::Donate, EndOfTermAction::ShopStock}) {
         if (agreed == action) continue;
-        const auto differ = std::count_if(items.begin(), items.end(), [&](const TermItem& item) { return item.agreed == agreed; });
+        const auto differ =
+            std::count_if(items.begin(), items.end(), [&](const TermItem& item) { return item.agreed == agreed; });
         if (differ == 0) continue;
         question += QStringLiteral(" %1 of them %2 agreed to %3.")
                         .arg(differ)
                         .arg(differ == 1 ? QStringLiteral("was") : QStringLiteral("were"), AgreedWords(agreed));
     }
-    const qsizetype notEnded = std::count_if(items.begin(), items.end(), [](const TermItem& item) { return !item.ended; });
+    const qsizetype notEnded =
+        std::count_if(items.begin(), items.end(), [](const TermItem& item) { return !item.ended; });
     if (notEnded > 0)
         question += QStringLiteral(" %1 of them %2 not reached the end of %3 term yet.")
                         .arg(notEnded)

@@ -49,7 +49,8 @@ void frmItem::StoreSale()
     std::optional<ItemLeft> left;  // returned or donated at another till since it was opened
     if (!Store(QStringLiteral("Sell"), [&] {
             result = mqt::SellItem(shared_.Data3, sale);
-            if (result.outcome == SaleOutcome::NotFound) left = FindItemLeft(shared_.database.connection(), sale.itemNo);
+            if (result.outcome == SaleOutcome::NotFound)
+                left = FindItemLeft(shared_.database.connection(), sale.itemNo);
         }))
         return;
     switch (result.outcome) {
