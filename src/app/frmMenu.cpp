@@ -33,7 +33,7 @@ static_assert(std::ranges::all_of(MenuEntries, [](const MenuEntryShown& shown) {
               }),
               "every menu entry is listed in one of the frames");
 
-// The counter's frame below the specified three makes the window this much
+// The counter's frame below the first three makes the window this much
 // taller, and its End of Term entry taller again.
 constexpr int CounterFrameTwips = 1455;
 constexpr int EndOfTermEntryTwips = 435;
