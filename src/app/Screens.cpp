@@ -7,6 +7,7 @@
 #include "params/frmParams.h"
 #include "report/frmReport.h"
 #include "shell/OneLineBoxes.h"
+#include "terms/frmTerms.h"
 
 namespace mqt {
 
@@ -25,6 +26,8 @@ QWidget* NewScreen(Screen screen, SharedValues& shared, ScreenNavigator& navigat
         return new frmReport(shared, navigator);
     case Screen::Checkout:
         return new frmCheckout(shared, navigator);
+    case Screen::Terms:
+        return new frmTerms(shared, navigator);
     }
     return nullptr;
 }

@@ -36,8 +36,10 @@ static_assert(std::ranges::all_of(MenuEntries, [](const MenuEntryShown& shown) {
               }),
               "every menu entry is listed in one of the frames");
 
-// The counter's frame below the specified three makes the window this much taller.
+// The counter's frame below the first three makes the window this much
+// taller, and its End of Term entry taller again.
 constexpr int CounterFrameTwips = 1455;
+constexpr int EndOfTermEntryTwips = 435;
 
 // How often an open program looks whether the day has changed.
 constexpr int DayCheckMs = 60 * 1000;
@@ -48,7 +50,7 @@ frmMenu::frmMenu(SharedValues& shared) : shared_(shared)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("MQT - Menu"));
-    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235 + CounterFrameTwips));
+    setMinimumSize(TwipsToPixels(7830), TwipsToPixels(8235 + CounterFrameTwips + EndOfTermEntryTwips));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixels(600), TwipsToPixels(360), TwipsToPixels(600), TwipsToPixels(360));
@@ -215,7 +217,8 @@ void frmMenu::lblFunction_Click(int entry)
 
 void frmMenu::EndProgram()
 {
-    for (Screen screen : {Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
+    for (Screen screen :
+         {Screen::Terms, Screen::Checkout, Screen::Item, Screen::Report, Screen::Params, Screen::Consignor})
         UnloadScreen(screen);
     close();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checkout/ScanItem.h"
 
+#include "consignment/ItemsLeft.h"
 #include "store/ItemNumbers.h"
 #include "store/Connection.h"
 
@@ -19,7 +20,13 @@ ScanResult ScanItem(const Connection& connection, const QString& typed, const st
     Statement item(connection, QStringLiteral("SELECT LastName, FirstName, ItemDesc, Category, SalePrice, DateSold, "
                                               "RowVersion, CostPrice FROM item WHERE ItemNo = ?"));
     item.Bind(1, qint64(*itemNo));
-    if (!item.Step()) return {std::nullopt, QStringLiteral("Item number %1 is not known").arg(number)};
+    if (!item.Step()) {
+        // An item that went back to its consignor or to charity may still
+        // carry its tag.
+        if (const std::optional<ItemLeft> left = FindItemLeft(connection, *itemNo))
+            return {std::nullopt, ItemLeftSentence(*left)};
+        return {std::nullopt, QStringLiteral("Item number %1 is not known").arg(number)};
+    }
     if (item.Column(3).toString() == u"$Rent")
         return {std::nullopt, QStringLiteral("Item %1 is a rent charge, not an item for sale").arg(number)};
     if (!item.Column(5).isNull()) return {std::nullopt, QStringLiteral("Item %1 is already sold").arg(number)};

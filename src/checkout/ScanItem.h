@@ -15,8 +15,9 @@ struct ScanResult {
     QString refusal;
 };
 
-// Looks a scanned number up: an unknown number, an item already sold, a rent
-// charge and an item already on this sale are refused, naming the number.
+// Looks a scanned number up: an unknown number, an item that was returned or
+// donated, an item already sold, a rent charge and an item already on this
+// sale are refused, naming the number.
 ScanResult ScanItem(const Connection& connection, const QString& typed, const std::vector<CounterLine>& onSale);
 
 }  // namespace mqt

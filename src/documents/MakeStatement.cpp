@@ -2,7 +2,9 @@
 #include "documents/MakeStatement.h"
 
 #include "common/Clock.h"
+#include "common/DateText.h"
 #include "common/Dialogs.h"
+#include "consignment/ItemsLeft.h"
 #include "shell/ReportErrors.h"
 #include "documents/StatementFiles.h"
 #include "documents/PageSetup.h"
@@ -33,8 +35,10 @@ StatementOutcome MakeStatement(Database& database, Dialogs& dialogs, const Clock
     }
 
     std::optional<ConsignorStatements> statements;
+    std::vector<ItemLeft> itemsLeft;
     if (!RunReportingErrors(dialogs, [&] {
             statements.emplace(ReadConsignorStatements(database, columns, clock.Today(), lastName, firstName));
+            itemsLeft = ReadItemsLeftOf(database.connection(), lastName, firstName);
         })) {
         message = NotWritten;
         return StatementOutcome::Failed;
@@ -53,6 +57,9 @@ StatementOutcome MakeStatement(Database& database, Dialogs& dialogs, const Clock
     const ShopIdentity shop = ReadShopIdentity(database.connection());
     content.shopName = shop.name;
     content.shopAddress = shop.AddressLines();
+    for (const ItemLeft& item : itemsLeft)
+        content.itemsLeft.push_back({QString::number(item.itemNo), item.description, item.leftAs,
+                                     FormatShortDate(item.leftOn), item.price ? FormatCents(*item.price) : QString()});
     const WrittenStatement written = WriteStatementFiles(
         content, QDir(shopFolder).filePath(QStringLiteral("statements")), LocalePaperSize(QLocale::system()));
     if (!written.written) {

@@ -24,6 +24,15 @@ struct StatementLine {
     bool rent = false;
 };
 
+// An item of the consignor's that left the shop at the end of its term.
+struct LeftLine {
+    QString itemNo;
+    QString description;
+    QString status;  // "returned" or "donated"
+    QString date;    // the short date form
+    QString salePrice;
+};
+
 // What a consignor is handed: who, which pay-out (or what is owed now), every
 // line and the sums. Items come first, then rent lines.
 struct StatementContent {
@@ -41,6 +50,8 @@ struct StatementContent {
     MoneySum totalSales;
     MoneySum totalShares;
     MoneySum shopPart;    // sales minus shares
+    // After the lines and sums: the items returned to them or donated.
+    std::vector<LeftLine> itemsLeft;
 
     QString ConsignorName() const { return firstName + u' ' + lastName; }
     // What heads the statement: the shop's name, or the program's while the

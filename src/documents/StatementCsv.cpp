@@ -38,6 +38,11 @@ QByteArray StatementCsv(const StatementContent& content)
     record({QStringLiteral("Total"), QString(), QString(), content.totalSales.Format(), content.totalShares.Format()});
     record({QStringLiteral("Shop's part"), QString(), QString(), QString(), content.shopPart.Format()});
     record({content.TotalLabel(), QString(), QString(), QString(), content.totalShares.Format()});
+    if (content.itemsLeft.empty()) return text.toUtf8();
+    record({QStringLiteral("Left"), QStringLiteral("Item"), QStringLiteral("Description"), QStringLiteral("Status"),
+            QStringLiteral("Date")});
+    for (const LeftLine& line : content.itemsLeft)
+        record({QStringLiteral("Left"), line.itemNo, line.description, line.status, line.date});
     return text.toUtf8();
 }
 

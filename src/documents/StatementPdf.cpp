@@ -49,14 +49,21 @@ public:
     void Paint()
     {
         const PagePlan plan = Plan();
-        const int pageCount = int(plan.pages.size());
-        for (int page = 0; page < pageCount; ++page) {
+        const FlowPages left = PlanItemsLeft();
+        const int pageCount = int(plan.pages.size() + left.pages.size());
+        for (int page = 0; page < int(plan.pages.size()); ++page) {
             if (page > 0) writer_.newPage();
             double y = page == 0 ? FirstPageHeader(true) : LaterPageHeader(true);
             y = HeadingRow(y);
             for (const TableRow& row : plan.pages[std::size_t(page)]) y = Row(row, y);
             if (page == plan.totalsPage) Totals(y);
             Footer(page + 1, pageCount);
+        }
+        for (std::size_t page = 0; page < left.pages.size(); ++page) {
+            writer_.newPage();
+            double y = ItemsLeftHeader(true);
+            for (int r : left.pages[page]) y = LeftRow(content_.itemsLeft[std::size_t(r)], y);
+            Footer(int(plan.pages.size() + page) + 1, pageCount);
         }
     }
 
@@ -93,6 +100,36 @@ private:
         }
         plan.totalsPage = flow.closingPage;
         return plan;
+    }
+
+    // The items that left the shop follow on pages of their own; none when
+    // there are none.
+    FlowPages PlanItemsLeft()
+    {
+        if (content_.itemsLeft.empty()) return {};
+        const std::vector<FlowRow> rows(content_.itemsLeft.size(), FlowRow{RowPt * pt_, false});
+        const double top = ItemsLeftHeader(false);
+        return FlowTable(rows, {top, top, height_ - 2 * RowPt * pt_, 0});
+    }
+
+    double ItemsLeftHeader(bool draw)
+    {
+        double y = TextLine(draw, 0, content_.ConsignorName() + QStringLiteral(": items returned or donated"),
+                            Font(SubjectFontPt, true), 16);
+        y += GapPt * pt_;
+        if (draw)
+            Cells(y, {QStringLiteral("Item"), QStringLiteral("Status"), QStringLiteral("Date"),
+                      QStringLiteral("Sale price")},
+                  Font(BodyFontPt, true));
+        y += RowPt * pt_ + 2 * pt_;
+        if (draw) painter_.drawLine(QPointF(0, y), QPointF(width_, y));
+        return y + 2 * pt_;
+    }
+
+    double LeftRow(const LeftLine& line, double y)
+    {
+        Cells(y, {line.itemNo + u' ' + line.description, line.status, line.date, line.salePrice}, Font(BodyFontPt));
+        return y + RowPt * pt_;
     }
 
     QFont Font(double points, bool bold = false) const

@@ -7,6 +7,7 @@
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Dialogs.h"
+#include "consignment/ItemsLeft.h"
 #include "item/ItemQueries.h"
 #include "item/ItemHints.h"
 #include "search/RecordMatchesCriteria.h"
@@ -230,7 +231,12 @@ void frmItem::ExecAction()
         FormQuery_ = item.text;
         const Recordset& found = shared_.Data3.Query(item);
         if (found.Eof()) {
-            lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+            // A listed item returned or donated at another till meanwhile
+            // is not sold: its consignor or the charity has it.
+            const std::optional<std::int64_t> listed = SelectedItemNo();
+            const std::optional<ItemLeft> left =
+                action == Action::Sell && listed ? FindItemLeft(shared_.database.connection(), *listed) : std::nullopt;
+            lblMessage_->ShowFailure(left ? ItemLeftSentence(*left) : QStringLiteral("Item not found for consignor"));
             return;
         }
         Opened_ = OpenedItem{found.ValueAt(found.FieldIndex(QStringLiteral("ItemNo"))).toLongLong(), ItemStateOf(found)};

@@ -6,6 +6,7 @@
 #include "common/Clock.h"
 #include "common/DateText.h"
 #include "common/Dialogs.h"
+#include "consignment/ItemsLeft.h"
 #include "item/SellItem.h"
 #include "search/PayableCriteria.h"
 #include "shell/Grid.h"
@@ -45,10 +46,16 @@ void frmItem::StoreSale()
     const ItemSale sale{shared_.CurrentLastName, shared_.CurrentFirstName, shared_.CurrentItemDesc,
                         Opened_->itemNo,         Opened_->state,           EntryTexts()};
     SaleResult result;
-    if (!Store(QStringLiteral("Sell"), [&] { result = mqt::SellItem(shared_.Data3, sale); })) return;
+    std::optional<ItemLeft> left;  // returned or donated at another till since it was opened
+    if (!Store(QStringLiteral("Sell"), [&] {
+            result = mqt::SellItem(shared_.Data3, sale);
+            if (result.outcome == SaleOutcome::NotFound)
+                left = FindItemLeft(shared_.database.connection(), sale.itemNo);
+        }))
+        return;
     switch (result.outcome) {
     case SaleOutcome::NotFound:
-        lblMessage_->ShowFailure(QStringLiteral("Item not found for consignor"));
+        lblMessage_->ShowFailure(left ? ItemLeftSentence(*left) : QStringLiteral("Item not found for consignor"));
         return;
     case SaleOutcome::Changed:
         ShowChangedSinceOpened(result.change, QStringLiteral("Sell"));

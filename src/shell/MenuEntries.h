@@ -23,6 +23,8 @@ struct MenuEntry {
         DeletePaidItems,
         // The counter's screen, after the entries of the shop's books.
         Checkout,
+        // The items whose consignment term is over, below the counter.
+        EndOfTerm,
     };
 };
 
@@ -36,7 +38,7 @@ struct MenuEntryShown {
     std::optional<Screen> screen;
 };
 
-inline constexpr std::array<MenuEntryShown, 8> MenuEntries = {{
+inline constexpr std::array<MenuEntryShown, 9> MenuEntries = {{
     {MenuEntry::Parameters, "Parameters", 0, Screen::Params},
     {MenuEntry::Consignors, "Consignor Maintenance", 0, Screen::Consignor},
     {MenuEntry::Items, "Item Maintenance", 0, Screen::Item},
@@ -45,6 +47,7 @@ inline constexpr std::array<MenuEntryShown, 8> MenuEntries = {{
     {MenuEntry::Restore, "Restore", 2, std::nullopt},
     {MenuEntry::DeletePaidItems, "Delete Paid Items", 2, std::nullopt},
     {MenuEntry::Checkout, "Checkout", 3, Screen::Checkout},
+    {MenuEntry::EndOfTerm, "End of Term", 3, Screen::Terms},
 }};
 
 inline constexpr int MenuEntryCount = int(MenuEntries.size());

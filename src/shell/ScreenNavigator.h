@@ -7,8 +7,8 @@ namespace mqt {
 
 // The working screens the menu opens. Each exists at most once: it is loaded
 // at first use and stays loaded until its window is closed.
-enum class Screen { Params = 0, Consignor = 1, Item = 2, Report = 3, Checkout = 4 };
-inline constexpr int ScreenCount = 5;
+enum class Screen { Params = 0, Consignor = 1, Item = 2, Report = 3, Checkout = 4, Terms = 5 };
+inline constexpr int ScreenCount = 6;
 
 // What a screen may ask of the menu: another screen, or the menu itself. A
 // screen that needs more of another screen casts the window it gets to that

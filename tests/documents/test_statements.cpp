@@ -2,6 +2,7 @@
 // Consignor statements: their content read from a real shop database, the
 // PDF and CSV files, and the entry point the item screen's button calls.
 
+#include "consignment/EndOfTerm.h"
 #include "documents/MakeStatement.h"
 #include "documents/StatementCsv.h"
 #include "documents/StatementFiles.h"
@@ -339,6 +340,41 @@ private slots:
             QCOMPARE(text.count(QRegularExpression(QStringLiteral("Item number %1\\b").arg(i))), 1);
         if (longDescriptions) QCOMPARE(text.count("in green velvet"), lineCount);
         QVERIFY(pageTexts.last().contains(QRegularExpression("Amount owed\\s+" + content.totalShares.Format())));
+    }
+
+    void statementListsTheItemsThatLeft()
+    {
+        test::RunningShop run;
+        AddAnnsItems(run.shop);
+        run.shop.AddItem(Last, First, "Stool", {None, None, 4.0, 8.0, "2024-01-02"});
+        run.shop.Exec("update item set Status = 'ended' where ItemDesc in ('Table', 'Stool')");
+        {
+            Connection connection = run.shop.Connect();
+            std::vector<TermItem> ended = ReadTermItems(connection, QDate(2024, 2, 20), 0);
+            QCOMPARE(ended.size(), 2u);
+            QCOMPARE(ApplyEndOfTerm(connection, {ended[0]}, EndOfTermAction::ReturnToConsignor, QDate(2024, 2, 19))
+                         .refusal,
+                     QString());
+            QCOMPARE(ApplyEndOfTerm(connection, {ended[1]}, EndOfTermAction::Donate, QDate(2024, 2, 20)).refusal,
+                     QString());
+        }
+        QVERIFY(run.Start());
+        QString message;
+        run.dialogs.QueueChoice(0);
+        QCOMPARE(MakeFor(run, Last, First, message, {}), StatementOutcome::Written);
+        const QString base = run.shop.Folder() + "/statements/Smith, Ann - owed 2024-02-20";
+        QFile csv(base + ".csv");
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QStringList> records = ParseCsv(csv.readAll());
+        // The statement's own lines as before, then the items that left.
+        QCOMPARE(records.mid(records.size() - 4, 2),
+                 QList<QStringList>({{"Amount owed", "", "", "", "-43.00"},
+                                     {"Left", "Item", "Description", "Status", "Date"}}));
+        QCOMPARE(records.last(2)[0].mid(2), QStringList({"Table", "returned", "2/19/2024"}));
+        QCOMPARE(records.last().mid(2), QStringList({"Stool", "donated", "2/20/2024"}));
+        const QString text = test::ReadBack("pdftotext", {"-layout", base + ".pdf", "-"});
+        QVERIFY(text.contains("Ann Smith: items returned or donated"));
+        QVERIFY(text.contains(QRegularExpression("Stool\\s+donated\\s+2/20/2024\\s+8.00")));
     }
 
     void statementWrittenForTheChosenPayOut()

@@ -2,6 +2,7 @@
 // The item screen's lookup, list, selection, add, change and delete, driven
 // through its controls against a real database.
 
+#include "consignment/EndOfTerm.h"
 #include "item/ItemScreenDriver.h"
 #include "report/ReportScreenDriver.h"
 
@@ -340,6 +341,38 @@ private slots:
         screen.ClickRow(1);
         QCOMPARE(screen.Text("lblMessage"), "Item not found for consignor");
         QVERIFY(!screen.IsShown("cmdUpdate"));
+    }
+
+    void sellRefusesAnItemThatLeft_data()
+    {
+        QTest::addColumn<int>("action");  // how the item went at another till; -1: deleted
+        QTest::addColumn<QString>("message");
+        QTest::newRow("deleted") << -1 << "Item not found for consignor";
+        QTest::newRow("returned") << int(EndOfTermAction::ReturnToConsignor)
+                                  << "Item %1 was returned to its consignor on 2/20/2024";
+        QTest::newRow("donated") << int(EndOfTermAction::Donate) << "Item %1 was donated on 2/20/2024";
+    }
+    void sellRefusesAnItemThatLeft()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, message);
+        RunningShop run;
+        Fill(run, 2);
+        run.shop.Exec("UPDATE item SET Status = 'ended' WHERE ItemDesc = 'Item 01'");
+        ItemScreenDriver screen(run);
+        screen.Show("jones");
+        const QString itemNo = run.shop.Column("SELECT ItemNo FROM item WHERE ItemDesc = 'Item 01'").value(0);
+        if (action < 0) {
+            run.shop.Exec("DELETE FROM item WHERE ItemDesc = 'Item 01'");
+        } else {
+            Connection connection = run.shop.Connect();
+            const std::vector<TermItem> ended = ReadTermItems(connection, run.clock.Today(), 0);
+            QCOMPARE(ApplyEndOfTerm(connection, ended, EndOfTermAction(action), run.clock.Today()).refusal, QString());
+        }
+        screen.Choose(Sell);
+        screen.ClickRow(1);
+        QCOMPARE(screen.Text("lblMessage"), message.arg(itemNo));
+        QCOMPARE(run.shop.Value("SELECT COUNT(*) FROM item WHERE DateSold IS NOT NULL").toInt(), 0);
     }
 };
 

@@ -4,7 +4,7 @@
 //
 //   app  >  screens  >  documents  >  shell  >  search  >  store  >  common
 //
-// The screens (params, consignor, item, report, utility, checkout) share one
+// The screens (params, consignor, item, report, utility, checkout, terms) share one
 // floor, and none of them includes another's folder: a screen asks for
 // another through an interface in shell. The build sees to most of this
 // (each layer's library sees only its own folders and those below); these
@@ -30,7 +30,8 @@ int LayerOf(const QString& folder)
         {QStringLiteral("documents"), 4},     {QStringLiteral("params"), ScreenLayer},
         {QStringLiteral("consignor"), ScreenLayer}, {QStringLiteral("item"), ScreenLayer},
         {QStringLiteral("report"), ScreenLayer},    {QStringLiteral("utility"), ScreenLayer},
-        {QStringLiteral("checkout"), ScreenLayer},  {QStringLiteral("app"), 6},
+        {QStringLiteral("checkout"), ScreenLayer},  {QStringLiteral("terms"), ScreenLayer},
+        {QStringLiteral("app"), 6},
     };
     return layers.value(folder, -1);
 }

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "consignment/ItemsLeft.h"
+
+#include "common/DateText.h"
+#include "store/Connection.h"
+#include "store/SqlDialect.h"
+
+namespace mqt {
+
+namespace {
+
+const QString LeftColumns =
+    QStringLiteral("SELECT ItemNo, LastName, FirstName, ItemDesc, SalePrice, LeftAs, LeftOn FROM item_left ");
+
+ItemLeft LeftOfRow(const Statement& row)
+{
+    const QVariant price = row.Column(4);
+    return {row.ColumnInt64(0),
+            row.Column(1).toString(),
+            row.Column(2).toString(),
+            row.Column(3).toString(),
+            price.isNull() ? std::nullopt : std::optional<Cents>(CentsOfPrice(price.toDouble())),
+            row.Column(5).toString(),
+            QDate::fromString(row.Column(6).toString().left(10), Qt::ISODate)};
+}
+
+std::vector<ItemLeft> AllRows(Statement& rows)
+{
+    std::vector<ItemLeft> items;
+    while (rows.Step()) items.push_back(LeftOfRow(rows));
+    return items;
+}
+
+}  // namespace
+
+std::optional<ItemLeft> FindItemLeft(const Connection& connection, std::int64_t itemNo)
+{
+    // An item number is never given out again, so one row at most is found;
+    // the latest wins should a restored copy have brought back an older one.
+    Statement row(connection, LeftColumns + QStringLiteral("WHERE ItemNo = ? ORDER BY LeftOn DESC"));
+    row.Bind(1, qint64(itemNo));
+    if (!row.Step()) return std::nullopt;
+    return LeftOfRow(row);
+}
+
+QString ItemLeftSentence(const ItemLeft& item)
+{
+    const QString how = item.leftAs == LeftDonated ? QStringLiteral("was donated")
+                                                   : QStringLiteral("was returned to its consignor");
+    return QStringLiteral("Item %1 %2 on %3").arg(item.itemNo).arg(how, FormatShortDate(item.leftOn));
+}
+
+std::vector<ItemLeft> ReadItemsLeftOf(const Connection& connection, const QString& lastName, const QString& firstName)
+{
+    // Names match as the consignor screen finds them, ignoring letter case.
+    Statement rows(connection, LeftColumns + QStringLiteral("ORDER BY LeftOn, ItemNo"));
+    std::vector<ItemLeft> items;
+    const QString last = FoldCase(lastName.trimmed()), first = FoldCase(firstName.trimmed());
+    while (rows.Step()) {
+        ItemLeft item = LeftOfRow(rows);
+        if (FoldCase(item.lastName.trimmed()) == last && FoldCase(item.firstName.trimmed()) == first)
+            items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::vector<ItemLeft> ReadDonatedOn(const Connection& connection, const QDate& day)
+{
+    Statement rows(connection, LeftColumns + QStringLiteral("WHERE LeftAs = ? AND LeftOn = ? "
+                                                            "ORDER BY LastName, FirstName, ItemNo"));
+    rows.Bind(1, LeftDonated);
+    rows.Bind(2, day.toString(Qt::ISODate));
+    return AllRows(rows);
+}
+
+}  // namespace mqt
