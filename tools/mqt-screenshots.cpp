@@ -10,6 +10,7 @@
 #include "shell/Grid.h"
 #include "shell/MenuEntries.h"
 #include "shell/WidgetDialogs.h"
+#include "store/Connection.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,7 +55,12 @@ void Settle(int ms = 300)
 // The guide's day, so the pictures do not change from one day to the next.
 class GuideClock final : public Clock {
 public:
-    QDateTime Now() const override { return QDateTime(QDate(2025, 3, 14), QTime(10, 30)); }
+    QDateTime Now() const override { return QDateTime(day_, QTime(10, 30)); }
+    // The story's later morning, for the consignment period.
+    void MoveTo(const QDate& day) { day_ = day; }
+
+private:
+    QDate day_{2025, 3, 14};
 };
 
 // The program's own message boxes, each photographed while it is open and then
@@ -208,6 +214,32 @@ private:
     QWidget* window_ = nullptr;
 };
 
+// The consignment period: a 60-day term with a week's grace, two markdown
+// rows, Evans agreeing to donate; five weeks on, the morning's pass and the
+// End of Term screen with two of Carter's items chosen.
+void TakeTermPictures(Program& program, PhotographedDialogs& dialogs, GuideClock& clock)
+{
+    Connection& shop = program.Shared().database.connection();
+    shop.Execute(QStringLiteral("UPDATE params SET TermDays = 60, GraceDays = 7, EndOfTerm = 'returned'"));
+    shop.Execute(QStringLiteral("INSERT INTO markdown (Category, Days, Percent) VALUES ('', 30, 25), ('', 60, 50), "
+                                "('clothing', 21, 30)"));
+    shop.Execute(QStringLiteral("UPDATE consignor SET EndOfTerm = 'donated' WHERE LastName = 'Evans'"));
+    Screens screens(program);
+    screens.Open(MenuEntry::Parameters);
+    screens.Picture(QStringLiteral("terms-params"));
+    screens.Close();
+
+    clock.MoveTo(QDate(2025, 4, 21));
+    dialogs.Expect({QStringLiteral("terms-pass"), {}, No, 0});
+    program.Menu().CheckDayChanged();
+    screens.Open(MenuEntry::EndOfTerm);
+    screens.Find<QSpinBox>(QStringLiteral("txtWithinDays"))->setValue(14);
+    screens.ClickRow(1);
+    screens.ClickRow(2);
+    screens.Picture(QStringLiteral("terms"));
+    screens.Close();
+}
+
 void TakePictures(Program& program, PhotographedDialogs& dialogs)
 {
     Screens screens(program);
@@ -356,5 +388,6 @@ int main(int argc, char* argv[])
     if (!program.Start()) return 1;
     Settle();
     TakePictures(program, dialogs);
+    TakeTermPictures(program, dialogs, clock);
     return failures == 0 ? 0 : 1;
 }

@@ -21,7 +21,7 @@ namespace mqt {
 namespace {
 
 constexpr char GridFormat[] = "<Consignor                |>Item No.  |<Description                     |>Price      "
-                              "|<Date Added  |<Status             |<Action                ";
+                              "|<Date Added  |<Status                     |<Action                          ";
 constexpr int MostDaysAhead = 365;
 
 QFont TextFont() { return QFont(QStringLiteral("Times New Roman"), 11); }
@@ -60,7 +60,7 @@ void frmTerms::BuildLayout()
     Grid_ = Named(new Grid, QStringLiteral("Grid"), TextFont());
     Grid_->SetFormatString(QLatin1String(GridFormat));
     Grid_->setTabKeyNavigation(false);
-    Grid_->setMinimumSize(TwipsToPixels(10000), TwipsToPixels(4500));
+    Grid_->setMinimumSize(TwipsToPixels(12600), TwipsToPixels(4500));
 
     cmdReturned_ = NewButton(QStringLiteral("cmdReturned"), QStringLiteral("Returned"));
     cmdDonated_ = NewButton(QStringLiteral("cmdDonated"), QStringLiteral("Donated"));
