@@ -4,12 +4,11 @@
 #include "common/DateText.h"
 #include "documents/FlowingTable.h"
 #include "documents/PageSetup.h"
+#include "documents/PdfListPainter.h"
 #include "documents/ReceiptRows.h"
 #include "documents/Takings.h"
 #include "store/ShopIdentity.h"
 
-#include <QPainter>
-#include <QPdfWriter>
 
 namespace mqt {
 
@@ -41,11 +40,10 @@ QStringList SaleCells(const Takings::Sale& sale)
     return cells;
 }
 
-class TakingsPainter {
+class TakingsPainter : private PdfListPainter {
 public:
     TakingsPainter(const Takings& takings, const ShopIdentity& shop, QPdfWriter& writer, QPainter& painter)
-        : takings_(takings), shop_(shop), writer_(writer), painter_(painter), pt_(writer.resolution() / 72.0),
-          width_(writer.width()), height_(writer.height())
+        : PdfListPainter(writer, painter), takings_(takings), shop_(shop)
     {
     }
 
@@ -75,21 +73,6 @@ public:
     }
 
 private:
-    QFont Font(double sizePt, bool bold) const
-    {
-        QFont font;
-        font.setPointSizeF(sizePt);
-        font.setBold(bold);
-        return font;
-    }
-
-    void Heading(const QString& text, double sizePt, bool bold, double heightPt)
-    {
-        painter_.setFont(Font(sizePt, bold));
-        painter_.drawText(QRectF(0, y_, width_, heightPt * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y_ += heightPt * pt_;
-    }
-
     // Cells in equal columns across the page: the first left, the others right.
     void Cells(const QStringList& cells, bool bold)
     {
@@ -133,12 +116,6 @@ private:
 
     const Takings& takings_;
     const ShopIdentity& shop_;
-    QPdfWriter& writer_;
-    QPainter& painter_;
-    const double pt_;
-    const double width_;
-    const double height_;
-    double y_ = 0;
 };
 
 }  // namespace

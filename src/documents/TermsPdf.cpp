@@ -3,9 +3,8 @@
 
 #include "documents/FlowingTable.h"
 #include "documents/PageSetup.h"
+#include "documents/PdfListPainter.h"
 
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 
@@ -21,11 +20,10 @@ constexpr double HeadingPt = 20;
 constexpr double AddressPt = 14;
 constexpr double SignaturePt = 5 * RowPt;
 
-class HandOverPainter {
+class HandOverPainter : private PdfListPainter {
 public:
     HandOverPainter(const HandOverList& list, QPdfWriter& writer, QPainter& painter)
-        : list_(list), writer_(writer), painter_(painter), pt_(writer.resolution() / 72.0), width_(writer.width()),
-          height_(writer.height())
+        : PdfListPainter(writer, painter), list_(list)
     {
     }
 
@@ -53,21 +51,6 @@ public:
     }
 
 private:
-    QFont Font(double sizePt, bool bold) const
-    {
-        QFont font;
-        font.setPointSizeF(sizePt);
-        font.setBold(bold);
-        return font;
-    }
-
-    void Heading(const QString& text, double sizePt, bool bold, double heightPt)
-    {
-        painter_.setFont(Font(sizePt, bold));
-        painter_.drawText(QRectF(0, y_, width_, heightPt * pt_), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y_ += heightPt * pt_;
-    }
-
     // The first column narrow, the last right-aligned, those between share
     // what is left.
     void Cells(const QStringList& cells, bool bold)
@@ -107,12 +90,6 @@ private:
     }
 
     const HandOverList& list_;
-    QPdfWriter& writer_;
-    QPainter& painter_;
-    const double pt_;
-    const double width_;
-    const double height_;
-    double y_ = 0;
 };
 
 }  // namespace
