@@ -3,7 +3,6 @@
 
 #include "common/DateText.h"
 #include "store/Connection.h"
-#include "store/SqlDialect.h"
 
 namespace mqt {
 
@@ -53,15 +52,27 @@ QString ItemLeftSentence(const ItemLeft& item)
 std::vector<ItemLeft> ReadItemsLeftOf(const Connection& connection, const QString& lastName, const QString& firstName)
 {
     // Names match as the consignor screen finds them, ignoring letter case.
-    Statement rows(connection, LeftColumns + QStringLiteral("ORDER BY LeftOn, ItemNo"));
+    Statement rows(connection, LeftColumns + QStringLiteral("WHERE mqt_fold(trim(LastName)) = mqt_fold(?) AND "
+                                                            "mqt_fold(trim(FirstName)) = mqt_fold(?) "
+                                                            "ORDER BY LeftOn, ItemNo"));
+    rows.Bind(1, lastName.trimmed());
+    rows.Bind(2, firstName.trimmed());
     std::vector<ItemLeft> items;
-    const QString last = FoldCase(lastName.trimmed()), first = FoldCase(firstName.trimmed());
-    while (rows.Step()) {
-        ItemLeft item = LeftOfRow(rows);
-        if (FoldCase(item.lastName.trimmed()) == last && FoldCase(item.firstName.trimmed()) == first)
-            items.push_back(std::move(item));
-    }
+    while (rows.Step()) items.push_back(LeftOfRow(rows));
     return items;
+}
+
+void RenameItemsLeft(Connection& connection, const QString& lastName, const QString& firstName,
+                     const QString& newLastName, const QString& newFirstName)
+{
+    Statement rename(connection, QStringLiteral("UPDATE item_left SET LastName = ?, FirstName = ? WHERE "
+                                                "mqt_fold(trim(LastName)) = mqt_fold(?) AND "
+                                                "mqt_fold(trim(FirstName)) = mqt_fold(?)"));
+    rename.Bind(1, newLastName);
+    rename.Bind(2, newFirstName);
+    rename.Bind(3, lastName.trimmed());
+    rename.Bind(4, firstName.trimmed());
+    rename.Step();
 }
 
 std::vector<ItemLeft> ReadDonatedOn(const Connection& connection, const QDate& day)

@@ -36,6 +36,10 @@ QString ItemLeftSentence(const ItemLeft& item);
 // The consignor's items that left, by the day they left and their number;
 // the names match ignoring letter case.
 std::vector<ItemLeft> ReadItemsLeftOf(const Connection& connection, const QString& lastName, const QString& firstName);
+// Gives the consignor's items that left the consignor's new names, inside
+// the caller's transaction, as a rename does to the items in stock.
+void RenameItemsLeft(Connection& connection, const QString& lastName, const QString& firstName,
+                     const QString& newLastName, const QString& newFirstName);
 // The items donated on the day, by consignor and number.
 std::vector<ItemLeft> ReadDonatedOn(const Connection& connection, const QDate& day);
 

@@ -8,6 +8,8 @@
 
 #include "consignor/frmConsignor.h"
 
+#include "consignment/ItemsLeft.h"
+
 #include "common/Dialogs.h"
 #include "common/SortsAfterBlank.h"
 #include "consignor/ConsignorQueries.h"
@@ -146,6 +148,8 @@ void frmConsignor::RenameItems(const ConsignorRecord& entry)
         items.Fields(ConsignorFieldName(ConsignorField::FirstName)).SetValue(firstName);
         items.Update();
     }
+    RenameItemsLeft(shared_.database.connection(), shared_.CurrentLastName, shared_.CurrentFirstName, lastName,
+                    firstName);
 }
 
 // The Delete action for the selected consignor: after a Yes, the consignor

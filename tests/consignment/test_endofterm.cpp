@@ -109,6 +109,17 @@ private slots:
                                      ? QStringLiteral("Item %1 was returned to its consignor on 3/1/2027").arg(first)
                                      : QStringLiteral("Item %1 was donated on 3/1/2027").arg(first);
         QCOMPARE(scanned, expected);
+
+        // The consignor's statement finds them by name, whatever the letter
+        // case, and a rename carries them as it carries the items in stock.
+        QCOMPARE(ReadItemsLeftOf(connection, "LEE", "ann").size(), 2u);
+        {
+            Transaction transaction(connection);
+            RenameItemsLeft(connection, "lee", "Ann", "Lee-Park", "Ann");
+            transaction.Commit();
+        }
+        QCOMPARE(ReadItemsLeftOf(connection, "Lee", "Ann").size(), 0u);
+        QCOMPARE(ReadItemsLeftOf(connection, "Lee-Park", "Ann").size(), 2u);
     }
 
     void agreedAction_data()
