@@ -18,6 +18,7 @@
 #include "utility/DeletePaidItems.h"
 #include "utility/SafetyCopies.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -146,6 +147,9 @@ void frmMenu::StartDayWatch()
 void frmMenu::CheckDayChanged()
 {
     if (shared_.clock.Today() == passDay_) return;
+    // A question or message open now may belong to work in progress on the
+    // shop: the pass waits for the next look.
+    if (QApplication::activeModalWidget()) return;
     // A counter left open overnight: the new day's copy first, then its pass.
     RunReportingErrors(shared_.dialogs, [this] {
         safetyCopyCheck_ = MakeDailySafetyCopy(CopyTools());
