@@ -5,6 +5,7 @@
 
 #include "item/frmItem.h"
 
+#include "consignment/ItemsLeft.h"
 #include "shell/ClickableLineEdit.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
@@ -62,7 +63,10 @@ void frmItem::cmdFindItemNo_Click()
     const std::optional<NumberedItem> item =
         number ? FindItemNumber(shared_.database.connection(), *number) : std::nullopt;
     if (!item) {
-        lblMessage_->ShowFailure(QStringLiteral("No item %1").arg(typed));
+        // An item returned or donated at the end of its term says so.
+        const std::optional<ItemLeft> left =
+            number ? FindItemLeft(shared_.database.connection(), *number) : std::nullopt;
+        lblMessage_->ShowFailure(left ? ItemLeftSentence(*left) : QStringLiteral("No item %1").arg(typed));
         return;
     }
     // The item's own consignor, by its exact names: a name that begins

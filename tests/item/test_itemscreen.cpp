@@ -373,6 +373,11 @@ private slots:
         screen.ClickRow(1);
         QCOMPARE(screen.Text("lblMessage"), message.arg(itemNo));
         QCOMPARE(run.shop.Value("SELECT COUNT(*) FROM item WHERE DateSold IS NOT NULL").toInt(), 0);
+
+        // Looked up by its number, it says the same.
+        screen.Type("txtFindItemNo", itemNo);
+        screen.Click("cmdFindItemNo");
+        QCOMPARE(screen.Text("lblMessage"), action < 0 ? QStringLiteral("No item %1").arg(itemNo) : message.arg(itemNo));
     }
 };
 
