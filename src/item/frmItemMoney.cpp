@@ -7,11 +7,13 @@
 #include "common/DateText.h"
 #include "common/Dialogs.h"
 #include "consignment/ItemsLeft.h"
+#include "consignment/PriceHistory.h"
 #include "item/SellItem.h"
 #include "search/PayableCriteria.h"
 #include "shell/Grid.h"
 #include "shell/MessageLine.h"
 #include "shell/SharedValues.h"
+#include "store/Connection.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,10 +49,17 @@ void frmItem::StoreSale()
                         Opened_->itemNo,         Opened_->state,           EntryTexts()};
     SaleResult result;
     std::optional<ItemLeft> left;  // returned or donated at another till since it was opened
+    // The sale and the note of a price changed in its box stand or fall together.
     if (!Store(QStringLiteral("Sell"), [&] {
+            Connection& connection = shared_.database.connection();
+            Transaction transaction(connection);
             result = mqt::SellItem(shared_.Data3, sale);
-            if (result.outcome == SaleOutcome::NotFound)
-                left = FindItemLeft(shared_.database.connection(), sale.itemNo);
+            if (result.outcome == SaleOutcome::NotFound) left = FindItemLeft(connection, sale.itemNo);
+            if (result.outcome != SaleOutcome::Sold) return;
+            RecordSalePriceChange(connection, sale.itemNo, sale.read.salePrice,
+                                  shared_.Data3.Recordset().Fields(QStringLiteral("SalePrice")).Value(),
+                                  shared_.clock.Now(), ChangedByHand);
+            transaction.Commit();
         }))
         return;
     switch (result.outcome) {

@@ -72,6 +72,22 @@ private slots:
         if (!refusal.isEmpty()) QCOMPARE(run.shop.Rows("SELECT SalePrice FROM item"), QStringList{"25"});
     }
 
+    // Sell stores the boxes as they stand: a price typed into them before
+    // the row is clicked is a change by hand.
+    void sellOnTheItemScreen()
+    {
+        RunningShop run;
+        run.shop.AddConsignor("Jones", "Bob");
+        run.shop.AddItem("Jones", "Bob", "Lamp", {"Light", {}, 5.0, 25.0});
+        ItemScreenDriver screen(run);
+        screen.Show("Jones");
+        screen.Choose(Sell);
+        screen.ClickRow(1);
+        QCOMPARE(screen.Text("lblMessage"), "Sell function is successful");
+        QCOMPARE(History(run.shop), QStringList());
+        QCOMPARE(run.shop.Rows("SELECT SalePrice FROM item WHERE DateSold IS NOT NULL"), QStringList{"25"});
+    }
+
     void saleAtTheCounter_data()
     {
         QTest::addColumn<QString>("newSale");  // the price typed at the counter; empty when kept
