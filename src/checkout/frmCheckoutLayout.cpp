@@ -11,6 +11,7 @@
 #include "shell/ReportErrors.h"
 #include "shell/ScreenNavigator.h"
 #include "shell/SharedValues.h"
+#include "shell/TitleRow.h"
 #include "shell/Twips.h"
 
 #include <QComboBox>
@@ -60,16 +61,9 @@ frmCheckout::frmCheckout(SharedValues& shared, ScreenNavigator& navigator) : sha
 
 void frmCheckout::BuildLayout()
 {
-    auto* title = Named(new QLabel(QStringLiteral("Checkout")), QStringLiteral("Label1"),
-                        QFont(QStringLiteral("Georgia"), 18, QFont::Bold));
     lblMessage_ = new MessageLine(QColor(0, 64, 0));
     cmdMenu_ = NewButton(QStringLiteral("cmdMenu"), QStringLiteral("Menu"));
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(cmdMenu_);
-    titleRow->addSpacing(TwipsToPixels(480));
-    titleRow->addWidget(title);
-    titleRow->addSpacing(TwipsToPixels(480));
-    titleRow->addWidget(lblMessage_, 1);
+    QHBoxLayout* titleRow = TitleRow(cmdMenu_, QStringLiteral("Checkout"), lblMessage_);
 
     txtScan_ = Named(new QLineEdit, QStringLiteral("txtScan"), SumFont());
     txtScan_->setPlaceholderText(QStringLiteral("Scan a tag or type its number, then Enter"));

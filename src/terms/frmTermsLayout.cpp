@@ -8,6 +8,7 @@
 #include "shell/MessageLine.h"
 #include "shell/NamedControl.h"
 #include "shell/ScreenNavigator.h"
+#include "shell/TitleRow.h"
 #include "shell/Twips.h"
 
 #include <QHBoxLayout>
@@ -36,17 +37,10 @@ QPushButton* NewButton(const QString& name, const QString& caption)
 
 void frmTerms::BuildLayout()
 {
-    auto* title = Named(new QLabel(QStringLiteral("End of Term")), QStringLiteral("Label1"),
-                        QFont(QStringLiteral("Georgia"), 18, QFont::Bold));
     lblMessage_ = new MessageLine(QColor(0, 64, 0));
     lblMessage_->setObjectName(QStringLiteral("lblMessage"));
     cmdMenu_ = NewButton(QStringLiteral("cmdMenu"), QStringLiteral("Menu"));
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(cmdMenu_);
-    titleRow->addSpacing(TwipsToPixels(480));
-    titleRow->addWidget(title);
-    titleRow->addSpacing(TwipsToPixels(480));
-    titleRow->addWidget(lblMessage_, 1);
+    QHBoxLayout* titleRow = TitleRow(cmdMenu_, QStringLiteral("End of Term"), lblMessage_);
 
     txtWithinDays_ = Named(new QSpinBox, QStringLiteral("txtWithinDays"), LabelFont());
     txtWithinDays_->setRange(0, MostDaysAhead);
